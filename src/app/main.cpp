@@ -1,0 +1,29 @@
+#include <QApplication>
+#include <QDir>
+
+#include "app/StartUp.h"
+#include "app/ui/MainFrame.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtUi.h"
+#include "sheet/App.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    zoriduvo::QtUi ui;
+    zoriduvo::QtClipboard clipboard;
+    zoriduvo::SystemClock clock;
+    zoriduvo::SeededRandom random(clock);
+    zoriduvo::App app(ui, clipboard, clock, random);
+    zoriduvo::MainFrame frame(app, ui);
+    frame.placeOnScreen();
+    frame.show();
+    // A relative path on the command line means the caller's directory, not the program's.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString path = arguments.size() > 1 ? QDir::current().absoluteFilePath(arguments.mid(1).join(' ')) : QString();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    zoriduvo::StartUp(app);
+    if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, path.toStdString());
+    return application.exec();
+}

@@ -1,0 +1,49 @@
+#include "app/ui/AboutBox.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/Version.h"
+#include "platform/Ui.h"
+
+namespace zoriduvo {
+
+AboutBox::AboutBox(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+    setObjectName("frmAbout");
+    setWindowTitle(QString::fromUtf8(kProgramTitle) + " のバージョン情報");
+    auto* title = new QLabel(QString::fromUtf8(kProgramTitle), this);
+    title->setObjectName("lblTitle");
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    title->setFont(big);
+    auto* version = new QLabel(QString::fromStdString(VersionText()), this);
+    version->setObjectName("lblVersion");
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName("cmdOK");
+    QPushButton* info = buttons->addButton("ｼｽﾃﾑ情報(&S)...", QDialogButtonBox::ActionRole);
+    info->setObjectName("cmdSysInfo");
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(info, &QPushButton::clicked, this, &AboutBox::startSystemInformation);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(version);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    ok->setDefault(true);
+}
+
+void AboutBox::startSystemInformation() {
+    for (const char* tool : kSystemInformationTools) {
+        const QString path = QStandardPaths::findExecutable(tool);
+        if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
+    }
+    ui_.message("現時点ではｼｽﾃﾑ情報を使用できません", windowTitle().toStdString(), MessageIcon::Exclamation);
+}
+
+}  // namespace zoriduvo

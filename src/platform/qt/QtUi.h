@@ -1,0 +1,27 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Ui.h"
+
+namespace zoriduvo {
+
+class QtUi : public Ui {
+public:
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
+    Answer message(const std::string& text, const std::string& title, MessageIcon icon,
+                   MessageButtons buttons) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+
+private:
+    std::optional<std::string> runFileDialog(const FileDialogRequest& request, bool save);
+    QPointer<QWidget> parent_;
+};
+
+// "desc|pattern|desc|pattern|" as a Qt name filter list.
+QStringList QtNameFilters(const std::string& filter);
+
+}  // namespace zoriduvo

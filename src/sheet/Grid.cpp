@@ -1,0 +1,141 @@
+#include "sheet/Grid.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zoriduvo {
+
+Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
+    : rowCount_(0), colCount_(0), fixedRows_(fixedRows), fixedCols_(fixedCols) {
+    muted_ = 1;
+    setRows(rows);
+    setCols(cols);
+    muted_ = 0;
+    row_ = rowSel_ = topRow_ = std::min(fixedRows, std::max(rows - 1, 0));
+    col_ = colSel_ = leftCol_ = std::min(fixedCols, std::max(cols - 1, 0));
+}
+
+Grid::BulkChange::~BulkChange() {
+    if (--grid_.muted_ == 0) grid_.tell(ChangeKind::Reset);
+}
+
+void Grid::tell(ChangeKind kind, int row, int col, int count) const {
+    if (bus_ && muted_ == 0) bus_->publish({kind, sheet_, row, col, count});
+}
+
+void Grid::setRows(int rows) {
+    if (rows < 0) throw std::out_of_range("negative row count");
+    const int old = rowCount_;
+    if (rows == old) return;
+    rowCount_ = rows;
+    if (static_cast<int>(cells_.size()) > rows) cells_.resize(rows);
+    if (static_cast<int>(colours_.size()) > rows) colours_.resize(rows);
+    rowHeights_.resize(rows, kDefaultRowHeight);
+    clampCursor();
+    if (rows > old) tell(ChangeKind::RowsInserted, old, 0, rows - old);
+    else tell(ChangeKind::RowsRemoved, rows, 0, old - rows);
+}
+
+void Grid::setCols(int cols) {
+    if (cols < 0) throw std::out_of_range("negative column count");
+    const int old = colCount_;
+    if (cols == old) return;
+    colCount_ = cols;
+    if (cols < old) {
+        for (auto& cells : cells_)
+            if (static_cast<int>(cells.size()) > cols) cells.resize(cols);
+    }
+    colWidths_.resize(cols, kDefaultColumnWidth);
+    nameAlignments_.resize(cols, CellAlignment::LeftCenter);
+    clampCursor();
+    if (cols > old) tell(ChangeKind::ColumnsInserted, 0, old, cols - old);
+    else tell(ChangeKind::ColumnsRemoved, 0, cols, old - cols);
+}
+
+void Grid::clampCursor() {
+    auto clamp = [](int v, int count) { return std::clamp(v, 0, std::max(count - 1, 0)); };
+    row_ = clamp(row_, rowCount_), rowSel_ = clamp(rowSel_, rowCount_), topRow_ = clamp(topRow_, rowCount_);
+    col_ = clamp(col_, colCount_), colSel_ = clamp(colSel_, colCount_), leftCol_ = clamp(leftCol_, colCount_);
+}
+
+std::string_view Grid::text(int row, int col) const {
+    if (row < 0 || col < 0 || row >= rowCount_ || col >= colCount_) throw std::out_of_range("cell outside the grid");
+    if (row >= static_cast<int>(cells_.size())) return {};
+    const auto& cells = cells_[row];
+    if (col >= static_cast<int>(cells.size())) return {};
+    return cells[col].view();
+}
+
+void Grid::setText(int row, int col, std::string_view text) {
+    if (row < 0 || col < 0 || row >= rowCount_ || col >= colCount_) throw std::out_of_range("cell outside the grid");
+    if (row >= static_cast<int>(cells_.size())) {
+        if (text.empty()) return;
+        cells_.resize(row + 1);
+    }
+    auto& cells = cells_[row];
+    if (col >= static_cast<int>(cells.size())) {
+        if (text.empty()) return;
+        cells.resize(col + 1);
+    }
+    if (cells[col].view() == text) return;
+    cells[col].assign(text);
+    const bool fixed = row < fixedRows_ || col < fixedCols_;
+    tell(fixed ? ChangeKind::Names : ChangeKind::Cell, row, col);
+}
+
+void Grid::setCurrent(int row, int col) {
+    row_ = rowSel_ = std::clamp(row, 0, std::max(rowCount_ - 1, 0));
+    col_ = colSel_ = std::clamp(col, 0, std::max(colCount_ - 1, 0));
+    tell(ChangeKind::Cursor);
+}
+
+void Grid::setSelectionEnd(int rowSel, int colSel) {
+    rowSel_ = std::clamp(rowSel, 0, std::max(rowCount_ - 1, 0));
+    colSel_ = std::clamp(colSel, 0, std::max(colCount_ - 1, 0));
+    tell(ChangeKind::Cursor);
+}
+
+void Grid::setTopRow(int row) {
+    topRow_ = std::clamp(row, 0, std::max(rowCount_ - 1, 0));
+    tell(ChangeKind::Cursor);
+}
+
+void Grid::setLeftCol(int col) {
+    leftCol_ = std::clamp(col, 0, std::max(colCount_ - 1, 0));
+    tell(ChangeKind::Cursor);
+}
+
+void Grid::setColWidth(int col, int twips) {
+    colWidths_.at(col) = twips;
+    tell(ChangeKind::Layout);
+}
+
+void Grid::setRowHeight(int row, int twips) {
+    rowHeights_.at(row) = twips;
+    tell(ChangeKind::Layout);
+}
+
+void Grid::setNameAlignment(int col, CellAlignment alignment) {
+    nameAlignments_.at(col) = alignment;
+    tell(ChangeKind::Layout);
+}
+
+std::uint32_t Grid::backColour(int row, int col) const {
+    if (row < 0 || row >= static_cast<int>(colours_.size())) return kDefaultColour;
+    const auto& spans = colours_[row];
+    for (auto it = spans.rbegin(); it != spans.rend(); ++it)
+        if (col >= it->first && col <= it->last) return it->colour;
+    return kDefaultColour;
+}
+
+void Grid::setBackColour(int row, int firstCol, int lastCol, std::uint32_t colour) {
+    if (row < 0 || row >= rowCount_) throw std::out_of_range("row outside the grid");
+    if (row >= static_cast<int>(colours_.size())) colours_.resize(row + 1);
+    auto& spans = colours_[row];
+    // Spans wholly covered by the new one can never show again.
+    std::erase_if(spans, [&](const ColourSpan& s) { return s.first >= firstCol && s.last <= lastCol; });
+    spans.push_back({firstCol, lastCol, colour});
+    tell(ChangeKind::Layout);
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/CellText.h"
+#include "sheet/ModelChange.h"
+
+namespace zoriduvo {
+
+enum class CellAlignment : std::uint8_t { LeftCenter, CenterCenter, RightCenter };
+
+constexpr std::uint32_t kDefaultColour = 0xFFFFFFFFu;
+constexpr int kDefaultColumnWidth = 1200;  // twips
+constexpr int kDefaultRowHeight = 280;     // twips
+
+// A table of text cells with the state of the grid control the behaviour is written against.
+// Rows are stored lazily: a row holds cells only up to the last column written in it, so cells
+// beyond the used range cost nothing.
+class Grid {
+public:
+    Grid(int rows, int cols, int fixedRows = 0, int fixedCols = 0);
+
+    int rows() const { return rowCount_; }
+    int cols() const { return colCount_; }
+    int fixedRows() const { return fixedRows_; }
+    int fixedCols() const { return fixedCols_; }
+    void setRows(int rows);
+    void setCols(int cols);
+
+    std::string_view text(int row, int col) const;
+    void setText(int row, int col, std::string_view text);
+    bool isEmpty(int row, int col) const { return text(row, col).empty(); }
+
+    // Current cell and the selection's other corner, as the grid control keeps them.
+    int row() const { return row_; }
+    int col() const { return col_; }
+    int rowSel() const { return rowSel_; }
+    int colSel() const { return colSel_; }
+    void setCurrent(int row, int col);           // also collapses the selection to that cell
+    void setSelectionEnd(int rowSel, int colSel);
+    int topRow() const { return topRow_; }
+    int leftCol() const { return leftCol_; }
+    void setTopRow(int row);
+    void setLeftCol(int col);
+
+    int colWidth(int col) const { return colWidths_.at(col); }
+    void setColWidth(int col, int twips);
+    int rowHeight(int row) const { return rowHeights_.at(row); }
+    void setRowHeight(int row, int twips);
+    // Alignment of the row-1 cell of a column (the variable names of grdVo).
+    CellAlignment nameAlignment(int col) const { return nameAlignments_.at(col); }
+    void setNameAlignment(int col, CellAlignment alignment);
+    std::uint32_t backColour(int row, int col) const;
+    void setBackColour(int row, int firstCol, int lastCol, std::uint32_t colour);
+
+    // Changes of this grid are told on the bus as changes of the given sheet.
+    void attach(ChangeBus* bus, int sheet) { bus_ = bus, sheet_ = sheet; }
+
+    // While a bulk change lives, single notifications are held back and one reset is told at the end.
+    class BulkChange {
+    public:
+        explicit BulkChange(Grid& grid) : grid_(grid) { ++grid_.muted_; }
+        ~BulkChange();
+        BulkChange(const BulkChange&) = delete;
+        BulkChange& operator=(const BulkChange&) = delete;
+
+    private:
+        Grid& grid_;
+    };
+
+private:
+    struct ColourSpan {
+        int first, last;
+        std::uint32_t colour;
+    };
+    void tell(ChangeKind kind, int row = 0, int col = 0, int count = 0) const;
+    void clampCursor();
+
+    int rowCount_, colCount_, fixedRows_, fixedCols_;
+    std::vector<std::vector<CellText>> cells_;
+    std::vector<int> colWidths_, rowHeights_;
+    std::vector<CellAlignment> nameAlignments_;
+    std::vector<std::vector<ColourSpan>> colours_;  // by row, only where set
+    int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0, topRow_ = 0, leftCol_ = 0;
+    ChangeBus* bus_ = nullptr;
+    int sheet_ = 0;
+    int muted_ = 0;
+};
+
+}  // namespace zoriduvo

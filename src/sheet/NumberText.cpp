@@ -1,0 +1,417 @@
+#include "sheet/NumberText.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr double kSingleMax = static_cast<double>(FLT_MAX);
+constexpr double kSingleMin = static_cast<double>(FLT_MIN);
+
+// ---------------------------------------------------------------------------
+// Leading-number scan
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// What the scan learnt about the number besides its compact text; enough to
+// tell an overflow from an underflow when the conversion reports neither.
+struct NumberShape {
+    bool hasDigits = false;
+    bool nonzero = false;
+    bool negative = false;
+    long long leadExponent = 0;  // decimal exponent of the first nonzero digit, exponent part aside
+    long long exponent = 0;      // exponent part, saturated
+};
+
+// Compact text on the stack; ordinary cell texts fit, longer ones go to the heap.
+struct StackSink {
+    char buf[96];
+    std::size_t size = 0;
+    bool overflow = false;
+    void Put(char c) {
+        if (size < sizeof buf)
+            buf[size++] = c;
+        else
+            overflow = true;
+    }
+};
+
+struct HeapSink {
+    std::string text;
+    void Put(char c) { text.push_back(c); }
+};
+
+// Writes the number at the start of text without blanks, in the form
+// std::from_chars reads ("-12.5e-3"; no "+", "D" turned into "e"). A dangling
+// exponent marker or sign is left out, so "1e+" yields "1".
+template <class Sink>
+NumberShape ScanNumber(std::string_view text, Sink& out) {
+    NumberShape shape;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && IsBlank(text[i])) ++i;
+    };
+
+    skipBlanks();
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        shape.negative = text[i] == '-';
+        ++i;
+        skipBlanks();
+    }
+    if (shape.negative) out.Put('-');
+
+    long long significantIntDigits = 0;
+    while (i < n && IsDigit(text[i])) {
+        out.Put(text[i]);
+        shape.hasDigits = true;
+        if (text[i] != '0') shape.nonzero = true;
+        if (shape.nonzero) ++significantIntDigits;
+        ++i;
+        skipBlanks();
+    }
+    if (significantIntDigits > 0) shape.leadExponent = significantIntDigits - 1;
+
+    if (i < n && text[i] == '.') {
+        out.Put('.');
+        ++i;
+        skipBlanks();
+        long long place = 0;
+        while (i < n && IsDigit(text[i])) {
+            out.Put(text[i]);
+            shape.hasDigits = true;
+            ++place;
+            if (text[i] != '0' && !shape.nonzero) {
+                shape.nonzero = true;
+                shape.leadExponent = -place;
+            }
+            ++i;
+            skipBlanks();
+        }
+    }
+    if (!shape.hasDigits) return shape;
+
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        skipBlanks();
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+            skipBlanks();
+        }
+        bool exponentDigits = false;
+        long long value = 0;
+        while (i < n && IsDigit(text[i])) {
+            exponentDigits = true;
+            // Saturation far beyond any exponent the double range needs.
+            if (value < 1000000000) value = value * 10 + (text[i] - '0');
+            ++i;
+            skipBlanks();
+        }
+        if (exponentDigits) {
+            shape.exponent = negativeExponent ? -value : value;
+            char digits[24];
+            const auto res = std::to_chars(digits, digits + sizeof digits, shape.exponent);
+            out.Put('e');
+            for (const char* p = digits; p != res.ptr; ++p) out.Put(*p);
+        }
+    }
+    return shape;
+}
+
+// ---------------------------------------------------------------------------
+// Decimal digit strings: value = d[0].d[1]d[2]... x 10^exp, no leading or
+// trailing zeros; n == 0 is zero.
+
+struct Decimal {
+    char d[40];
+    int n = 0;
+    int exp = 0;
+};
+
+void StripTrailingZeros(Decimal& r) {
+    while (r.n > 0 && r.d[r.n - 1] == '0') --r.n;
+    if (r.n == 0) r.exp = 0;
+}
+
+// Reads the output of std::to_chars in scientific form ("1.25e-03", "5e+00").
+Decimal FromScientific(const char* first, const char* last) {
+    Decimal r;
+    const char* p = first;
+    for (; p != last && *p != 'e'; ++p)
+        if (IsDigit(*p) && r.n < static_cast<int>(sizeof r.d)) r.d[r.n++] = *p;
+    if (p != last) {
+        ++p;
+        const bool negative = p != last && *p == '-';
+        if (p != last && (*p == '+' || *p == '-')) ++p;
+        int value = 0;
+        std::from_chars(p, last, value);
+        r.exp = negative ? -value : value;
+    }
+    if (r.n > 0 && r.d[0] == '0') r.n = 0;  // to_chars writes zero as "0e+00"
+    StripTrailingZeros(r);
+    return r;
+}
+
+Decimal ShortestDecimal(float v) {
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    return FromScientific(buf, res.ptr);
+}
+
+Decimal ShortestDecimal(double v) {
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    return FromScientific(buf, res.ptr);
+}
+
+// v (finite, >= 0) correctly rounded to `significant` digits.
+Decimal RoundedDecimal(double v, int significant) {
+    char buf[48];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+    return FromScientific(buf, res.ptr);
+}
+
+// Decimal places the digits need (0 for integers).
+int DecimalPlaces(const Decimal& r) { return r.n == 0 ? 0 : std::max(0, r.n - 1 - r.exp); }
+
+// Rounds half up on the digit string (not on a binary value) to `places`
+// decimal places.
+void RoundToPlaces(Decimal& r, int places) {
+    if (r.n == 0) return;
+    const long long keep = static_cast<long long>(r.exp) + places + 1;
+    if (keep >= r.n) return;
+    if (keep < 0) {
+        r.n = 0;
+        r.exp = 0;
+        return;
+    }
+    const bool up = r.d[keep] >= '5';
+    r.n = static_cast<int>(keep);
+    if (up) {
+        int i = r.n - 1;
+        while (i >= 0 && r.d[i] == '9') --i;
+        if (i < 0) {
+            r.d[0] = '1';
+            r.n = 1;
+            ++r.exp;
+        } else {
+            ++r.d[i];
+            r.n = i + 1;
+        }
+    }
+    StripTrailingZeros(r);
+}
+
+// Integer part in full (at least "0"), the point, then `places` decimals, or
+// only up to the last nonzero one when keepZeros is false. The point is
+// always written; callers drop it when it ends up last.
+void AppendFixed(std::string& out, const Decimal& r, int places, bool keepZeros) {
+    if (r.n == 0 || r.exp < 0) {
+        out.push_back('0');
+    } else {
+        for (int i = 0; i <= r.exp; ++i) out.push_back(i < r.n ? r.d[i] : '0');
+    }
+    out.push_back('.');
+    const int shown = keepZeros ? places : std::min(places, DecimalPlaces(r));
+    for (int j = 1; j <= shown; ++j) {
+        const long long index = static_cast<long long>(r.exp) + j;
+        out.push_back(index >= 0 && index < r.n ? r.d[index] : '0');
+    }
+}
+
+// "E", the sign, at least two digits.
+void AppendExponent(std::string& out, int e) {
+    out.push_back('E');
+    out.push_back(e < 0 ? '-' : '+');
+    const int magnitude = std::abs(e);
+    if (magnitude < 10) out.push_back('0');
+    char buf[12];
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude);
+    out.append(buf, res.ptr);
+}
+
+void DropTrailingPoint(std::string& s) {
+    if (!s.empty() && s.back() == '.') s.pop_back();
+}
+
+// The general text: `significant` digits, fixed while -5 < exponent < significant.
+std::string General(double v, int significant) {
+    if (std::isnan(v)) return {};
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    if (v == 0) return "0";
+    const Decimal r = RoundedDecimal(std::fabs(v), significant);
+    std::string out;
+    if (v < 0) out.push_back('-');
+    if (r.exp > -5 && r.exp < significant) {
+        AppendFixed(out, r, DecimalPlaces(r), false);
+        DropTrailingPoint(out);
+    } else {
+        out.push_back(r.d[0]);
+        if (r.n > 1) {
+            out.push_back('.');
+            out.append(r.d + 1, r.d + r.n);
+        }
+        AppendExponent(out, r.exp);
+    }
+    return out;
+}
+
+// Print form of a general text: sign position and no 0 before the point.
+std::string PrintGeneral(std::string text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::size_t digits = negative ? 1 : 0;
+    if (text.size() > digits + 1 && text[digits] == '0' && text[digits + 1] == '.')
+        text.erase(digits, 1);
+    if (!negative) text.insert(text.begin(), ' ');
+    text.push_back(' ');
+    return text;
+}
+
+template <class Int>
+std::optional<Int> RoundHalfEven(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const double floor = std::floor(v);
+    const double fraction = v - floor;  // exact below 2^52; 0 above
+    double rounded = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0)) rounded = floor + 1;
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::nullopt;
+    return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    StackSink fast;
+    const NumberShape shape = ScanNumber(text, fast);
+    if (!shape.hasDigits || !shape.nonzero) return 0.0;
+
+    const char* first = fast.buf;
+    const char* last = fast.buf + fast.size;
+    HeapSink slow;
+    if (fast.overflow) {
+        ScanNumber(text, slow);
+        first = slow.text.data();
+        last = first + slow.text.size();
+    }
+
+    double value = 0.0;
+    const auto res = std::from_chars(first, last, value);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (shape.leadExponent + shape.exponent <= 0) return 0.0;  // below the double range
+        return shape.negative ? -DBL_MAX : DBL_MAX;
+    }
+    if (res.ec != std::errc{} || value == 0) return 0.0;
+    return value;
+}
+
+float ToSingle(double v) {
+    if (v > kSingleMax && !std::isinf(v)) return FLT_MAX;
+    if (v < -kSingleMax && !std::isinf(v)) return -FLT_MAX;
+    return static_cast<float>(v);
+}
+
+std::optional<std::int16_t> RoundToInt16(double v) { return RoundHalfEven<std::int16_t>(v); }
+std::optional<std::int32_t> RoundToInt32(double v) { return RoundHalfEven<std::int32_t>(v); }
+
+std::string GeneralText(float v) { return General(static_cast<double>(v), 7); }
+std::string GeneralText(double v) { return General(v, 15); }
+
+std::string PrintInteger(long long v) {
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    std::string out;
+    if (v >= 0) out.push_back(' ');
+    out.append(buf, res.ptr);
+    out.push_back(' ');
+    return out;
+}
+
+std::string PrintSingle(float v) { return PrintGeneral(GeneralText(v)); }
+std::string PrintDouble(double v) { return PrintGeneral(GeneralText(v)); }
+
+std::string ShortestText(float v) {
+    if (std::isnan(v)) return {};
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    if (v == 0) return "0";
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    std::string out(buf, res.ptr);
+    std::replace(out.begin(), out.end(), 'e', 'E');
+    return out;
+}
+
+std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
+    if (std::isnan(x)) return {};
+    if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+    // Every caller passes 12 and 6; the clamps only keep odd arguments harmless.
+    width = std::clamp(width, 1, 400);
+    digits = std::clamp(digits, 1, 30);
+
+    const double magnitude = std::fabs(x);
+
+    // The digits of the single; values the single range loses entirely
+    // (overflow, or underflow to 0) keep the double's digits instead.
+    Decimal m;
+    if (magnitude != 0) {
+        const bool single = magnitude <= kSingleMax && static_cast<float>(magnitude) != 0;
+        m = single ? ShortestDecimal(static_cast<float>(magnitude)) : ShortestDecimal(magnitude);
+    }
+
+    // e: the exponent of x rounded to 3 significant digits, so 9.996E11
+    // counts as 12. When m lies within a normal single's precision of x, only
+    // digits beginning with 99 can round up into the next decade; the others
+    // take m's exponent without a second conversion.
+    int e = m.exp;
+    const bool closeToX = magnitude >= kSingleMin;
+    if (!closeToX || (m.n >= 2 && m.d[0] == '9' && m.d[1] == '9'))
+        e = RoundedDecimal(magnitude, 3).exp;
+
+    std::string out;
+    if (x < 0) out.push_back('-');
+    const std::size_t body = out.size();
+
+    bool scientific = e > width - 2 || e < 3 - width;
+    if (!scientific && e >= 0) {
+        const int places = std::max(0, width - 3 - e);
+        Decimal r = m;
+        RoundToPlaces(r, places);
+        AppendFixed(out, r, places, keepZeros);
+    } else if (!scientific) {
+        AppendFixed(out, m, 2 + DecimalPlaces(m), keepZeros);
+        if (out.size() - body >= static_cast<std::size_t>(width)) {
+            out.resize(body);
+            scientific = true;
+        }
+    }
+    if (scientific) {
+        Decimal mantissa = m;
+        if (mantissa.n > 0) mantissa.exp -= e;
+        // A denormal's few digits can lie a decade above x's own (7 x the
+        // smallest denormal, 9.81E-45, reads back from "1E-44"); keep one
+        // integer digit by moving such a mantissa into the exponent.
+        if (mantissa.exp > 0) {
+            e += mantissa.exp;
+            mantissa.exp = 0;
+        }
+        RoundToPlaces(mantissa, digits - 1);
+        AppendFixed(out, mantissa, digits - 1, false);
+        AppendExponent(out, e);
+    }
+    DropTrailingPoint(out);
+    return out;
+}
+
+}  // namespace zoriduvo

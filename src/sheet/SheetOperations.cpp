@@ -1,0 +1,51 @@
+#include "sheet/SheetOperations.h"
+
+#include <algorithm>
+#include <string>
+
+#include "sheet/App.h"
+#include "sheet/NumberText.h"
+
+namespace zoriduvo {
+
+void LoadVariableList(App& app, Sheet& sheet) {
+    auto& lists = app.lists;
+    const int count = sheet.variableCount();
+    lists.variableCount = count;
+    lists.names.assign(count + 1, std::string());
+    lists.categoryCounts.assign(count + 1, 0);
+    for (int v = 1; v <= count; ++v) {
+        std::string name(sheet.grdVo.text(1, v + 1));
+        if (name.empty()) {
+            name = "V" + std::to_string(v);
+            sheet.grdVo.setText(1, v + 1, name);
+        }
+        lists.names[v] = name;
+        const double category = v < sheet.grdVoLabel.cols() ? LeadingNumber(sheet.grdVoLabel.text(1, v)) : 0.0;
+        lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
+    }
+}
+
+bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {
+    return !sheet.grdVo.isEmpty(caseNumber + 1, variable + 1);
+}
+
+void SelectCell(Grid& grid, int col, int row) { grid.setCurrent(row, col); }
+
+void RemoveStatisticsBlocks(Sheet& sheet) {
+    if (!sheet.statisticsValid()) return;
+    Grid& grid = sheet.grdVo;
+    const int cases = sheet.caseCount();
+    const int blocks = sheet.state().statisticsBlocks;
+    const int row = grid.row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
+    const int lastRow = std::min(cases + 1 + 7 * blocks, grid.rows() - 1);
+    const int lastCol = std::min(sheet.variableCount() + 1, grid.cols() - 1);
+    for (int r = cases + 3; r <= lastRow; ++r)
+        for (int c = 1; c <= lastCol; ++c) grid.setText(r, c, "");
+    grid.setCurrent(row, col);
+    grid.setSelectionEnd(rowSel, colSel);
+    sheet.setStatisticsValid(false);
+    sheet.state().statisticsBlocks = 0;
+}
+
+}  // namespace zoriduvo

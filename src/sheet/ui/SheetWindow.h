@@ -1,0 +1,44 @@
+#pragma once
+#include <QWidget>
+
+class QTableView;
+class QItemSelection;
+
+namespace zoriduvo {
+
+class App;
+class Sheet;
+class SheetTableModel;
+class SheetHeaderView;
+
+// The sheet window frmVo: the data grid grdVo over the sheet's core grid.
+class SheetWindow : public QWidget {
+    Q_OBJECT
+public:
+    SheetWindow(App& app, Sheet& sheet, QWidget* parent = nullptr);
+    int number() const { return number_; }
+    QTableView* grid() const { return view_; }
+    // True while the window's own close event runs.
+    bool closing() const { return closing_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyLayout();
+    void showCursor();
+    void takeCursor();
+    int px(int twips, bool vertical) const;
+
+    App& app_;
+    Sheet& sheet_;
+    int number_;
+    QTableView* view_;
+    SheetTableModel* model_;
+    SheetHeaderView* across_;
+    SheetHeaderView* down_;
+    bool syncing_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace zoriduvo

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "sheet/Grid.h"
+#include "support/Fakes.h"
+
+namespace zoriduvo {
+namespace {
+
+TEST(CellTextStorage, ShortAndLongTextsSurviveCopiesMovesAndSelfAssignment) {
+    const std::string lengths[] = {"", "5", std::string(14, 'a'), std::string(15, 'b'), std::string(300, 'c'), "日本語の名前です"};
+    for (const auto& text : lengths) {
+        CellText cell(text);
+        EXPECT_EQ(cell.view(), text);
+        CellText copy = cell;
+        CellText moved = std::move(cell);
+        EXPECT_EQ(copy.view(), text);
+        EXPECT_EQ(moved.view(), text);
+        EXPECT_TRUE(cell.empty());
+        moved.assign(moved.view().substr(moved.view().size() / 2));  // from its own bytes
+        EXPECT_EQ(moved.view(), text.substr(text.size() / 2));
+        copy = copy;
+        EXPECT_EQ(copy.view(), text);
+    }
+}
+
+TEST(GridCells, UnwrittenCellsAreEmptyAndShrinkingDropsContent) {
+    Grid grid(10, 5, 2, 2);
+    EXPECT_EQ(grid.text(9, 4), "");
+    grid.setText(9, 4, "x");
+    grid.setText(3, 3, std::string(40, 'y'));
+    grid.setRows(5);
+    grid.setRows(10);
+    EXPECT_EQ(grid.text(9, 4), "");
+    EXPECT_EQ(grid.text(3, 3), std::string(40, 'y'));
+    grid.setCols(3);
+    grid.setCols(5);
+    EXPECT_EQ(grid.text(3, 3), "");
+    EXPECT_THROW(grid.text(10, 0), std::out_of_range);
+    EXPECT_THROW(grid.setText(0, 5, "z"), std::out_of_range);
+}
+
+TEST(GridCells, CursorStaysInsideWhenTheGridShrinks) {
+    Grid grid(10, 10, 2, 2);
+    grid.setCurrent(9, 9);
+    grid.setTopRow(8);
+    grid.setRows(4);
+    grid.setCols(3);
+    EXPECT_EQ(grid.row(), 3);
+    EXPECT_EQ(grid.col(), 2);
+    EXPECT_EQ(grid.topRow(), 3);
+}
+
+TEST(GridColours, LaterSpansWinAndCoveredSpansAreDropped) {
+    Grid grid(5, 10);
+    grid.setBackColour(2, 2, 9, 0xEEEEEE);
+    grid.setBackColour(2, 4, 4, 0x0000FF);
+    EXPECT_EQ(grid.backColour(2, 3), 0xEEEEEEu);
+    EXPECT_EQ(grid.backColour(2, 4), 0x0000FFu);
+    EXPECT_EQ(grid.backColour(2, 1), kDefaultColour);
+    EXPECT_EQ(grid.backColour(3, 4), kDefaultColour);
+    grid.setBackColour(2, 2, 9, kDefaultColour);
+    EXPECT_EQ(grid.backColour(2, 4), kDefaultColour);
+}
+
+TEST(GridNotifications, KindsFollowTheAreaAndBulkChangesTellOneReset) {
+    ChangeBus bus;
+    test::ChangeRecorder recorder(bus);
+    Grid grid(10, 10, 2, 2);
+    grid.attach(&bus, 7);
+    grid.setText(1, 4, "V3");
+    grid.setText(5, 0, "4");
+    grid.setText(5, 5, "1");
+    grid.setText(5, 5, "1");  // unchanged: not told
+    ASSERT_EQ(recorder.changes.size(), 3u);
+    EXPECT_EQ(recorder.changes[0].kind, ChangeKind::Names);
+    EXPECT_EQ(recorder.changes[1].kind, ChangeKind::Names);
+    EXPECT_EQ(recorder.changes[2].kind, ChangeKind::Cell);
+    EXPECT_EQ(recorder.changes[2].sheet, 7);
+    recorder.changes.clear();
+    {
+        Grid::BulkChange bulk(grid);
+        for (int r = 2; r < 10; ++r) grid.setText(r, 2, "9");
+        grid.setRows(40);
+    }
+    ASSERT_EQ(recorder.changes.size(), 1u);
+    EXPECT_EQ(recorder.changes[0].kind, ChangeKind::Reset);
+    grid.setRows(50);
+    EXPECT_EQ(recorder.changes.back().kind, ChangeKind::RowsInserted);
+    EXPECT_EQ(recorder.changes.back().row, 40);
+    EXPECT_EQ(recorder.changes.back().count, 10);
+}
+
+}  // namespace
+}  // namespace zoriduvo
