@@ -22,7 +22,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // What the scan learnt about the number besides its compact text; enough to
-// tell an overflow from an underflow when the conversion reports neither.
+// tell an overflow from an underflow when the conversion only says "out of range".
 struct NumberShape {
     bool hasDigits = false;
     bool nonzero = false;

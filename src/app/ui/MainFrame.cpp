@@ -53,7 +53,11 @@ MainFrame::MainFrame(App& app, QtUi& ui) : app_(app), ui_(ui) {
     refreshToolbar();
 }
 
-MainFrame::~MainFrame() { app_.bus.unsubscribe(this); }
+MainFrame::~MainFrame() {
+    // The sub-windows go after this object: they must not call back into it.
+    disconnect(mdi_, nullptr, this, nullptr);
+    app_.bus.unsubscribe(this);
+}
 
 void MainFrame::placeOnScreen() {
     QScreen* screen = this->screen();
