@@ -58,6 +58,83 @@ void Grid::clampCursor() {
     col_ = clamp(col_, colCount_), colSel_ = clamp(colSel_, colCount_), leftCol_ = clamp(leftCol_, colCount_);
 }
 
+void Grid::insertRows(int at, int count) {
+    if (at < 0 || at > rowCount_ || count < 0) throw std::out_of_range("rows outside the grid");
+    if (count == 0) return;
+    if (at < static_cast<int>(cells_.size())) cells_.insert(cells_.begin() + at, count, {});
+    if (at < static_cast<int>(colours_.size())) colours_.insert(colours_.begin() + at, count, {});
+    rowHeights_.insert(rowHeights_.begin() + at, count, kDefaultRowHeight);
+    rowCount_ += count;
+    tell(ChangeKind::RowsInserted, at, 0, count);
+}
+
+void Grid::removeRows(int at, int count) {
+    if (at < 0 || count < 0 || at + count > rowCount_) throw std::out_of_range("rows outside the grid");
+    if (count == 0) return;
+    auto cut = [&](auto& rows) {
+        const int end = std::min(at + count, static_cast<int>(rows.size()));
+        if (at < end) rows.erase(rows.begin() + at, rows.begin() + end);
+    };
+    cut(cells_);
+    cut(colours_);
+    rowHeights_.erase(rowHeights_.begin() + at, rowHeights_.begin() + at + count);
+    rowCount_ -= count;
+    clampCursor();
+    tell(ChangeKind::RowsRemoved, at, 0, count);
+}
+
+void Grid::insertCols(int at, int count) {
+    if (at < 0 || at > colCount_ || count < 0) throw std::out_of_range("columns outside the grid");
+    if (count == 0) return;
+    for (auto& cells : cells_)
+        if (at < static_cast<int>(cells.size())) cells.insert(cells.begin() + at, count, CellText());
+    for (auto& spans : colours_)
+        for (auto& span : spans) {
+            if (span.first >= at) span.first += count;
+            if (span.last >= at) span.last += count;
+        }
+    colWidths_.insert(colWidths_.begin() + at, count, kDefaultColumnWidth);
+    nameAlignments_.insert(nameAlignments_.begin() + at, count, CellAlignment::LeftCenter);
+    colCount_ += count;
+    tell(ChangeKind::ColumnsInserted, 0, at, count);
+}
+
+void Grid::removeCols(int at, int count) {
+    if (at < 0 || count < 0 || at + count > colCount_) throw std::out_of_range("columns outside the grid");
+    if (count == 0) return;
+    for (auto& cells : cells_) {
+        const int end = std::min(at + count, static_cast<int>(cells.size()));
+        if (at < end) cells.erase(cells.begin() + at, cells.begin() + end);
+    }
+    for (auto& spans : colours_) {
+        std::erase_if(spans, [&](const ColourSpan& s) { return s.first >= at && s.last < at + count; });
+        for (auto& span : spans) {
+            if (span.first >= at + count) span.first -= count;
+            else if (span.first > at) span.first = at;
+            if (span.last >= at + count) span.last -= count;
+            else if (span.last >= at) span.last = at - 1;
+        }
+    }
+    colWidths_.erase(colWidths_.begin() + at, colWidths_.begin() + at + count);
+    nameAlignments_.erase(nameAlignments_.begin() + at, nameAlignments_.begin() + at + count);
+    colCount_ -= count;
+    clampCursor();
+    tell(ChangeKind::ColumnsRemoved, 0, at, count);
+}
+
+void Grid::permuteRows(int first, const std::vector<int>& order) {
+    const int n = static_cast<int>(order.size());
+    if (first < 0 || first + n > rowCount_) throw std::out_of_range("rows outside the grid");
+    if (static_cast<int>(cells_.size()) < first + n) cells_.resize(first + n);
+    std::vector<std::vector<CellText>> moved(n);
+    for (int i = 0; i < n; ++i) {
+        if (order[i] < 0 || order[i] >= n) throw std::out_of_range("bad row order");
+        moved[i] = std::move(cells_[first + order[i]]);
+    }
+    for (int i = 0; i < n; ++i) cells_[first + i] = std::move(moved[i]);
+    tell(ChangeKind::Reset);
+}
+
 std::string_view Grid::text(int row, int col) const {
     if (row < 0 || col < 0 || row >= rowCount_ || col >= colCount_) throw std::out_of_range("cell outside the grid");
     if (row >= static_cast<int>(cells_.size())) return {};

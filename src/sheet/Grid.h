@@ -29,6 +29,15 @@ public:
     void setRows(int rows);
     void setCols(int cols);
 
+    // Rows or columns in the middle: contents, sizes, alignments and colours move with them.
+    void insertRows(int at, int count);
+    void removeRows(int at, int count);
+    void insertCols(int at, int count);
+    void removeCols(int at, int count);
+    // Puts the rows first..first+order.size()-1 in the given order: new row first+i is the old
+    // row first+order[i]. Linear; used by sorting.
+    void permuteRows(int first, const std::vector<int>& order);
+
     std::string_view text(int row, int col) const;
     void setText(int row, int col, std::string_view text);
     bool isEmpty(int row, int col) const { return text(row, col).empty(); }

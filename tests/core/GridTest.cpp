@@ -94,3 +94,43 @@ TEST(GridNotifications, KindsFollowTheAreaAndBulkChangesTellOneReset) {
 
 }  // namespace
 }  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+std::string Column(const Grid& grid, int col) {
+    std::string out;
+    for (int r = 0; r < grid.rows(); ++r) out += grid.text(r, col).empty() ? "." : std::string(grid.text(r, col));
+    return out;
+}
+
+TEST(GridStructure, InsertAndRemoveMoveContentsAndColours) {
+    Grid grid(4, 4);
+    for (int r = 0; r < 4; ++r) grid.setText(r, 1, std::string(1, char('a' + r)));
+    grid.setBackColour(2, 0, 3, 0x111111);
+    grid.insertRows(1, 2);
+    EXPECT_EQ(Column(grid, 1), "a..bcd");
+    EXPECT_EQ(grid.backColour(4, 2), 0x111111u);
+    grid.removeRows(0, 2);
+    EXPECT_EQ(Column(grid, 1), ".bcd");
+    grid.insertCols(1, 1);
+    EXPECT_EQ(Column(grid, 2), ".bcd");
+    EXPECT_EQ(Column(grid, 1), "....");
+    EXPECT_EQ(grid.backColour(2, 4), 0x111111u);
+    grid.removeCols(0, 2);
+    EXPECT_EQ(Column(grid, 0), ".bcd");
+    EXPECT_EQ(grid.backColour(2, 0), 0x111111u);
+    EXPECT_EQ(grid.cols(), 3);
+    EXPECT_THROW(grid.removeRows(3, 2), std::out_of_range);
+}
+
+TEST(GridStructure, PermuteRowsReordersTheRangeOnly) {
+    Grid grid(6, 2);
+    for (int r = 0; r < 6; ++r) grid.setText(r, 0, std::to_string(r));
+    grid.permuteRows(2, {2, 0, 1});
+    EXPECT_EQ(Column(grid, 0), "014235");
+    EXPECT_THROW(grid.permuteRows(4, {0, 1, 2}), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace zoriduvo
