@@ -1,6 +1,8 @@
 #include "sheet/ui/SheetWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -8,6 +10,8 @@
 #include "app/FrameLayout.h"
 #include "files/CloseSheet.h"
 #include "sheet/App.h"
+#include "sheet/CellEditing.h"
+#include "sheet/ui/PlatformKeys.h"
 #include "sheet/ui/SheetHeaderView.h"
 #include "sheet/ui/SheetTableModel.h"
 
@@ -36,6 +40,16 @@ SheetWindow::SheetWindow(App& app, Sheet& sheet, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
+
+    editor_ = new QLineEdit(view_->viewport());
+    editor_->setObjectName("txtCell");
+    editor_->setFrame(false);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    view_->installEventFilter(this);
+    connect(view_, &QTableView::doubleClicked, this, &SheetWindow::doubleClicked);
+    connect(across_, &QHeaderView::sectionDoubleClicked, this, &SheetWindow::doubleClicked);
+    connect(down_, &QHeaderView::sectionDoubleClicked, this, &SheetWindow::doubleClicked);
 
     applyLayout();
     showCursor();
@@ -94,6 +108,8 @@ void SheetWindow::takeCursor() {
     Grid& grid = sheet_.grdVo;
     const QModelIndex current = view_->selectionModel()->currentIndex();
     if (current.isValid()) {
+        // The cursor leaves the committed cell: the range update runs on the cell being left.
+        if (grid.row() != current.row() + kFixed || grid.col() != current.column() + kFixed) LeaveCell(app_, sheet_);
         int rowSel = current.row(), colSel = current.column();
         const auto ranges = view_->selectionModel()->selection();
         if (!ranges.isEmpty()) {
@@ -108,6 +124,89 @@ void SheetWindow::takeCursor() {
     grid.setTopRow(view_->verticalScrollBar()->value() + kFixed);
     grid.setLeftCol(view_->horizontalScrollBar()->value() + kFixed);
     syncing_ = false;
+}
+
+bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress) return gridKey(static_cast<QKeyEvent*>(event));
+    if (watched == editor_) {
+        if (event->type() == QEvent::KeyPress) return editorKey(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusOut && editor_->isVisible()) {
+            const std::string text = editor_->text().toStdString();
+            editor_->removeEventFilter(this);
+            editor_->hide();
+            editor_->installEventFilter(this);
+            CommitEditorOnFocusLoss(app_, sheet_, text);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool SheetWindow::gridKey(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: MoveAfterKey(app_, sheet_, shift ? CursorKey::ShiftEnter : CursorKey::Enter); return true;
+    case Qt::Key_Home: MoveAfterKey(app_, sheet_, CursorKey::Home); return true;
+    case Qt::Key_End: MoveAfterKey(app_, sheet_, CursorKey::End); return true;
+    default: break;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (auto text = EditorTextForKey(sheet_, PlatformKeyCode(*event))) {
+        openEditor(*text);
+        return true;
+    }
+    return false;
+}
+
+bool SheetWindow::editorKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        const std::string text = editor_->text().toStdString();
+        hideEditor();
+        CommitEditorWithEnter(app_, sheet_, text);
+        const bool shift = event->modifiers() & Qt::ShiftModifier;
+        MoveAfterKey(app_, sheet_, shift ? CursorKey::ShiftEnter : CursorKey::Enter);
+        return true;
+    }
+    case Qt::Key_Escape: hideEditor(); return true;
+    default: return false;
+    }
+}
+
+void SheetWindow::openEditor(const std::string& text) {
+    editor_->hide();
+    const Grid& grid = sheet_.grdVo;
+    const QModelIndex current = model_->index(grid.row() - kFixed, grid.col() - kFixed);
+    if (!current.isValid()) return;
+    view_->scrollTo(current);
+    editor_->setText(QString::fromStdString(text));
+    editor_->setGeometry(view_->visualRect(current));
+    editor_->show();
+    editor_->setCursorPosition(static_cast<int>(editor_->text().size()));
+    sheet_.editOriginRow = grid.row();
+    sheet_.editOriginColumn = grid.col();
+    editor_->setFocus();
+}
+
+// Hides the editor without a commit; the focus goes back to the grid.
+void SheetWindow::hideEditor() {
+    editor_->blockSignals(true);
+    editor_->removeEventFilter(this);
+    // Focus first: hiding a focused child would pass the focus on like Tab and move the cursor.
+    view_->setFocus();
+    editor_->hide();
+    editor_->installEventFilter(this);
+    editor_->blockSignals(false);
+}
+
+void SheetWindow::doubleClicked() {
+    switch (DoubleClickDispatch(sheet_)) {
+    case DoubleClickAction::Edit: openEditor(EditorTextOfCurrentCell(sheet_)); break;
+    case DoubleClickAction::DefineVariable: emit defineVariableRequested(); break;
+    case DoubleClickAction::NameCase: emit caseNameRequested(); break;
+    case DoubleClickAction::Nothing: break;
+    }
 }
 
 void SheetWindow::closeEvent(QCloseEvent* event) {

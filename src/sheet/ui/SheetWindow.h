@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+class QLineEdit;
 class QTableView;
 class QItemSelection;
 
@@ -20,15 +21,27 @@ public:
     QTableView* grid() const { return view_; }
     // True while the window's own close event runs.
     bool closing() const { return closing_; }
+    QLineEdit* editor() const { return editor_; }
+
+signals:
+    // A double click on a whole column or a whole row.
+    void defineVariableRequested();
+    void caseNameRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyLayout();
     void showCursor();
     void takeCursor();
     int px(int twips, bool vertical) const;
+    bool gridKey(QKeyEvent* event);
+    bool editorKey(QKeyEvent* event);
+    void openEditor(const std::string& text);
+    void hideEditor();
+    void doubleClicked();
 
     App& app_;
     Sheet& sheet_;
@@ -37,6 +50,7 @@ private:
     SheetTableModel* model_;
     SheetHeaderView* across_;
     SheetHeaderView* down_;
+    QLineEdit* editor_;
     bool syncing_ = false;
     bool closing_ = false;
 };

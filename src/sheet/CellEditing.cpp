@@ -1,0 +1,157 @@
+#include "sheet/CellEditing.h"
+
+#include <algorithm>
+
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "sheet/NumberText.h"
+#include "sheet/SheetOperations.h"
+#include "sheet/SheetRegistry.h"
+
+namespace zoriduvo {
+
+namespace {
+constexpr int kSpareColumns = 6;
+constexpr int kSpareRows = 22;
+constexpr int kMaxCount = 32767;
+
+std::string Typed(const std::string& text) { return FormatNumber(LeadingNumber(text)); }
+
+// Numbers and default names for columns L+1..c, and the grids grown to keep six spare columns.
+void ExtendColumns(Sheet& sheet, int last, int c) {
+    Grid& vo = sheet.grdVo;
+    Grid& label = sheet.grdVoLabel;
+    if (label.cols() < c) label.setCols(c);
+    for (int k = last + 1; k <= c; ++k) {
+        const std::string name = "V" + std::to_string(k - 1);
+        vo.setText(0, k, std::to_string(k - 1));
+        vo.setText(1, k, name);
+        label.setText(0, k - 1, name);
+        for (int r = 1; r <= 3; ++r) label.setText(r, k - 1, "0");
+    }
+    if (vo.cols() - c < kSpareColumns) {
+        vo.setCols(c + kSpareColumns);
+        label.setCols(c + kSpareColumns - 1);
+        sheet.grdVoStat.setCols(c + kSpareColumns - 1);
+    }
+}
+
+void ExtendRows(Sheet& sheet, int last, int r) {
+    Grid& vo = sheet.grdVo;
+    for (int k = last + 1; k <= r; ++k) {
+        vo.setText(k, 0, std::to_string(k - 1));
+        vo.setText(k, 1, "C" + std::to_string(k - 1));
+    }
+    if (vo.rows() - r < kSpareRows) vo.setRows(r + kSpareRows);
+}
+}  // namespace
+
+std::string EditorTextOfCurrentCell(const Sheet& sheet) {
+    const Grid& grid = sheet.grdVo;
+    return GeneralText(LeadingNumber(grid.text(grid.row(), grid.col())));
+}
+
+std::optional<std::string> EditorTextForKey(const Sheet& sheet, int keyCode) {
+    if (keyCode >= KeyCode::Digit0 && keyCode <= KeyCode::Digit9) return std::string(1, char('0' + keyCode - KeyCode::Digit0));
+    if (keyCode >= KeyCode::Pad0 && keyCode <= KeyCode::Pad9) return std::string(1, char('0' + keyCode - KeyCode::Pad0));
+    if (keyCode == KeyCode::Minus || keyCode == KeyCode::PadMinus) return "-";
+    if (keyCode == KeyCode::Period || keyCode == KeyCode::PadDecimal) return ".";
+    if (keyCode == KeyCode::F2) return EditorTextOfCurrentCell(sheet);
+    return std::nullopt;
+}
+
+void CommitEditorWithEnter(App& app, Sheet& sheet, const std::string& text) {
+    app.cellCommitGuard = true;
+    Grid& grid = sheet.grdVo;
+    grid.setText(grid.row(), grid.col(), Typed(text));
+}
+
+void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
+    if (text.empty() || app.cellCommitGuard) return;
+    Grid& grid = sheet.grdVo;
+    const int row = grid.row(), col = grid.col();
+    grid.setCurrent(sheet.editOriginRow, sheet.editOriginColumn);
+    grid.setText(sheet.editOriginRow, sheet.editOriginColumn, Typed(text));
+    RemoveStatisticsBlocks(sheet);
+    app.cellCommitGuard = true;
+    ExtendUsedRange(app, sheet);
+    app.cellCommitGuard = false;
+    sheet.setModified(true);
+    grid.setCurrent(row, col);
+}
+
+void LeaveCell(App& app, Sheet& sheet) {
+    const Grid& grid = sheet.grdVo;
+    if (!app.cellCommitGuard || grid.row() < 2 || grid.col() < 2) return;
+    RemoveStatisticsBlocks(sheet);
+    ExtendUsedRange(app, sheet);
+    app.cellCommitGuard = false;
+    sheet.setModified(true);
+}
+
+void ExtendUsedRange(App& app, Sheet& sheet) {
+    if (!app.cellCommitGuard) return;
+    BusyPointer busy(app.ui);
+    Grid& grid = sheet.grdVo;
+    const int r = grid.row(), c = grid.col();
+    int last = sheet.lastColumn(), lastRow = sheet.lastRow();
+    if (grid.isEmpty(r, c)) return;
+    sheet.setStatisticsValid(false);
+    if (r <= lastRow && c <= last) return;
+    // Counts are 16-bit: a value beyond case or variable 32767 cannot be kept.
+    if (r - 1 > kMaxCount || c - 1 > kMaxCount) {
+        grid.setText(r, c, "");
+        app.ui.message("ケース数と変数の数は 32767 までです。この値は入力できません。", "データの入力",
+                       MessageIcon::Exclamation);
+        return;
+    }
+    if (c > last) {
+        ExtendColumns(sheet, last, c);
+        last = c;
+    }
+    if (r > lastRow) {
+        ExtendRows(sheet, lastRow, r);
+        lastRow = r;
+    }
+    sheet.setEndCell(0, std::to_string(last));
+    sheet.setEndCell(1, std::to_string(lastRow));
+    grid.setCurrent(r, c);
+}
+
+void MoveAfterKey(App& app, Sheet& sheet, CursorKey key) {
+    LeaveCell(app, sheet);
+    Grid& grid = sheet.grdVo;
+    const int last = sheet.lastColumn(), lastRow = sheet.lastRow();
+    switch (key) {
+    case CursorKey::Enter: SelectCell(grid, grid.col(), std::min(grid.row() + 1, grid.rows() - 1)); break;
+    case CursorKey::ShiftEnter:
+        if (grid.col() == last - 1) SelectCell(grid, grid.col(), 2);
+        else SelectCell(grid, std::min(grid.col() + 1, grid.cols() - 1), 2);
+        break;
+    case CursorKey::Home:
+        grid.setTopRow(2);
+        grid.setLeftCol(2);
+        SelectCell(grid, 2, 2);
+        break;
+    case CursorKey::End:
+        SelectCell(grid, last, lastRow);
+        grid.setTopRow(lastRow < 7 ? 2 : lastRow - 5);
+        grid.setLeftCol(last < 5 ? 2 : last - 3);
+        break;
+    }
+}
+
+DoubleClickAction DoubleClickDispatch(const Sheet& sheet) {
+    if (sheet.endCell(0) == "1" && sheet.endCell(1) == "1") return DoubleClickAction::Nothing;
+    const Grid& g = sheet.grdVo;
+    const int top = std::min(g.row(), g.rowSel()), bottom = std::max(g.row(), g.rowSel());
+    const int left = std::min(g.col(), g.colSel()), right = std::max(g.col(), g.colSel());
+    const bool allRows = top == 2 && bottom == g.rows() - 1;
+    const bool allCols = left == 2 && right == g.cols() - 1;
+    if (allRows && allCols) return DoubleClickAction::Nothing;
+    if (allRows) return DoubleClickAction::DefineVariable;
+    if (allCols) return DoubleClickAction::NameCase;
+    return DoubleClickAction::Edit;
+}
+
+}  // namespace zoriduvo
