@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
@@ -11,6 +12,12 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // A Japanese face with half-width digits, so that numbers fit the grid's columns.
+    if (QFontDatabase::families().contains("IPAGothic")) {
+        QFont font("IPAGothic");
+        font.setPointSize(QApplication::font().pointSize());
+        QApplication::setFont(font);
+    }
     zoriduvo::QtUi ui;
     zoriduvo::QtClipboard clipboard;
     zoriduvo::SystemClock clock;

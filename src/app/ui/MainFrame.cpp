@@ -203,8 +203,12 @@ void MainFrame::buildToolbar() {
         action->setCheckable(key.rfind("valign", 0) == 0);
         if (auto it = commands_.find("tool:" + key); it != commands_.end()) {
             auto command = it->second;
-            // A button's command that cannot run (no active sheet) is ignored.
-            connect(action, &QAction::triggered, this, [command] { command(); });
+            // A button's command that cannot run (no active sheet) is ignored. The pressed state
+            // is the toolbar data's, not the click's.
+            connect(action, &QAction::triggered, this, [this, command] {
+                command();
+                refreshToolbar();
+            });
         }
         toolButtons_[key] = action;
     }

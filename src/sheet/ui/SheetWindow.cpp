@@ -1,6 +1,7 @@
 #include "sheet/ui/SheetWindow.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -36,6 +37,12 @@ SheetWindow::SheetWindow(App& app, Sheet& sheet, QWidget* parent)
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view_->setWordWrap(false);
+    // Cells are 1200 twips wide: a narrow proportional Japanese face fits the widest
+    // formatted number ("1.23457E+11") in them without cutting it.
+    QFont font = view_->font();
+    if (QFontDatabase::families().contains("IPAPGothic")) font.setFamily("IPAPGothic");
+    font.setPointSize(8);
+    view_->setFont(font);
     view_->setCornerButtonEnabled(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
