@@ -7,6 +7,7 @@
 #include "sheet/ModelChange.h"
 #include "sheet/Sheet.h"
 #include "sheet/Toolbar.h"
+#include "variables/StatisticsTable.h"
 
 namespace zoriduvo {
 
@@ -51,6 +52,10 @@ public:
     bool closeCancelled = false;
     bool cellCommitGuard = false;
     int formulaHistoryPosition = 1;
+    // The ten slots of the transformation-formula history, 1..10; index 0 unused.
+    std::vector<std::string> formulaHistory = std::vector<std::string>(11);
+    // The statistics buffer shared by the statistics commands and the per-variable view.
+    StatisticsTable statistics;
     // The case-group boundary list of the case-group dialog.
     std::vector<int> groupBoundaries{0, 0};
 

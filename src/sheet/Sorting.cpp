@@ -1,0 +1,106 @@
+#include "sheet/Sorting.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "sheet/NumberText.h"
+#include "sheet/SheetOperations.h"
+
+namespace zoriduvo {
+
+namespace {
+
+// Ends of the case groups b(0) = 0 .. b(G) = n. Sizes that no longer add up to n are cut so
+// that no group reaches past the last case and the last group ends at n.
+std::vector<int> GroupEnds(const Sheet& sheet) {
+    const int n = sheet.caseCount();
+    const int groups = sheet.state().caseGroups;
+    std::vector<int> ends{0};
+    for (int i = 1; i < groups && i <= sheet.grdSInfo.cols(); ++i) {
+        const int size = std::max(RoundToInt32(LeadingNumber(sheet.grdSInfo.text(0, i - 1))).value_or(0), 0);
+        ends.push_back(std::min(ends.back() + size, n));
+    }
+    ends.push_back(n);
+    return ends;
+}
+
+void Ungroup(Sheet& sheet) {
+    const int n = sheet.caseCount();
+    const bool grouped = sheet.state().caseGroups > 1;
+    sheet.grdSInfo.setCols(2);
+    sheet.grdSInfo.setText(0, 1, std::to_string(n));
+    sheet.state().caseGroups = 1;
+    if (!grouped) return;  // only the groups' shading needs painting over
+    Grid& grid = sheet.grdVo;
+    for (int row = 2; row <= n + 1 && row < grid.rows(); ++row) grid.setBackColour(row, 2, grid.cols() - 1, kDefaultColour);
+}
+
+}  // namespace
+
+SortDialogStart OpenSortDialog(const Sheet& sheet) {
+    SortDialogStart start;
+    const Grid& grid = sheet.grdVo;
+    const int variables = sheet.variableCount();
+    for (int v = 1; v <= variables; ++v) {
+        std::string name(grid.text(1, v + 1));
+        if (name.empty()) name.append("V").append(std::to_string(v));
+        start.names.push_back(std::move(name));
+    }
+    start.chosen = std::clamp(grid.col() - 2, 0, std::max(variables - 1, 0));
+    start.grouped = sheet.state().caseGroups > 1;
+    start.selection = SavedSelection::Of(grid);
+    return start;
+}
+
+std::vector<int> SortOrder(const std::vector<std::string_view>& keys, bool descending) {
+    struct Key {
+        double value;
+        int index;
+    };
+    std::vector<Key> valued;
+    std::vector<int> blanks;
+    for (int i = 0; i < static_cast<int>(keys.size()); ++i) {
+        if (keys[i].empty()) blanks.push_back(i);
+        else valued.push_back({LeadingNumber(keys[i]), i});
+    }
+    if (descending)
+        std::stable_sort(valued.begin(), valued.end(), [](const Key& a, const Key& b) { return a.value > b.value; });
+    else
+        std::stable_sort(valued.begin(), valued.end(), [](const Key& a, const Key& b) { return a.value < b.value; });
+    std::vector<int> order;
+    order.reserve(keys.size());
+    for (const Key& key : valued) order.push_back(key.index);
+    order.insert(order.end(), blanks.begin(), blanks.end());
+    return order;
+}
+
+bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withinGroups) {
+    Grid& grid = sheet.grdVo;
+    const int n = sheet.caseCount();
+    const int col = variable + 1;
+    if (n < 1 || variable < 1 || variable > sheet.variableCount() || col >= grid.cols()) return false;
+    BusyPointer busy(app.ui);
+    const SavedSelection selection = SavedSelection::Of(grid);
+    Grid::BulkChange bulk(grid);
+    RemoveStatisticsBlocks(sheet);
+    const bool inGroups = withinGroups && sheet.state().caseGroups > 1;
+    const std::vector<int> ends = inGroups ? GroupEnds(sheet) : std::vector<int>{0, n};
+    if (!inGroups) Ungroup(sheet);
+
+    std::vector<int> order;
+    order.reserve(n);
+    for (std::size_t g = 1; g < ends.size(); ++g) {
+        std::vector<std::string_view> keys;
+        for (int c = ends[g - 1] + 1; c <= ends[g]; ++c) keys.push_back(grid.text(c + 1, col));
+        for (int i : SortOrder(keys, descending)) order.push_back(ends[g - 1] + i);
+    }
+    grid.permuteRows(2, order);
+    for (int c = 1; c <= n; ++c) grid.setText(c + 1, 0, std::to_string(c));
+    selection.restore(grid);
+    sheet.setModified(true);
+    return true;
+}
+
+}  // namespace zoriduvo
