@@ -1,7 +1,6 @@
 #include "app/StartUp.h"
 
-#include <fstream>
-
+#include "files/OpenCommand.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
@@ -17,15 +16,6 @@ void StartUp(App& app) {
     app.tellToolbar();
 }
 
-void OpenFileAtStart(App& app, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file || file.peek() == std::ifstream::traits_type::eof()) {
-        app.ui.message("ファイルが存在しません", "ファイルを開く", MessageIcon::Exclamation);
-        return;
-    }
-    // The vo-Data reader is not part of this build yet: say so rather than show a blank sheet.
-    app.ui.message("この版では vo-Data ファイルを読み込めません。\n" + path, "ファイルを開く",
-                   MessageIcon::Exclamation);
-}
+void OpenFileAtStart(App& app, const std::string& path) { OpenPath(app, path, 1); }
 
 }  // namespace zoriduvo

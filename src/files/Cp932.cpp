@@ -1,0 +1,124 @@
+#include "files/Cp932.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+
+namespace zoriduvo {
+
+namespace {
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+}  // namespace
+
+Cp932Converter::Cp932Converter(Direction direction) {
+    const bool toUtf8 = direction == Direction::ToUtf8;
+    iconv_t cd = iconv_open(toUtf8 ? "UTF-8" : "CP932", toUtf8 ? "CP932" : "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 table");
+    descriptor_ = cd;
+}
+
+Cp932Converter::~Cp932Converter() { iconv_close(static_cast<iconv_t>(descriptor_)); }
+
+bool Cp932Converter::convert(std::string_view in, std::string& out, std::size_t* badOffset) {
+    // ASCII is the same in both codes: most lines of a data file never reach iconv.
+    if (IsAscii(in)) {
+        out.append(in);
+        return true;
+    }
+    auto cd = static_cast<iconv_t>(descriptor_);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    const std::size_t start = out.size();
+    std::size_t used = start;
+    out.resize(start + in.size() * 2 + 16);
+    for (;;) {
+        char* dst = out.data() + used;
+        std::size_t dstLeft = out.size() - used;
+        const std::size_t result = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        used = out.size() - dstLeft;
+        if (result != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        out.resize(used);
+        if (badOffset) *badOffset = in.size() - srcLeft;
+        return false;
+    }
+    out.resize(used);
+    return true;
+}
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* badOffset) {
+    Cp932Converter converter(Cp932Converter::Direction::ToUtf8);
+    std::string out;
+    if (!converter.convert(bytes, out, badOffset)) return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOffset) {
+    Cp932Converter converter(Cp932Converter::Direction::FromUtf8);
+    std::string out;
+    if (!converter.convert(text, out, badOffset)) return std::nullopt;
+    return out;
+}
+
+std::size_t FirstInvalidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = SequenceLength(lead);
+        if (length == 0 || i + length > bytes.size()) return i;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return i;
+        if (length >= 3) {
+            const auto second = static_cast<unsigned char>(bytes[i + 1]);
+            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90)) return i;  // overlong
+            if (lead == 0xED && second >= 0xA0) return i;                                     // surrogate
+            if (lead == 0xF4 && second >= 0x90) return i;                                     // beyond U+10FFFF
+        }
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+bool IsValidUtf8(std::string_view bytes) { return FirstInvalidUtf8(bytes) == std::string_view::npos; }
+
+std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, 3) == kByteOrderMark) {
+        const std::size_t bad = FirstInvalidUtf8(bytes.substr(3));
+        if (bad == std::string_view::npos) return std::string(bytes.substr(3));
+        if (badOffset) *badOffset = bad + 3;
+        return std::nullopt;
+    }
+    if (!IsAscii(bytes) && IsValidUtf8(bytes)) return std::string(bytes);
+    return Cp932ToUtf8(bytes, badOffset);
+}
+
+int LineOfOffset(std::string_view bytes, std::size_t offset) {
+    offset = std::min(offset, bytes.size());
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+std::string CharacterAt(std::string_view text, std::size_t offset) {
+    if (offset >= text.size()) return {};
+    const std::size_t length = SequenceLength(static_cast<unsigned char>(text[offset]));
+    return std::string(text.substr(offset, std::max<std::size_t>(length, 1)));
+}
+
+}  // namespace zoriduvo

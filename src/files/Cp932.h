@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zoriduvo {
+
+// Conversions between the program's UTF-8 text and code page 932, the code of the system's files
+// (the vendor table, which holds characters such as ① and ～ that strict Shift-JIS refuses).
+// One converter keeps its iconv descriptor, so that converting a file line by line stays cheap.
+class Cp932Converter {
+public:
+    enum class Direction { ToUtf8, FromUtf8 };
+    explicit Cp932Converter(Direction direction);
+    ~Cp932Converter();
+    Cp932Converter(const Cp932Converter&) = delete;
+    Cp932Converter& operator=(const Cp932Converter&) = delete;
+
+    // Appends the converted text to out. On a character that has no place in the target code (or
+    // bytes that are no character of the source code) returns false with its offset in `in`;
+    // out then holds the text before it.
+    bool convert(std::string_view in, std::string& out, std::size_t* badOffset = nullptr);
+
+private:
+    void* descriptor_;
+};
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* badOffset = nullptr);
+std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOffset = nullptr);
+
+// Offset of the first byte that does not begin a well-formed UTF-8 character; npos when all do.
+std::size_t FirstInvalidUtf8(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+// Text the user brings from elsewhere: a byte-order mark, or bytes that are valid UTF-8 with some
+// non-ASCII, mean UTF-8 (the mark is dropped); anything else is code page 932.
+std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset = nullptr);
+
+// The 1-based line of a byte offset (line feeds before it + 1).
+int LineOfOffset(std::string_view bytes, std::size_t offset);
+// The UTF-8 character that starts at offset, for messages.
+std::string CharacterAt(std::string_view text, std::size_t offset);
+
+}  // namespace zoriduvo

@@ -1,0 +1,141 @@
+#include "files/CsvQuickReader.h"
+
+#include <vector>
+
+#include "files/Cp932.h"
+#include "files/FieldReader.h"
+#include "files/FilePaths.h"
+#include "sheet/NumberText.h"
+#include "sheet/SheetRecords.h"
+
+namespace zoriduvo {
+
+namespace {
+
+// The lines of the text without their ends; empty lines at the end are no cases.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+        if (start < text.size() && text[start] == '\r') ++start;
+        if (start < text.size() && text[start] == '\n') ++start;
+    }
+    while (!lines.empty() && TrimSpacesAndTabs(lines.back()).empty()) lines.pop_back();
+    return lines;
+}
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    FieldReader in(line);
+    while (auto f = in.next()) fields.push_back(*f);
+    return fields;
+}
+
+int FieldCount(std::string_view line) { return std::max<int>(1, static_cast<int>(Fields(line).size())); }
+
+// A field that begins with a number ("0", "0.0" and "-.5" as well as "12").
+bool IsNumeric(std::string_view field) {
+    field = TrimSpacesAndTabs(field);
+    if (LeadingNumber(field) != 0) return true;
+    if (!field.empty() && (field[0] == '+' || field[0] == '-')) field.remove_prefix(1);
+    if (!field.empty() && field[0] == '.') field.remove_prefix(1);
+    return !field.empty() && field[0] >= '0' && field[0] <= '9';
+}
+
+std::string_view FieldAt(const std::vector<std::string_view>& fields, std::size_t k) {
+    return k < fields.size() ? TrimSpacesAndTabs(fields[k]) : std::string_view();
+}
+
+}  // namespace
+
+CsvLayout DecideCsvLayout(const std::vector<std::string_view>& lines) {
+    CsvLayout layout;
+    const int n = static_cast<int>(lines.size());
+    if (n == 0) return layout;
+    const int f1 = FieldCount(lines[0]);
+    if (n == 1) {
+        layout.variables = f1;
+    } else if (FieldCount(lines[1]) == f1 + 1) {
+        layout.header = layout.caseNames = true;
+        layout.variables = f1;
+    } else if (f1 == 1) {
+        layout.variables = 1;
+    } else {
+        const auto first = Fields(lines[0]);
+        const auto second = Fields(lines[1]);
+        const std::string_view a = FieldAt(first, 0);
+        const bool b = IsNumeric(FieldAt(first, 1));
+        const bool c = IsNumeric(FieldAt(second, 0));
+        if (a.empty() || (!b && !c)) {
+            layout.header = layout.caseNames = layout.skipFirstField = true;
+            layout.variables = f1 - 1;
+        } else if (b) {
+            layout.caseNames = !c;
+            layout.variables = c ? f1 : f1 - 1;
+        } else {
+            layout.header = true;
+            layout.variables = f1;
+        }
+    }
+    layout.cases = layout.header ? n - 1 : n;
+    return layout;
+}
+
+std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image) {
+    std::size_t bad = 0;
+    const auto text = DecodeForeignText(bytes, &bad);
+    if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
+    const auto lines = SplitLines(*text);
+    if (lines.empty()) return FileProblem{FileError::FileMissing};
+    const CsvLayout layout = DecideCsvLayout(lines);
+    if (layout.cases > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "ケース数"};
+    if (layout.variables > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "変数の数"};
+
+    FileImage read;
+    read.formatTag = "CSV";
+    read.fileLabel = kUndefined;
+    read.date = kNotSaved;
+    read.variableCount = layout.variables;
+    read.caseCount = layout.cases;
+    read.groupSizes = {static_cast<std::int16_t>(layout.cases)};
+
+    std::size_t line = 0;
+    std::vector<std::string_view> names;
+    if (layout.header) names = Fields(lines[line++]);
+    const std::size_t skip = layout.skipFirstField ? 1 : 0;
+    for (int v = 1; v <= layout.variables; ++v) {
+        std::string name(layout.header ? FieldAt(names, skip + v - 1) : std::string_view());
+        read.variables.push_back({layout.header ? name : DefaultVariableName(v)});
+    }
+    // Line by line, so that a short or long line does not shift the cases after it.
+    for (int c = 1; c <= layout.cases; ++c) {
+        const auto fields = Fields(lines[line++]);
+        std::size_t k = 0;
+        if (layout.caseNames) {
+            read.caseNames.emplace_back(FieldAt(fields, k++));
+        } else {
+            read.caseNames.push_back(DefaultCaseName(c));
+        }
+        for (int v = 1; v <= layout.variables; ++v) {
+            const std::string_view value = FieldAt(fields, k++);
+            read.appendValue(value == "%M" ? std::string_view() : value);
+        }
+    }
+    image = std::move(read);
+    return std::nullopt;
+}
+
+std::optional<FileProblem> ReadCsvForOpen(const std::string& path, FileImage& image) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes || bytes->empty()) return FileProblem{FileError::FileMissing};
+    if (auto problem = ReadCsvBytes(*bytes, image)) return problem;
+    image.path = path;
+    image.fileName = FileNameOf(path);
+    return std::nullopt;
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace zoriduvo {
+
+// The one tokenizer of the system's comma-separated text (vo-Data files, CSV). A field ends at a
+// comma or at the end of the line; blanks and tabs around it are dropped; a field that begins with
+// a double quote runs to the next double quote and is taken without the quotes (commas inside it
+// belong to it; whatever stands between the closing quote and the next comma is dropped). A
+// quote left open ends with its line, so one stray quote cannot swallow the rest of a file.
+// Lines end in CR LF, LF or CR. Fields are views into the text.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    // The next field; nullopt when the text is used up. After a comma a field always follows,
+    // empty when nothing stands there; an empty line is one empty field.
+    std::optional<std::string_view> next();
+    // The rest of the current line, then the following lines one per call, without line ends.
+    std::optional<std::string_view> nextLine();
+
+    // Where the last field read began: 1-based line and place within the line.
+    int line() const { return fieldLine_; }
+    int field() const { return fieldIndex_; }
+
+private:
+    void skipLineEnd();
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool fieldPending_ = false;
+    int line_ = 1, index_ = 1;
+    int fieldLine_ = 0, fieldIndex_ = 0;
+};
+
+// Blanks and tabs removed at both ends.
+std::string_view TrimSpacesAndTabs(std::string_view text);
+
+}  // namespace zoriduvo

@@ -1,0 +1,50 @@
+#include "files/FileImage.h"
+
+namespace zoriduvo {
+
+namespace {
+const ImageVariable kNoVariable{};
+const ImageStatistics kNoStatistics{};
+}  // namespace
+
+std::vector<int> FileImage::groupEnds() const {
+    std::vector<int> ends{0};
+    ends.reserve(groupSizes.size() + 1);
+    for (std::int16_t size : groupSizes) ends.push_back(ends.back() + size);
+    return ends;
+}
+
+const ImageVariable& FileImage::variable(int v) const {
+    if (v < 1 || v > static_cast<int>(variables.size())) return kNoVariable;
+    return variables[v - 1];
+}
+
+std::string_view FileImage::caseName(int c) const {
+    if (c < 1 || c > static_cast<int>(caseNames.size())) return {};
+    return caseNames[c - 1];
+}
+
+const ImageStatistics& FileImage::statisticsOf(int v) const {
+    if (v < 1 || v > static_cast<int>(statistics.size())) return kNoStatistics;
+    return statistics[v - 1];
+}
+
+std::string_view FileImage::value(int c, int v) const {
+    if (c < 1 || v < 1 || v > variableCount) return {};
+    const std::size_t k = static_cast<std::size_t>(c - 1) * static_cast<std::size_t>(variableCount) + (v - 1);
+    if (k >= valueEnds_.size()) return {};
+    const std::size_t begin = k == 0 ? 0 : valueEnds_[k - 1];
+    return std::string_view(valueChars_).substr(begin, valueEnds_[k] - begin);
+}
+
+void FileImage::appendValue(std::string_view text) {
+    valueChars_.append(text);
+    valueEnds_.push_back(valueChars_.size());
+}
+
+void FileImage::reserveValues(std::size_t count, std::size_t averageLength) {
+    valueEnds_.reserve(count);
+    valueChars_.reserve(count * averageLength);
+}
+
+}  // namespace zoriduvo

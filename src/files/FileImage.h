@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zoriduvo {
+
+// Cases, variables and groups a file or sheet may hold: counts are 16-bit.
+inline constexpr int kMaxFileCount = 32767;
+
+// The names a variable or case without one is given: "V7", "C12".
+inline std::string DefaultVariableName(int v) { return std::string(1, 'V').append(std::to_string(v)); }
+inline std::string DefaultCaseName(int c) { return std::string(1, 'C').append(std::to_string(c)); }
+
+struct ImageVariable {
+    std::string name;
+    std::int16_t categoryCount = 0;  // 0 = continuous
+    std::int16_t minimum = 0;
+    std::int16_t maximum = 0;
+};
+
+struct ImageStatistics {
+    float maximum = 0, minimum = 0, mean = 0, deviation = 0, cases = 0;
+};
+
+// One vo-Data file in memory, between a sheet and the file. Variables, cases and groups are
+// counted from 1 in the accessors. The lists hold only what was read or gathered, so a short file
+// costs no more than its bytes; whatever it did not hold reads as empty (blank values, empty
+// names, zero statistics).
+class FileImage {
+public:
+    std::string path;
+    std::string fileName;
+    std::string formatTag;
+    std::string fileLabel;
+    std::string date;
+    std::vector<std::int16_t> groupSizes;  // in order; their sum is the case count
+    int caseCount = 0;
+    int variableCount = 0;
+    std::vector<ImageVariable> variables;
+    std::vector<std::string> caseNames;
+    bool statisticsPresent = false;
+    std::string statisticsCorner;
+    std::vector<ImageStatistics> statistics;
+    std::string comment;  // lines joined with CR LF
+
+    int groupCount() const { return static_cast<int>(groupSizes.size()); }
+    // Running sums of the group sizes with a leading 0.
+    std::vector<int> groupEnds() const;
+
+    const ImageVariable& variable(int v) const;
+    std::string_view caseName(int c) const;
+    const ImageStatistics& statisticsOf(int v) const;
+
+    // Values go in case by case, variable by variable; value(c, v) of one not given is empty.
+    std::string_view value(int c, int v) const;
+    void appendValue(std::string_view text);
+    // Room for count values of about averageLength bytes, when the count is known to be real.
+    void reserveValues(std::size_t count, std::size_t averageLength);
+    std::size_t valuesHeld() const { return valueEnds_.size(); }
+
+private:
+    std::string valueChars_;
+    std::vector<std::size_t> valueEnds_;  // compact: one offset per cell instead of one string
+};
+
+}  // namespace zoriduvo

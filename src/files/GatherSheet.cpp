@@ -1,0 +1,105 @@
+#include "files/GatherSheet.h"
+
+#include <algorithm>
+
+#include "files/FileDates.h"
+#include "files/FilePaths.h"
+#include "platform/Clock.h"
+#include "sheet/App.h"
+#include "sheet/NumberText.h"
+
+namespace zoriduvo {
+
+namespace {
+
+// A cell's text; nothing outside the grid.
+std::string_view Cell(const Grid& grid, int row, int col) {
+    if (row < 0 || col < 0 || row >= grid.rows() || col >= grid.cols()) return {};
+    return grid.text(row, col);
+}
+
+std::int16_t Integer(std::string_view text) { return RoundToInt16(LeadingNumber(text)).value_or(0); }
+
+// The sheet's group sizes when it is grouped and they cover its cases; otherwise one group of all.
+std::vector<std::int16_t> GroupSizes(const Sheet& sheet, int cases) {
+    const int groups = sheet.state().caseGroups;
+    if (groups > 1 && groups <= sheet.grdSInfo.cols()) {
+        std::vector<std::int16_t> sizes;
+        int total = 0;
+        for (int k = 1; k <= groups; ++k) {
+            const std::int16_t size = Integer(Cell(sheet.grdSInfo, 0, k - 1));
+            if (size < 1) break;
+            sizes.push_back(size);
+            total += size;
+        }
+        // Sizes that do not add up to the cases would write a file that reads back wrong.
+        if (static_cast<int>(sizes.size()) == groups && total == cases) return sizes;
+    }
+    return {static_cast<std::int16_t>(cases)};
+}
+
+void GatherVariables(const Sheet& sheet, FileImage& image) {
+    for (int v = 1; v <= image.variableCount; ++v) {
+        ImageVariable& variable = image.variables.emplace_back();
+        variable.name = std::string(Cell(sheet.grdVoLabel, 0, v));
+        if (variable.name.empty()) variable.name = std::string(Cell(sheet.grdVo, 1, v + 1));
+        if (variable.name.empty()) variable.name = DefaultVariableName(v);
+        variable.categoryCount = Integer(Cell(sheet.grdVoLabel, 1, v));
+        if (variable.categoryCount != 0) {
+            variable.maximum = Integer(Cell(sheet.grdVoLabel, 2, v));
+            variable.minimum = Integer(Cell(sheet.grdVoLabel, 3, v));
+        }
+    }
+}
+
+void GatherCases(const Sheet& sheet, FileImage& image) {
+    const std::string& blankCode = sheet.information().blankCode;
+    image.caseNames.reserve(image.caseCount);
+    image.reserveValues(static_cast<std::size_t>(image.caseCount) * image.variableCount, 8);
+    for (int c = 1; c <= image.caseCount; ++c) {
+        std::string name(Cell(sheet.grdVo, c + 1, 1));
+        image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const std::string_view value = Cell(sheet.grdVo, c + 1, v + 1);
+            image.appendValue(value.empty() ? std::string_view(blankCode) : value);
+        }
+    }
+}
+
+// grdVoStat rows 1..5 of column v: maximum, minimum, mean, deviation, number of cases.
+void GatherStatistics(const Sheet& sheet, FileImage& image) {
+    const Grid& stat = sheet.grdVoStat;
+    image.statisticsPresent = true;
+    image.statisticsCorner = std::string(Cell(stat, 0, 0));
+    image.statistics.resize(image.variableCount);
+    for (int v = 1; v <= image.variableCount; ++v) {
+        ImageStatistics& s = image.statistics[v - 1];
+        s.cases = ToSingle(LeadingNumber(Cell(stat, 5, v)));
+        if (s.cases == 0) continue;  // the grid shows "-" for the others
+        s.maximum = ToSingle(LeadingNumber(Cell(stat, 1, v)));
+        s.minimum = ToSingle(LeadingNumber(Cell(stat, 2, v)));
+        s.mean = ToSingle(LeadingNumber(Cell(stat, 3, v)));
+        s.deviation = ToSingle(LeadingNumber(Cell(stat, 4, v)));
+    }
+}
+
+}  // namespace
+
+void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image) {
+    image = FileImage{};
+    image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxFileCount);
+    image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxFileCount);
+    image.path = path;
+    image.fileName = FileNameOf(path);
+    image.date = WriterDate(app.clock.now());
+    const std::string& label = sheet.information().fileLabel;
+    image.fileLabel = label.empty() || label == kUndefined ? image.fileName + " : " + image.date : label;
+    image.formatTag = "vo-Data_3";
+    image.groupSizes = GroupSizes(sheet, image.caseCount);
+    GatherVariables(sheet, image);
+    GatherCases(sheet, image);
+    if (withStatistics) GatherStatistics(sheet, image);
+    image.comment = sheet.comment();
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,46 @@
+#include "files/NativeFileSave.h"
+
+#include "files/GatherSheet.h"
+#include "files/NativeWriter.h"
+#include "files/SafeSave.h"
+#include "platform/Ui.h"
+#include "sheet/App.h"
+
+namespace zoriduvo {
+
+std::optional<FileProblem> SaveNativeImage(FileImage& image, int version, const std::string& path) {
+    std::string bytes;
+    if (auto problem = EncodeNativeFile(image, version, bytes)) return problem;
+    if (auto problem = SaveFileSafely(path, bytes)) return problem;
+    image.formatTag = FormatTagOf(version);
+    return std::nullopt;
+}
+
+std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version) {
+    if (auto problem = SaveNativeImage(image, version, image.path)) return problem;
+    SheetInformation& info = sheet.information();
+    info.path = image.path;
+    info.fileLabel = image.fileLabel;
+    info.formatTag = image.formatTag;
+    info.date = image.date;
+    info.loadedCases = static_cast<std::int16_t>(image.caseCount);
+    info.loadedVariables = static_cast<std::int16_t>(image.variableCount);
+    sheet.statisticsAndFile().hasFile = true;
+    if (version == 2 || version == 3) sheet.setStatisticsValid(true);
+    sheet.setModified(false);
+    return std::nullopt;
+}
+
+bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
+    std::optional<FileProblem> problem;
+    {
+        BusyPointer busy(app.ui);
+        FileImage image;
+        GatherSheet(app, sheet, path, true, image);
+        problem = WriteNativeFile(sheet, image, 3);
+    }
+    if (problem) ShowFileProblem(app.ui, *problem);
+    return !problem;
+}
+
+}  // namespace zoriduvo

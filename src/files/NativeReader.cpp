@@ -1,0 +1,219 @@
+#include "files/NativeReader.h"
+
+#include <limits>
+
+#include "files/Cp932.h"
+#include "files/FieldReader.h"
+#include "files/FileDates.h"
+#include "files/FilePaths.h"
+#include "sheet/NumberText.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr std::string_view kTagPrefix = "vo-Data_";
+constexpr int kInt16Min = std::numeric_limits<std::int16_t>::min();
+
+bool IsTag(std::string_view field) { return field.substr(0, kTagPrefix.size()) == kTagPrefix; }
+
+// Reads the fields after the format tag into an image; stops quietly at the end of the text.
+class NativeParser {
+public:
+    NativeParser(FieldReader& in, FileImage& image) : in_(in), image_(image) {}
+
+    std::optional<FileProblem> problem;
+
+    void readBody() {
+        if (readHead() && readVariables() && readCases() && hasStatistics()) readStatistics();
+        image_.statisticsPresent = hasStatistics();
+        readComment();
+    }
+
+private:
+    std::optional<std::string_view> field() {
+        if (ended_) return std::nullopt;
+        auto f = in_.next();
+        if (!f) ended_ = true;
+        return f;
+    }
+
+    // A 16-bit integer field within [low, high]; false at the end of the text or when out of range.
+    bool integer(std::int16_t& out, const char* what, int low = kInt16Min, int high = kMaxFileCount) {
+        const auto f = field();
+        if (!f) return false;
+        const auto value = RoundToInt16(LeadingNumber(*f));
+        if (!value || *value < low || *value > high) {
+            problem = FileProblem{FileError::CountOutOfRange, in_.line(), in_.field(), what, std::string(*f)};
+            return false;
+        }
+        out = *value;
+        return true;
+    }
+
+    bool skip(int count) {
+        for (int k = 0; k < count; ++k)
+            if (!field()) return false;
+        return true;
+    }
+
+    bool hasStatistics() const {
+        const std::string& tag = image_.formatTag;
+        return tag.size() > 8 && (tag[8] == '2' || tag[8] == '3');
+    }
+
+    bool readHead() {
+        const auto label = field();
+        if (!label) return false;
+        image_.fileLabel = std::string(*label);
+        std::int16_t groups = 0;
+        if (!integer(groups, "グループ数", 1)) return false;
+        for (int k = 1; k <= groups; ++k) {
+            std::int16_t size = 0;
+            if (!integer(size, "グループのケース数", 0, kMaxFileCount - image_.caseCount)) return false;
+            image_.groupSizes.push_back(size);
+            image_.caseCount += size;
+        }
+        std::int16_t variables = 0;
+        if (!integer(variables, "変数の数", 0)) return false;
+        image_.variableCount = variables;
+        return true;
+    }
+
+    bool readVariables() {
+        const bool withRange = image_.formatTag == "vo-Data_3" || image_.formatTag == "vo-Data_4";
+        for (int v = 1; v <= image_.variableCount; ++v) {
+            const auto name = field();
+            if (!name) return false;
+            ImageVariable& variable = image_.variables.emplace_back();
+            variable.name = std::string(*name);
+            std::int16_t count = 0;
+            if (!integer(count, "カテゴリー数", kInt16Min, std::numeric_limits<std::int16_t>::max())) return false;
+            if (withRange) {
+                variable.categoryCount = count;
+                if (!integer(variable.minimum, "最小カテゴリー値", kInt16Min, 32767)) return false;
+                if (!integer(variable.maximum, "最大カテゴリー値", kInt16Min, 32767)) return false;
+                if (!skip(1)) return false;
+            } else {
+                ConvertOldCategoryCount(count, variable);
+            }
+        }
+        return true;
+    }
+
+    // Versions 1 and 2 keep only a count; 1 and 2 meant a variable of 0 and 1.
+    static void ConvertOldCategoryCount(std::int16_t stored, ImageVariable& variable) {
+        if (stored == 0) return;
+        if (stored == 1 || stored == 2) {
+            variable.categoryCount = 2, variable.minimum = 0, variable.maximum = 1;
+            return;
+        }
+        variable.categoryCount = stored, variable.minimum = 1, variable.maximum = stored;
+    }
+
+    bool readCases() {
+        for (int c = 1; c <= image_.caseCount; ++c) {
+            const auto name = field();
+            if (!name) return false;
+            image_.caseNames.emplace_back(*name);
+            for (int v = 1; v <= image_.variableCount; ++v) {
+                const auto value = field();
+                if (!value) return false;
+                const std::string_view text = TrimSpacesAndTabs(*value);
+                image_.appendValue(text == "%M" ? std::string_view() : text);
+            }
+        }
+        return true;
+    }
+
+    void readStatistics() {
+        const int count = image_.variableCount;
+        if (!skip(count + 1)) return;
+        const auto corner = field();
+        if (!corner) return;
+        image_.statisticsCorner = std::string(*corner);
+        if (!skip(count)) return;
+        image_.statistics.resize(count);
+        float ImageStatistics::*const rows[] = {&ImageStatistics::maximum, &ImageStatistics::minimum,
+                                                &ImageStatistics::mean, &ImageStatistics::deviation,
+                                                &ImageStatistics::cases};
+        for (auto row : rows) {
+            if (!skip(1)) return;
+            for (int v = 1; v <= count; ++v) {
+                const auto f = field();
+                if (!f) return;
+                image_.statistics[v - 1].*row = ToSingle(LeadingNumber(*f));
+            }
+        }
+    }
+
+    void readComment() {
+        bool collecting = false;
+        bool first = true;
+        while (auto line = in_.nextLine()) {
+            if (*line == "///*") {
+                collecting = true;
+            } else if (*line == "*///") {
+                collecting = false;
+            } else if (collecting) {
+                if (!first) image_.comment += "\r\n";
+                image_.comment.append(*line);
+                first = false;
+            }
+        }
+    }
+
+    FieldReader& in_;
+    FileImage& image_;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image) {
+    std::size_t bad = 0;
+    const auto text = Cp932ToUtf8(bytes, &bad);
+    if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
+
+    FieldReader in(*text);
+    FileImage read;
+    for (;;) {
+        const auto f = in.next();
+        if (!f) return FileProblem{FileError::NotVoData};
+        if (IsTag(*f)) {
+            read.formatTag = std::string(*f);
+            break;
+        }
+    }
+    NativeParser parser(in, read);
+    parser.readBody();
+    if (parser.problem) return parser.problem;
+    image = std::move(read);
+    return std::nullopt;
+}
+
+void SetImageSource(FileImage& image, const std::string& path) {
+    image.path = path;
+    image.fileName = FileNameOf(path);
+    const auto modified = ModificationTime(path);
+    image.date = modified ? ReaderDate(*modified) : std::string();
+}
+
+std::optional<FileProblem> ReadNativeFile(const std::string& path, FileImage& image) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes || bytes->empty()) return FileProblem{FileError::FileMissing};
+    if (auto problem = ReadNativeBytes(*bytes, image)) return problem;
+    SetImageSource(image, path);
+    return std::nullopt;
+}
+
+bool HasVoDataTag(std::string_view bytes) {
+    const auto text = Cp932ToUtf8(bytes);
+    if (!text) return false;
+    FieldReader in(*text);
+    while (const auto f = in.next())
+        if (IsTag(*f)) return true;
+    return false;
+}
+
+}  // namespace zoriduvo

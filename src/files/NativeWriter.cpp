@@ -1,0 +1,168 @@
+#include "files/NativeWriter.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "files/Cp932.h"
+#include "sheet/NumberText.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// ",", then the field.
+void AddField(std::string& line, std::string_view field) {
+    line.push_back(',');
+    line.append(field);
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.push_back('"');
+    quoted.append(text);
+    quoted.push_back('"');
+    return quoted;
+}
+
+// Lines go out one by one in code page 932; the first one that cannot is named by its place.
+class LineSink {
+public:
+    explicit LineSink(std::string& out) : out_(out) {}
+
+    // where: tells the place of the character at a UTF-8 offset of the line.
+    bool put(std::string_view line, const std::function<std::string(std::size_t)>& where) {
+        if (problem) return false;
+        std::size_t bad = 0;
+        if (!converter_.convert(line, out_, &bad)) {
+            problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad), CharacterAt(line, bad)};
+            return false;
+        }
+        out_.append(kLineEnd);
+        return true;
+    }
+
+    std::optional<FileProblem> problem;
+
+private:
+    std::string& out_;
+    Cp932Converter converter_{Cp932Converter::Direction::FromUtf8};
+};
+
+std::function<std::string(std::size_t)> At(std::string place) {
+    return [place = std::move(place)](std::size_t) { return place; };
+}
+
+std::string VariablePlace(int v) { return "変数 " + std::to_string(v) + " の名前"; }
+
+// Which part of case line c holds the offset: its name or one of its values.
+std::string CasePlace(const FileImage& image, int c, std::size_t offset) {
+    const std::string caseText = "ケース " + std::to_string(c);
+    std::size_t end = image.caseName(c).size() + 2;  // the quotes
+    if (offset < end) return caseText + " のケース名";
+    for (int v = 1; v <= image.variableCount; ++v) {
+        end += 1 + image.value(c, v).size();
+        if (offset < end) return caseText + "、変数 " + std::to_string(v) + " の値";
+    }
+    return caseText;
+}
+
+void PutHead(LineSink& sink, const FileImage& image, int version) {
+    sink.put(Quoted(FormatTagOf(version)), At("形式名"));
+    sink.put(Quoted(image.fileLabel), At("ファイルラベル"));
+    std::string line;
+    if (image.groupSizes.empty()) {
+        line = PrintInteger(1);
+        AddField(line, PrintInteger(image.caseCount));
+    } else {
+        line = PrintInteger(image.groupCount());
+        for (std::int16_t size : image.groupSizes) AddField(line, PrintInteger(size));
+    }
+    AddField(line, PrintInteger(image.variableCount));
+    sink.put(line, At("グループの行"));
+}
+
+void PutVariables(LineSink& sink, const FileImage& image, int version) {
+    const bool withRange = version >= 3;
+    for (int v = 1; v <= image.variableCount; ++v) {
+        const ImageVariable& variable = image.variable(v);
+        std::string line = Quoted(variable.name);
+        AddField(line, PrintInteger(variable.categoryCount));
+        if (withRange) {
+            AddField(line, PrintInteger(variable.minimum));
+            AddField(line, PrintInteger(variable.maximum));
+            AddField(line, PrintInteger(0));
+        }
+        sink.put(line, At(VariablePlace(v)));
+    }
+}
+
+void PutCases(LineSink& sink, const FileImage& image) {
+    std::string line;
+    for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
+        line = Quoted(image.caseName(c));
+        for (int v = 1; v <= image.variableCount; ++v) AddField(line, image.value(c, v));
+        sink.put(line, [&image, c](std::size_t offset) { return CasePlace(image, c, offset); });
+    }
+}
+
+void PutStatistics(LineSink& sink, const FileImage& image) {
+    const int count = image.variableCount;
+    std::string blanks;
+    for (int v = 1; v <= count; ++v) blanks += ",%M";
+    sink.put(Quoted("nn") + blanks, At("統計量"));
+    sink.put(Quoted(image.statisticsCorner) + blanks, At("統計量の範囲"));
+
+    const char* const labels[] = {"Max", "Min", "Average", "STD.Dev"};
+    for (int row = 0; row < 4; ++row) {
+        std::string line = Quoted(labels[row]);
+        for (int v = 1; v <= count; ++v) {
+            const ImageStatistics& s = image.statisticsOf(v);
+            const float values[] = {s.maximum, s.minimum, s.mean, s.deviation};
+            AddField(line, s.cases == 0 ? std::string("-") : PrintSingle(values[row]));
+        }
+        sink.put(line, At("統計量"));
+    }
+    std::string line = Quoted("# of Cases");
+    for (int v = 1; v <= count; ++v) AddField(line, PrintSingle(image.statisticsOf(v).cases));
+    sink.put(line, At("統計量"));
+}
+
+// The comment's own line breaks, whatever form they came in, go out as CR LF.
+void PutComment(LineSink& sink, const std::string& comment) {
+    if (comment.empty()) return;
+    sink.put("///*", At("コメント"));
+    std::size_t start = 0;
+    int number = 1;
+    for (;;) {
+        const std::size_t end = comment.find_first_of("\r\n", start);
+        const std::string place = "データのコメント（" + std::to_string(number) + " 行目）";
+        sink.put(std::string_view(comment).substr(start, end - start), At(place));
+        if (end == std::string::npos) break;
+        start = end + (comment.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++number;
+    }
+    sink.put("*///", At("コメント"));
+}
+
+}  // namespace
+
+std::string FormatTagOf(int version) { return "vo-Data_" + std::to_string(version); }
+
+std::optional<FileProblem> EncodeNativeFile(const FileImage& image, int version, std::string& bytes) {
+    if (version < 1 || version > 4) throw std::invalid_argument("vo-Data versions are 1 to 4");
+    std::string out;
+    LineSink sink(out);
+    PutHead(sink, image, version);
+    PutVariables(sink, image, version);
+    PutCases(sink, image);
+    if (version == 2 || version == 3) PutStatistics(sink, image);
+    PutComment(sink, image.comment);
+    if (sink.problem) return sink.problem;
+    bytes = std::move(out);
+    return std::nullopt;
+}
+
+}  // namespace zoriduvo

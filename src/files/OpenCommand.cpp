@@ -1,0 +1,89 @@
+#include "files/OpenCommand.h"
+
+#include <optional>
+
+#include "files/CsvQuickReader.h"
+#include "files/FilePaths.h"
+#include "files/NativeReader.h"
+#include "files/SheetLoader.h"
+#include "platform/Ui.h"
+#include "sheet/App.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr const char* kOpenFilter = "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|CSV ﾌｧｲﾙ(*.csv)|*.csv|すべてのﾌｧｲﾙ(*.*)|*.*|";
+
+bool OpenInSomeSheet(App& app, const std::string& path) {
+    for (int n : app.openSheets()) {
+        const std::string& other = app.sheet(n).information().path;
+        // Only paths with a folder name a file; imported sheets keep a bare name.
+        if (!other.empty() && other.front() == '/' && SameFile(other, path)) return true;
+    }
+    return false;
+}
+
+enum class Reader { Native, Csv, None };
+
+Reader ChooseReader(const std::string& path, const std::string& bytes) {
+    if (EndsWithNoCase(path, "vo")) return Reader::Native;
+    if (EndsWithNoCase(path, "csv")) return Reader::Csv;
+    return HasVoDataTag(bytes) ? Reader::Native : Reader::None;
+}
+
+}  // namespace
+
+OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
+    const std::string path = AbsolutePath(chosen);
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes || bytes->empty()) {
+        ShowFileProblem(app.ui, {FileError::FileMissing});
+        return OpenOutcome::NotOpened;
+    }
+    if (OpenInSomeSheet(app, path)) {
+        ShowFileProblem(app.ui, {FileError::AlreadyOpen});
+        return OpenOutcome::AlreadyOpen;
+    }
+
+    std::optional<FileProblem> problem;
+    {
+        BusyPointer busy(app.ui);
+        FileImage image;
+        switch (ChooseReader(path, *bytes)) {
+        case Reader::None: return OpenOutcome::NotOpened;
+        case Reader::Native:
+            problem = ReadNativeBytes(*bytes, image);
+            if (!problem) SetImageSource(image, path);
+            break;
+        case Reader::Csv:
+            problem = ReadCsvBytes(*bytes, image);
+            if (!problem) image.path = path, image.fileName = FileNameOf(path);
+            break;
+        }
+        if (!problem) {
+            LoadOptions options;
+            options.hasFile = image.formatTag != "CSV";
+            options.into = into;
+            if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::NotOpened;
+        }
+    }
+    if (problem) {
+        ShowFileProblem(app.ui, *problem);
+        return OpenOutcome::NotOpened;
+    }
+    return OpenOutcome::Opened;
+}
+
+bool OpenFileCommand(App& app) {
+    FileDialogRequest request;
+    request.title = "ファイルを開く";
+    request.filter = kOpenFilter;
+    request.defaultExtension = "vo";
+    const auto chosen = app.ui.openFileName(request);
+    if (!chosen) return true;
+    const OpenOutcome outcome = OpenPath(app, *chosen);
+    return outcome == OpenOutcome::Cancelled || outcome == OpenOutcome::AlreadyOpen;
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "files/Cp932.h"
+
+namespace zoriduvo {
+namespace {
+
+TEST(Cp932Text, CharactersBothWays) {
+    struct Case {
+        const char* utf8;
+        const char* cp932;
+    };
+    const Case cases[] = {
+        {"abc, 1.5\r\n", "abc, 1.5\r\n"},
+        {"漢字", "\x8A\xBF\x8E\x9A"},
+        {"①", "\x87\x40"},      // vendor row 13
+        {"～", "\x81\x60"},      // fullwidth tilde
+        {"ｱ", "\xB1"},          // half-width katakana: one byte
+        {"\\~", "\\~"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(Utf8ToCp932(c.utf8), std::string(c.cp932));
+        EXPECT_EQ(Cp932ToUtf8(c.cp932), std::string(c.utf8));
+    }
+}
+
+TEST(Cp932Text, CharactersOutsideTheCodeAreRefusedWithTheirPlace) {
+    for (const char* text : {"ab é", "ab 😀", "ab €"}) {
+        SCOPED_TRACE(text);
+        std::size_t bad = 99;
+        EXPECT_FALSE(Utf8ToCp932(text, &bad));
+        EXPECT_EQ(bad, 3u);
+        EXPECT_EQ(CharacterAt(text, bad), std::string(text).substr(3));
+    }
+    std::size_t bad = 0;
+    EXPECT_FALSE(Cp932ToUtf8("ok\r\n\x81", &bad));  // a lead byte without its partner
+    EXPECT_EQ(bad, 4u);
+    EXPECT_EQ(LineOfOffset("ok\r\n\x81", bad), 2);
+    EXPECT_FALSE(Cp932ToUtf8("\xFF"));
+}
+
+TEST(Cp932ForeignText, ByteOrderMarkOrValidUtf8MeansUtf8) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"mark dropped", "\xEF\xBB\xBFx,①", "x,①"},
+        {"valid UTF-8 with non-ASCII", "名前,①", "名前,①"},
+        {"code page 932", "\x96\xBC\x91\x4F,\x87\x40", "名前,①"},
+        {"ASCII", "a,b", "a,b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DecodeForeignText(c.bytes), c.text);
+    }
+    std::size_t bad = 0;
+    EXPECT_FALSE(DecodeForeignText("\xEF\xBB\xBFok\xC3", &bad));
+    EXPECT_EQ(bad, 5u);
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a surrogate
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
+}
+
+}  // namespace
+}  // namespace zoriduvo

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FileTestSupport.h"
+#include "files/CsvQuickReader.h"
+
+namespace zoriduvo {
+namespace {
+
+FileImage ReadCsv(const std::string& bytes) {
+    FileImage image;
+    const auto problem = ReadCsvBytes(bytes, image);
+    EXPECT_FALSE(problem) << (problem ? FileMessageFor(*problem).text : "");
+    return image;
+}
+
+std::vector<std::string> Names(const FileImage& image) {
+    std::vector<std::string> names;
+    for (int v = 1; v <= image.variableCount; ++v) names.push_back(image.variable(v).name);
+    return names;
+}
+
+std::vector<std::string> CaseNames(const FileImage& image) {
+    std::vector<std::string> names;
+    for (int c = 1; c <= image.caseCount; ++c) names.emplace_back(image.caseName(c));
+    return names;
+}
+
+std::vector<std::string> Row(const FileImage& image, int c) {
+    std::vector<std::string> values;
+    for (int v = 1; v <= image.variableCount; ++v) values.emplace_back(image.value(c, v));
+    return values;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(CsvQuickReaderLayout, HeaderAndCaseNameDecisions) {
+    struct Case {
+        const char* name;
+        const char* text;
+        Texts names, caseNames, firstRow;
+    };
+    const Case cases[] = {
+        {"x,y header over numbers", "x,y\r\n1,2\r\n3,4\r\n", {"x", "y"}, {"C1", "C2"}, {"1", "2"}},
+        {"empty first field", ",x,y\r\na,1,2\r\nb,3,4\r\n", {"x", "y"}, {"a", "b"}, {"1", "2"}},
+        {"one line", "1,2,3\r\n", {"V1", "V2", "V3"}, {"C1"}, {"1", "2", "3"}},
+        {"one line of names", "x,y\r\n", {"V1", "V2"}, {"C1"}, {"x", "y"}},
+        {"header one shorter than the cases", "x,y\r\nk1,1,2\r\n", {"x", "y"}, {"k1"}, {"1", "2"}},
+        {"one column", "5\r\n6\r\n", {"V1"}, {"C1", "C2"}, {"5"}},
+        {"b and c numeric: numbers only", "1,2\r\n3,4\r\n", {"V1", "V2"}, {"C1", "C2"}, {"1", "2"}},
+        {"b numeric, c not: case names", "a,1,2\r\nb,3,4\r\n", {"V1", "V2"}, {"a", "b"}, {"1", "2"}},
+        {"neither b nor c numeric: header and case names", "id,x\r\nk,1\r\n", {"x"}, {"k"}, {"1"}},
+        {"zero counts as a number", "0,0.0\r\n0.0,1\r\n", {"V1", "V2"}, {"C1", "C2"}, {"0", "0.0"}},
+        {"quoted header with a comma", "\"a,b\",c\r\n1,2\r\n", {"a,b", "c"}, {"C1"}, {"1", "2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileImage image = ReadCsv(c.text);
+        EXPECT_EQ(Names(image), c.names);
+        EXPECT_EQ(CaseNames(image), c.caseNames);
+        EXPECT_EQ(Row(image, 1), c.firstRow);
+        EXPECT_EQ(image.groupSizes, std::vector<std::int16_t>{static_cast<std::int16_t>(image.caseCount)});
+    }
+}
+
+TEST(CsvQuickReaderValues, BlanksRaggedLinesAndTrailingEmptyLines) {
+    const FileImage image = ReadCsv("x,y,z\n1,,%M\n2\n3,4,5,6\n \"7\" , 8 ,9\n\n\n");
+    ASSERT_EQ(image.caseCount, 4);
+    EXPECT_EQ(Row(image, 1), (Texts{"1", "", ""}));
+    EXPECT_EQ(Row(image, 2), (Texts{"2", "", ""}));  // a short line does not borrow from the next
+    EXPECT_EQ(Row(image, 3), (Texts{"3", "4", "5"}));
+    EXPECT_EQ(Row(image, 4), (Texts{"7", "8", "9"}));
+}
+
+TEST(CsvQuickReaderText, Utf8WithOrWithoutMarkAndCodePage932ReadAlike) {
+    const std::string utf8 = "名前,①\r\n1,2\r\n";
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, test::Sjis(utf8)}) {
+        const FileImage image = ReadCsv(bytes);
+        EXPECT_EQ(Names(image), (Texts{"名前", "①"}));
+        EXPECT_EQ(Row(image, 1), (Texts{"1", "2"}));
+    }
+}
+
+TEST(CsvQuickReaderImage, OwnsNoFileRecordOfAnEarlierFile) {
+    FileImage image;
+    image.path = "/old/file.vo";
+    image.fileLabel = "old label";
+    image.statisticsPresent = true;
+    image.comment = "old";
+    ASSERT_FALSE(ReadCsvBytes("1,2\r\n", image));
+    EXPECT_EQ(image.path, "");
+    EXPECT_EQ(image.formatTag, "CSV");
+    EXPECT_EQ(image.fileLabel, "未定義");
+    EXPECT_EQ(image.date, "未保存");
+    EXPECT_FALSE(image.statisticsPresent);
+    EXPECT_EQ(image.comment, "");
+}
+
+TEST(CsvQuickReaderFailures, EmptyTooWideAndUnreadable) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        FileError code;
+    };
+    std::string wide;
+    for (int v = 0; v < 32768; ++v) wide += "1,";
+    wide += "1\r\n";
+    const Case cases[] = {
+        {"only empty lines", "\r\n \r\n", FileError::FileMissing},
+        {"more than 32767 variables", wide, FileError::TooLarge},
+        {"bytes of no code", "a,b\r\n\x81\x20", FileError::UnreadableText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileImage image;
+        image.fileName = "kept";
+        const auto problem = ReadCsvBytes(c.bytes, image);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->code, c.code);
+        EXPECT_EQ(image.fileName, "kept");
+    }
+}
+
+}  // namespace
+}  // namespace zoriduvo

@@ -1,0 +1,74 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "files/Cp932.h"
+
+namespace zoriduvo::test {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zoriduvo-files-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code error;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     error);
+        std::filesystem::remove_all(path_, error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline std::string TestData(const std::string& relative) { return ReadBytes(std::string(ZORIDUVO_TEST_DATA) + "/" + relative); }
+
+// UTF-8 test text in code page 932, as the files hold it.
+inline std::string Sjis(const std::string& utf8) {
+    auto bytes = Utf8ToCp932(utf8);
+    if (!bytes) throw std::runtime_error("test text not in code page 932");
+    return *bytes;
+}
+
+// SOURCE_DATE_EPOCH for the lifetime of the guard.
+class SourceDateGuard {
+public:
+    explicit SourceDateGuard(const char* seconds) {
+        if (const char* old = std::getenv("SOURCE_DATE_EPOCH")) old_ = old;
+        ::setenv("SOURCE_DATE_EPOCH", seconds, 1);
+    }
+    ~SourceDateGuard() {
+        if (old_) ::setenv("SOURCE_DATE_EPOCH", old_->c_str(), 1);
+        else ::unsetenv("SOURCE_DATE_EPOCH");
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
+}  // namespace zoriduvo::test
