@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+namespace zoriduvo {
+
+class App;
+
+// The program-wide ring of the last statements added in frmTrans: ten slots, of which the one at
+// the frame's position is kept empty. Up steps back to older statements, Down forward; both wrap
+// round the ten slots, the empty one included.
+class FormulaHistory {
+public:
+    static constexpr int kSlots = 10;
+
+    explicit FormulaHistory(App& app);
+    void store(const std::string& text);
+    const std::string& up();
+    const std::string& down();
+
+private:
+    int position() const;
+
+    App& app_;
+    int browse_;
+};
+
+}  // namespace zoriduvo

@@ -1,0 +1,32 @@
+#include "transform/RunTransformation.h"
+
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "sheet/Sheet.h"
+#include "transform/Evaluator.h"
+#include "transform/TransformList.h"
+#include "transform/WorkingCopy.h"
+#include "transform/WriteBack.h"
+
+namespace zoriduvo {
+
+std::optional<TransformError> RunTransformation(App& app, Sheet& sheet, const TransformSetup& setup,
+                                                const std::vector<StatementRecord>& statements) {
+    BusyPointer busy(app.ui);
+    WorkingCopy copy(sheet, setup);
+    for (const StatementRecord& statement : statements)
+        if (auto error = RunStatement(copy, statement, setup, app.random)) return error;
+    WriteBack(sheet, copy);
+    sheet.setModified(true);
+    return std::nullopt;
+}
+
+bool ExecuteTransformation(App& app, Sheet& sheet, const TransformList& list) {
+    if (auto error = RunTransformation(app, sheet, list.setup(), list.records())) {
+        ShowTransformError(app.ui, *error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zoriduvo

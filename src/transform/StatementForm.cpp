@@ -1,0 +1,129 @@
+#include "transform/StatementForm.h"
+
+namespace zoriduvo {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+struct Assignment {
+    std::string target;
+    std::string expression;
+    std::optional<TransformError> error;
+};
+
+std::optional<TransformError> Fail(TransformErrorCode code, std::size_t position) {
+    return TransformError{code, static_cast<int>(position)};
+}
+
+// text starts at byte offset `offset` of the statement, for the error positions.
+Assignment SplitAssignment(std::string_view text, std::size_t offset) {
+    Assignment a;
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) ++start;
+    std::size_t equals;
+    if (start < text.size() && text[start] == '"') {
+        const std::size_t close = text.find('"', start + 1);
+        if (close == std::string_view::npos) {
+            a.error = Fail(TransformErrorCode::MissingClosingQuote, offset + start);
+            return a;
+        }
+        a.target = std::string(text.substr(start + 1, close - start - 1));
+        equals = close + 1;
+        while (equals < text.size() && IsBlank(text[equals])) ++equals;
+        if (equals >= text.size() || text[equals] != '=') {
+            a.error = Fail(TransformErrorCode::MissingEquals, offset + equals);
+            return a;
+        }
+    } else {
+        equals = text.find('=', start);
+        if (equals == std::string_view::npos) {
+            a.error = Fail(TransformErrorCode::MissingEquals, offset + text.size());
+            return a;
+        }
+        a.target = std::string(TrimBlanks(text.substr(start, equals - start)));
+        if (!a.target.empty() && std::string_view("+-*/\\^%=<>.,()0123456789").find(a.target[0]) != std::string_view::npos) {
+            a.error = Fail(TransformErrorCode::TargetStartsWithSymbol, offset + start);
+            return a;
+        }
+    }
+    if (a.target.empty()) {
+        a.error = Fail(TransformErrorCode::EmptyTarget, offset + start);
+        return a;
+    }
+    // Names with these characters break the sheet's files.
+    if (a.target.find_first_of("\",") != std::string::npos) {
+        a.error = Fail(TransformErrorCode::BadTargetName, offset + start);
+        return a;
+    }
+    a.expression = std::string(text.substr(equals + 1));
+    if (TrimBlanks(a.expression).empty()) a.error = Fail(TransformErrorCode::EmptyExpression, offset + equals + 1);
+    return a;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    std::size_t first = 0, last = text.size();
+    while (first < last && IsBlank(text[first])) ++first;
+    while (last > first && IsBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+StatementParts SplitStatement(std::string_view statement) {
+    StatementParts parts;
+    const std::size_t lead = statement.find_first_not_of(" \t");
+    const std::string_view t = TrimBlanks(statement);
+    const std::size_t offset = lead == std::string_view::npos ? 0 : lead;
+    const std::string upper = UpperAscii(t);
+    if (upper.rfind("IF ", 0) != 0) {
+        Assignment a = SplitAssignment(t, offset);
+        parts.error = a.error;
+        if (!a.error) parts.target = std::move(a.target), parts.expression = std::move(a.expression);
+        return parts;
+    }
+    const std::size_t then = upper.find("THEN ");
+    if (then == std::string::npos) {
+        parts.error = Fail(TransformErrorCode::NotIfThenElse, offset);
+        return parts;
+    }
+    const std::string_view condition = t.substr(0, then + 5);
+    Assignment first = SplitAssignment(t.substr(then + 5), offset + then + 5);
+    if (first.error) {
+        parts.error = first.error;
+        return parts;
+    }
+    const std::size_t expressionAt = offset + t.size() - first.expression.size();
+    const std::size_t elseAt = UpperAscii(first.expression).find("ELSE ");
+    if (elseAt == std::string::npos) {
+        parts.target = std::move(first.target);
+        parts.expression = std::string(condition) + first.expression;
+        return parts;
+    }
+    const std::string_view thenValue = std::string_view(first.expression).substr(0, elseAt);
+    if (TrimBlanks(thenValue).empty()) {
+        parts.error = Fail(TransformErrorCode::EmptyExpression, expressionAt);
+        return parts;
+    }
+    Assignment second = SplitAssignment(std::string_view(first.expression).substr(elseAt + 5), expressionAt + elseAt + 5);
+    if (second.error) {
+        parts.error = second.error;
+        return parts;
+    }
+    if (second.target != first.target) {
+        parts.error = Fail(TransformErrorCode::DifferentTarget, expressionAt + elseAt + 5);
+        return parts;
+    }
+    parts.target = std::move(first.target);
+    parts.expression = std::string(condition) + std::string(thenValue) + "ELSE " + second.expression;
+    return parts;
+}
+
+}  // namespace zoriduvo

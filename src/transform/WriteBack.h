@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zoriduvo {
+
+class Sheet;
+class WorkingCopy;
+
+// Puts a finished run into the sheet in one bulk change: statistics blocks removed, columns
+// inserted and added, names, numbers and definitions of new and changed variables, and the
+// display texts of every column the run wrote, over the case range.
+void WriteBack(Sheet& sheet, WorkingCopy& copy);
+
+}  // namespace zoriduvo
