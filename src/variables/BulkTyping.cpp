@@ -1,0 +1,80 @@
+#include "variables/BulkTyping.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "sheet/SheetOperations.h"
+#include "variables/VariableDefinition.h"
+
+namespace zoriduvo {
+
+BulkTypeEditor::BulkTypeEditor(App& app, Sheet& sheet)
+    : app_(app), sheet_(sheet), savedRow_(sheet.grdVo.row()), savedCol_(sheet.grdVo.col()) {
+    LoadVariableList(app_, sheet_);
+    names_.assign(app_.lists.names.begin() + 1, app_.lists.names.end());
+    restore();
+}
+
+bool BulkTypeEditor::outOfDate(const Sheet& sheet) const {
+    if (&sheet != &sheet_ || sheet.variableCount() != static_cast<int>(names_.size())) return true;
+    for (int v = 1; v <= static_cast<int>(names_.size()); ++v) {
+        const std::string_view name = v + 1 < sheet.grdVo.cols() ? sheet.grdVo.text(1, v + 1) : std::string_view();
+        if (name != names_[v - 1] && !(name.empty() && names_[v - 1] == "V" + std::to_string(v))) return true;
+    }
+    return false;
+}
+
+void BulkTypeEditor::choose(const std::vector<int>& places) {
+    const std::set<int> picked(places.begin(), places.end());
+    std::vector<std::string> kept;
+    for (int i = 0; i < static_cast<int>(available_.size()); ++i)
+        (picked.count(i) ? chosen_ : kept).push_back(available_[i]);
+    available_ = std::move(kept);
+}
+
+void BulkTypeEditor::restore() {
+    available_ = names_;
+    chosen_.clear();
+}
+
+BulkTypeEditor::Outcome BulkTypeEditor::execute() {
+    if (chosen_.empty()) {
+        app_.ui.beep();
+        return Outcome::Beeped;
+    }
+    VariableDefinition typed;
+    if (categorical) {
+        if (minimum.empty() && maximum.empty()) return Outcome::FocusMinimum;
+        if (minimum.empty() || maximum.empty()) {
+            app_.ui.beep();
+            return Outcome::Beeped;
+        }
+        const CategoryRange range = CategoryRangeOf(minimum, maximum);
+        if (range.error != CategoryRangeError::None) {
+            app_.ui.message(CategoryRangeMessage(range.error), kBulkTypingTitle, MessageIcon::Exclamation);
+            return Outcome::Refused;
+        }
+        typed.count = range.count;
+        typed.maximum = range.maximum;
+        typed.minimum = range.minimum;
+    }
+    const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
+    Grid& label = sheet_.grdVoLabel;
+    const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);
+    if (label.cols() <= n) label.setCols(n + 1);
+    // Every variable that carries a chosen name, duplicates included; names stay as they are.
+    for (int v = 1; v <= n; ++v) {
+        if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;
+        label.setText(1, v, std::to_string(typed.count));
+        label.setText(2, v, std::to_string(typed.maximum));
+        label.setText(3, v, std::to_string(typed.minimum));
+    }
+    sheet_.setModified(true);
+    sheet_.grdVo.setCurrent(savedRow_, savedCol_);
+    return Outcome::Done;
+}
+
+}  // namespace zoriduvo

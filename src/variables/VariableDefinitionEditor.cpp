@@ -1,0 +1,226 @@
+#include "variables/VariableDefinitionEditor.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "app/Version.h"
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "variables/StatisticsViewTexts.h"
+
+namespace zoriduvo {
+
+namespace {
+constexpr int kMaxVariables = 32767;
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A variable number as typed: a plain positive integer with no sign, no leading zero and nothing
+// else, at most 15 digits (longer numbers do not read back as the digits typed).
+std::optional<long long> TypedVariableNumber(const std::string& text) {
+    const std::string t = Trimmed(text);
+    if (t.empty() || t.size() > 15 || t[0] == '0') return std::nullopt;
+    if (!std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    return std::stoll(t);
+}
+}  // namespace
+
+VariableDefinitionEditor::VariableDefinitionEditor(App& app, Sheet& sheet) : app_(app), sheet_(&sheet) { open(); }
+
+void VariableDefinitionEditor::open() {
+    const Grid& grid = sheet_->grdVo;
+    savedCol_ = grid.col();
+    savedRow_ = std::max(grid.row(), 2);
+    const int n = sheet_->variableCount();
+    int v;
+    if (n < savedCol_) {
+        v = n;
+        fields_.nextEnabled = false;
+    } else {
+        v = savedCol_ - 1;
+        fields_.nextEnabled = true;
+    }
+    // A sheet without variables, or the cursor on a fixed column, still edits a real variable.
+    v = std::clamp(v, 1, std::max(grid.cols() - 2, 1));
+    load(v);
+    noteCursor();
+}
+
+void VariableDefinitionEditor::activate(Sheet& sheet) {
+    if (closed_) return;
+    const Grid& grid = sheet.grdVo;
+    if (&sheet == sheet_ && grid.row() == seenRow_ && grid.col() == seenCol_) return;
+    if (&sheet != sheet_) {
+        cancel();
+        closed_ = false;
+        sheet_ = &sheet;
+    }
+    open();
+}
+
+void VariableDefinitionEditor::noteCursor() {
+    seenRow_ = sheet_->grdVo.row();
+    seenCol_ = sheet_->grdVo.col();
+}
+
+void VariableDefinitionEditor::load(int variable) {
+    variable_ = variable;
+    fields_.number = std::to_string(variable);
+    fields_.beforeEnabled = variable != 1;
+    buffer_ = ReadDefinition(*sheet_, variable);
+    fields_.name = buffer_.name;
+    fields_.categorical = buffer_.categorical();
+    fields_.rangeEnabled = fields_.categorical;
+    if (fields_.categorical) {
+        fields_.minimum = std::to_string(buffer_.minimum);
+        fields_.maximum = std::to_string(buffer_.maximum);
+    } else {
+        fields_.minimum.clear();
+        fields_.maximum.clear();
+    }
+}
+
+void VariableDefinitionEditor::moveTo(int variable) {
+    Grid& label = sheet_->grdVoLabel;
+    if (label.cols() <= variable) label.setCols(variable + 1);
+    load(variable);
+    fields_.nextEnabled = variable != sheet_->variableCount();
+}
+
+bool VariableDefinitionEditor::inGrid() const { return variable_ >= 1 && variable_ + 2 <= sheet_->grdVo.cols(); }
+
+bool VariableDefinitionEditor::store(bool extendAlways) {
+    if (!inGrid()) {
+        // Columns went away under the open dialog: start again where the cursor is.
+        open();
+        return false;
+    }
+    if (!IsVariableName(fields_.name)) {
+        app_.ui.message("変数名が間違っています。", kVariableDefinitionTitle, MessageIcon::Exclamation);
+        return false;
+    }
+    VariableDefinition d;
+    d.name = fields_.name;
+    if (fields_.categorical) {
+        const CategoryRange range = CategoryRangeOf(fields_.minimum, fields_.maximum);
+        if (range.error != CategoryRangeError::None) {
+            app_.ui.message(CategoryRangeMessage(range.error), kVariableDefinitionTitle, MessageIcon::Exclamation);
+            return false;
+        }
+        d.count = range.count;
+        d.maximum = range.maximum;
+        d.minimum = range.minimum;
+    }
+    const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
+    WriteDefinition(*sheet_, variable_, d);
+    buffer_ = d;
+    const bool extended = (extendAlways || !d.name.empty()) && ExtendVariableCount(*sheet_, variable_);
+    // A stored definition is a change to save even when the dialog is left with Cancel.
+    if (changed || extended) sheet_->setModified(true);
+    return true;
+}
+
+bool VariableDefinitionEditor::ok() {
+    if (closed_ || !store(true)) return false;
+    sheet_->setModified(true);
+    sheet_->setStatisticsValid(false);
+    finish();
+    return true;
+}
+
+bool VariableDefinitionEditor::next() {
+    if (closed_ || !store(false)) return false;
+    if (sheet_->grdVo.cols() <= variable_ + 2 || variable_ >= kMaxVariables) {
+        app_.ui.message("列がいっぱいです。列を増やして下さい。", kProgramTitle, MessageIcon::Exclamation);
+        return false;
+    }
+    moveTo(variable_ + 1);
+    return true;
+}
+
+bool VariableDefinitionEditor::previous() {
+    if (closed_ || variable_ <= 1 || !store(false)) return false;
+    moveTo(variable_ - 1);
+    return true;
+}
+
+bool VariableDefinitionEditor::commitNumber() {
+    if (closed_) return false;
+    const auto number = TypedVariableNumber(fields_.number);
+    if (!number) {
+        app_.ui.beep();
+        app_.ui.message("変更したい変数番号を指定してください", kVariableDefinitionTitle, MessageIcon::Exclamation);
+        return false;
+    }
+    if (!store(false)) return false;
+    Grid& grid = sheet_->grdVo;
+    if (*number > grid.cols() - 2 || *number > kMaxVariables) {
+        app_.ui.message("表の範囲を超えています。", kProgramTitle, MessageIcon::Exclamation);
+        fields_.number = std::to_string(variable_);
+        return false;
+    }
+    moveTo(static_cast<int>(*number));
+    grid.setCurrent(grid.row(), variable_ + 1);
+    noteCursor();
+    return true;
+}
+
+bool VariableDefinitionEditor::keyUp() { return variable_ != 1 && previous(); }
+
+bool VariableDefinitionEditor::keyDown() { return variable_ != sheet_->grdVo.cols() - 2 && next(); }
+
+void VariableDefinitionEditor::cancel() {
+    if (closed_) return;
+    if (inGrid()) {
+        Grid& label = sheet_->grdVoLabel;
+        if (variable_ < label.cols()) label.setText(0, variable_, sheet_->grdVo.text(1, variable_ + 1));
+    }
+    finish();
+}
+
+void VariableDefinitionEditor::finish() {
+    sheet_->grdVo.setCurrent(savedRow_, savedCol_);
+    fields_.beforeEnabled = fields_.nextEnabled = true;
+    statisticsShown_ = false;
+    closed_ = true;
+}
+
+void VariableDefinitionEditor::nameLeftFocus() {
+    if (closed_ || fields_.name.empty() || !inGrid()) return;
+    Grid& label = sheet_->grdVoLabel;
+    if (label.cols() <= variable_) label.setCols(variable_ + 1);
+    label.setText(0, variable_, fields_.name);
+}
+
+void VariableDefinitionEditor::chooseContinuous() {
+    fields_.categorical = false;
+    fields_.rangeEnabled = false;
+}
+
+void VariableDefinitionEditor::chooseCategorical() {
+    fields_.categorical = true;
+    fields_.rangeEnabled = true;
+    if (statisticsShown_) {
+        const StatisticsViewTexts shown = StatisticsViewFor(*sheet_, variable_);
+        fields_.minimum = shown.values[static_cast<int>(Statistic::Minimum)];
+        fields_.maximum = shown.values[static_cast<int>(Statistic::Maximum)];
+    } else {
+        fields_.minimum = std::to_string(buffer_.minimum);
+        fields_.maximum = std::to_string(buffer_.maximum);
+    }
+}
+
+void VariableDefinitionEditor::openStatistics() {
+    if (closed_) return;
+    statisticsShown_ = true;
+    Grid& grid = sheet_->grdVo;
+    grid.setCurrent(grid.row(), variable_ + 1);
+    noteCursor();
+}
+
+}  // namespace zoriduvo
