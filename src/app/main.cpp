@@ -4,6 +4,7 @@
 
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
+#include "files/SaveCommands.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/qt/QtClipboard.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     const QString path = arguments.size() > 1 ? QDir::current().absoluteFilePath(arguments.mid(1).join(' ')) : QString();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
+    zoriduvo::InstallFileCommands(app);
     zoriduvo::StartUp(app);
     if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, path.toStdString());
     return application.exec();

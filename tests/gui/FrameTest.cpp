@@ -66,10 +66,14 @@ private slots:
         QVERIFY(!f.frame.sheetAction("mnuFClose")->isEnabled());
         QVERIFY(f.frame.sheetAction("mnuFNew")->isEnabled());
         QVERIFY(f.frame.sheetAction("mnuVNameLeft")->isChecked());
+        QVERIFY(!f.frame.sheetAction("mnuDSort")->isEnabled());
         f.t.app.sheet(1).setEndCell(1, "2");
         QVERIFY(f.frame.sheetAction("mnuFClose")->isEnabled());
+        QVERIFY(f.frame.sheetAction("mnuFSave")->isEnabled());
+        QVERIFY(f.frame.sheetAction("mnuDSort")->isEnabled());
         // Entries whose commands are not in this build stay disabled rather than do nothing.
-        QVERIFY(!f.frame.sheetAction("mnuFSave")->isEnabled());
+        QVERIFY(!f.frame.sheetAction("mnuFExport")->isEnabled());
+        QVERIFY(!f.frame.sheetAction("mnuGScatter")->isEnabled());
     }
 
     void newSheetsAndClosingSwitchTheMenuBars() {

@@ -18,10 +18,19 @@
 #include "app/MenuTable.h"
 #include "app/ui/AboutBox.h"
 #include "platform/qt/QtUi.h"
+#include "files/OpenCommand.h"
+#include "files/SaveCommands.h"
 #include "sheet/App.h"
 #include "sheet/NameAlignment.h"
 #include "sheet/SheetRegistry.h"
+#include "sheet/ui/RangeDialog.h"
 #include "sheet/ui/SheetWindow.h"
+#include "sheet/ui/SortDialog.h"
+#include "categories/ui/CaseGroupDialog.h"
+#include "transform/ui/TransformDialog.h"
+#include "variables/ui/BulkTypeDialog.h"
+#include "variables/ui/VariableDefinitionDialog.h"
+#include "variables/StatisticsBlock.h"
 
 namespace zoriduvo {
 
@@ -76,8 +85,25 @@ void MainFrame::defineCommands() {
             runOnActiveSheet([this, alignment](int n) { AlignVariableNames(app_, app_.sheet(n), alignment); });
         };
     };
+    auto open = [this] { OpenFileCommand(app_); };
+    // The frame's Open and the toolbar's: a blank sheet first when none is open.
+    auto openFromFrame = [this] {
+        if (!AnySheetOpen(app_)) NewSheet(app_);
+        OpenFileCommand(app_);
+    };
+    auto save = [this] { runOnActiveSheet([this](int n) { SaveCommand(app_, app_.sheet(n)); }); };
     commands_ = {
         {"mnuFNew", newSheet},
+        {"mnuFOpen", open},
+        {"frame:mnuFOpen",
+         [this] {
+             NewSheet(app_);
+             OpenFileCommand(app_);
+         }},
+        {"mnuFSave", save},
+        {"mnuFSaveAs", [this] { runOnActiveSheet([this](int n) { SaveAsCommand(app_, app_.sheet(n)); }); }},
+        {"tool:fileOpen", openFromFrame},
+        {"tool:fileSave", save},
         {"mnuFClose",
          [this] {
              app_.closeCancelled = false;
@@ -95,6 +121,31 @@ void MainFrame::defineCommands() {
         {"mnuVNameLeft", align(CellAlignment::LeftCenter)},
         {"mnuVNameCenter", align(CellAlignment::CenterCenter)},
         {"mnuVNameRight", align(CellAlignment::RightCenter)},
+        {"mnuVStat", [this] { runOnActiveSheet([this](int n) { ShowStatisticsBlock(app_, app_.sheet(n)); }); }},
+        {"mnuDSort",
+         [this] {
+             runOnActiveSheet([this](int n) {
+                 auto* dialog = new SortDialog(app_, n, this);
+                 dialog->show();
+             });
+         }},
+        {"mnuDRange",
+         [this] {
+             runOnActiveSheet([this](int n) {
+                 RangeDialog dialog(app_, app_.sheet(n), this);
+                 dialog.exec();
+             });
+         }},
+        {"mnuDDefine", [this] { runOnActiveSheet([this](int n) { VariableDefinitionDialog::Open(app_, app_.sheet(n), this); }); }},
+        {"mnuDTypes", [this] { runOnActiveSheet([this](int n) { BulkTypeDialog::Open(app_, app_.sheet(n), this); }); }},
+        {"mnuDCGroup", [this] { runOnActiveSheet([this](int n) { CaseGroupDialog::Run(app_, app_.sheet(n), this); }); }},
+        {"mnuDTrans",
+         [this] {
+             runOnActiveSheet([this](int n) {
+                 TransformDialog dialog(app_, app_.sheet(n), this);
+                 dialog.exec();
+             });
+         }},
         {"mnuWCascade", [this] { mdi_->cascadeSubWindows(); }},
         {"mnuWTile",
          [this] {
@@ -244,6 +295,9 @@ void MainFrame::modelChanged(const ModelChange& change) {
 void MainFrame::openSheetWindow(int number) {
     Sheet& sheet = app_.sheet(number);
     auto* content = new SheetWindow(app_, sheet);
+    connect(content, &SheetWindow::defineVariableRequested, this, [this, number] {
+        VariableDefinitionDialog::Open(app_, app_.sheet(number), this);
+    });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(Q(sheet.caption()));
