@@ -47,4 +47,13 @@ void FileImage::reserveValues(std::size_t count, std::size_t averageLength) {
     valueChars_.reserve(count * averageLength);
 }
 
+void TakeFileRecord(SheetInformation& info, const FileImage& image) {
+    info.path = image.path;
+    info.fileLabel = image.fileLabel;
+    info.formatTag = image.formatTag;
+    info.date = image.date;
+    info.loadedCases = static_cast<std::int16_t>(image.caseCount);
+    info.loadedVariables = static_cast<std::int16_t>(image.variableCount);
+}
+
 }  // namespace zoriduvo

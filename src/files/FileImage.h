@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/SheetRecords.h"
+
 namespace zoriduvo {
 
 // Cases, variables and groups a file or sheet may hold: counts are 16-bit.
@@ -64,5 +66,9 @@ private:
     std::string valueChars_;
     std::vector<std::size_t> valueEnds_;  // compact: one offset per cell instead of one string
 };
+
+// The sheet's file record takes path, label, format tag, date and counts from an image read
+// or written.
+void TakeFileRecord(SheetInformation& info, const FileImage& image);
 
 }  // namespace zoriduvo

@@ -18,13 +18,7 @@ std::optional<FileProblem> SaveNativeImage(FileImage& image, int version, const 
 
 std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version) {
     if (auto problem = SaveNativeImage(image, version, image.path)) return problem;
-    SheetInformation& info = sheet.information();
-    info.path = image.path;
-    info.fileLabel = image.fileLabel;
-    info.formatTag = image.formatTag;
-    info.date = image.date;
-    info.loadedCases = static_cast<std::int16_t>(image.caseCount);
-    info.loadedVariables = static_cast<std::int16_t>(image.variableCount);
+    TakeFileRecord(sheet.information(), image);
     sheet.statisticsAndFile().hasFile = true;
     if (version == 2 || version == 3) sheet.setStatisticsValid(true);
     sheet.setModified(false);

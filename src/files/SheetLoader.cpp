@@ -127,14 +127,8 @@ int LoadImageIntoSheet(App& app, const FileImage& image, const LoadOptions& opti
     // A file without a statistics block must not pass for one whose statistics are in grdVoStat.
     sheet.setStatisticsValid(image.statisticsPresent);
     sheet.statisticsAndFile().hasFile = options.hasFile;
-    SheetInformation& info = sheet.information();
-    info.blankCode = kDefaultBlankCode;
-    info.path = image.path;
-    info.fileLabel = image.fileLabel;
-    info.formatTag = image.formatTag;
-    info.date = image.date;
-    info.loadedCases = static_cast<std::int16_t>(image.caseCount);
-    info.loadedVariables = static_cast<std::int16_t>(image.variableCount);
+    sheet.information().blankCode = kDefaultBlankCode;
+    TakeFileRecord(sheet.information(), image);
     sheet.setCaption(LowerCaseAscii(image.fileName));
     FillSheetFromImage(sheet, image);
     return n;

@@ -14,24 +14,12 @@
 
 #include "categories/CaseGroupEditor.h"
 #include "sheet/ui/DialogPlacement.h"
+#include "sheet/ui/DialogWidgets.h"
 
 namespace zoriduvo {
 
 namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* Label(const char* name, QWidget* parent, const char* text = "") {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(name);
-    return label;
-}
 
 // Rewrites a field only when its text differs, so that typing in it keeps the cursor.
 void SetText(QLineEdit* field, const std::string& text) {

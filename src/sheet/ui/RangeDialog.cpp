@@ -10,18 +10,12 @@
 
 #include "sheet/RangeSelection.h"
 #include "sheet/ui/DialogPlacement.h"
+#include "sheet/ui/DialogWidgets.h"
 
 namespace zoriduvo {
 
 namespace {
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
-
-QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 }  // namespace
 
 RangeDialog::RangeDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(parent), app_(app), sheet_(sheet) {

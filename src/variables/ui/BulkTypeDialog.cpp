@@ -16,17 +16,11 @@
 #include "sheet/ui/DialogPlacement.h"
 #include "variables/BulkTyping.h"
 #include "variables/VariableDefinition.h"
+#include "sheet/ui/DialogWidgets.h"
 
 namespace zoriduvo {
 
 namespace {
-QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QPointer<BulkTypeDialog>& OpenDialog() {
     static QPointer<BulkTypeDialog> dialog;
     return dialog;

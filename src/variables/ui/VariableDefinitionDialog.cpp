@@ -16,24 +16,12 @@
 #include "sheet/ui/DialogPlacement.h"
 #include "variables/VariableDefinitionEditor.h"
 #include "variables/ui/StatisticsView.h"
+#include "sheet/ui/DialogWidgets.h"
 
 namespace zoriduvo {
 
 namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* Field(const char* name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
-}
 
 QPointer<VariableDefinitionDialog>& OpenDialog() {
     static QPointer<VariableDefinitionDialog> dialog;
