@@ -7,43 +7,14 @@
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
+#include "sheet/UsedRange.h"
 
 namespace zoriduvo {
 
 namespace {
-constexpr int kSpareColumns = 6;
-constexpr int kSpareRows = 22;
 constexpr int kMaxCount = 32767;
 
 std::string Typed(const std::string& text) { return FormatNumber(LeadingNumber(text)); }
-
-// Numbers and default names for columns L+1..c, and the grids grown to keep six spare columns.
-void ExtendColumns(Sheet& sheet, int last, int c) {
-    Grid& vo = sheet.grdVo;
-    Grid& label = sheet.grdVoLabel;
-    if (label.cols() < c) label.setCols(c);
-    for (int k = last + 1; k <= c; ++k) {
-        const std::string name = "V" + std::to_string(k - 1);
-        vo.setText(0, k, std::to_string(k - 1));
-        vo.setText(1, k, name);
-        label.setText(0, k - 1, name);
-        for (int r = 1; r <= 3; ++r) label.setText(r, k - 1, "0");
-    }
-    if (vo.cols() - c < kSpareColumns) {
-        vo.setCols(c + kSpareColumns);
-        label.setCols(c + kSpareColumns - 1);
-        sheet.grdVoStat.setCols(c + kSpareColumns - 1);
-    }
-}
-
-void ExtendRows(Sheet& sheet, int last, int r) {
-    Grid& vo = sheet.grdVo;
-    for (int k = last + 1; k <= r; ++k) {
-        vo.setText(k, 0, std::to_string(k - 1));
-        vo.setText(k, 1, "C" + std::to_string(k - 1));
-    }
-    if (vo.rows() - r < kSpareRows) vo.setRows(r + kSpareRows);
-}
 }  // namespace
 
 std::string EditorTextOfCurrentCell(const Sheet& sheet) {
@@ -94,10 +65,9 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const int r = grid.row(), c = grid.col();
-    int last = sheet.lastColumn(), lastRow = sheet.lastRow();
     if (grid.isEmpty(r, c)) return;
     sheet.setStatisticsValid(false);
-    if (r <= lastRow && c <= last) return;
+    if (r <= sheet.lastRow() && c <= sheet.lastColumn()) return;
     // Counts are 16-bit: a value beyond case or variable 32767 cannot be kept.
     if (r - 1 > kMaxCount || c - 1 > kMaxCount) {
         grid.setText(r, c, "");
@@ -105,16 +75,8 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
                        MessageIcon::Exclamation);
         return;
     }
-    if (c > last) {
-        ExtendColumns(sheet, last, c);
-        last = c;
-    }
-    if (r > lastRow) {
-        ExtendRows(sheet, lastRow, r);
-        lastRow = r;
-    }
-    sheet.setEndCell(0, std::to_string(last));
-    sheet.setEndCell(1, std::to_string(lastRow));
+    ExtendUsedColumns(sheet, c);
+    ExtendUsedRows(sheet, r);
     grid.setCurrent(r, c);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sheet/App.h"
+#include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 
 namespace zoriduvo {
@@ -17,7 +18,7 @@ void LoadVariableList(App& app, Sheet& sheet) {
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {
-            name = "V" + std::to_string(v);
+            name = DefaultVariableName(v);
             sheet.grdVo.setText(1, v + 1, name);
         }
         lists.names[v] = name;

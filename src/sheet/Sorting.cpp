@@ -5,6 +5,7 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 
@@ -45,7 +46,7 @@ SortDialogStart OpenSortDialog(const Sheet& sheet) {
     const int variables = sheet.variableCount();
     for (int v = 1; v <= variables; ++v) {
         std::string name(grid.text(1, v + 1));
-        if (name.empty()) name.append("V").append(std::to_string(v));
+        if (name.empty()) name = DefaultVariableName(v);
         start.names.push_back(std::move(name));
     }
     start.chosen = std::clamp(grid.col() - 2, 0, std::max(variables - 1, 0));

@@ -6,7 +6,7 @@
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetOperations.h"
-#include "transform/UsedColumns.h"
+#include "sheet/UsedRange.h"
 #include "transform/WorkingCopy.h"
 
 namespace zoriduvo {

@@ -6,6 +6,7 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
 #include "variables/VariableDefinition.h"
 
@@ -22,7 +23,7 @@ bool BulkTypeEditor::outOfDate(const Sheet& sheet) const {
     if (&sheet != &sheet_ || sheet.variableCount() != static_cast<int>(names_.size())) return true;
     for (int v = 1; v <= static_cast<int>(names_.size()); ++v) {
         const std::string_view name = v + 1 < sheet.grdVo.cols() ? sheet.grdVo.text(1, v + 1) : std::string_view();
-        if (name != names_[v - 1] && !(name.empty() && names_[v - 1] == "V" + std::to_string(v))) return true;
+        if (name != names_[v - 1] && !(name.empty() && names_[v - 1] == DefaultVariableName(v))) return true;
     }
     return false;
 }

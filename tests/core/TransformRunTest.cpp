@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 
 #include "TransformTestSupport.h"
 #include "sheet/SheetRegistry.h"
@@ -379,10 +378,7 @@ TEST(TransformRun, ThirtyTwoThousandCasesInOneReset) {
     for (int c = 1; c <= n; ++c) rows.push_back({std::to_string(c % 100), std::to_string(c)});
     TransformRun r({"A", "B"}, rows);
     test::ChangeRecorder changes(r.t.app.bus);
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_FALSE(r.run({"Y = A * 2 + RANK(B)", "Z = LAG(B, 1) + STDVAL(A) + SUM(A, B)", "IF A > 50 THEN B = -B"}));
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "32767 cases, 3 statements: " << seconds << " s\n";
     EXPECT_EQ(changes.count(ChangeKind::Cell), 0);
     EXPECT_EQ(changes.count(ChangeKind::Names), 0);
     EXPECT_EQ(changes.count(ChangeKind::Reset), 1);
