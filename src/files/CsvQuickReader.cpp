@@ -112,6 +112,7 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
         read.variables.push_back({layout.header ? name : DefaultVariableName(v)});
     }
     // Line by line, so that a short or long line does not shift the cases after it.
+    ReserveValuesOfText(read, text->size());
     for (int c = 1; c <= layout.cases; ++c) {
         const auto fields = Fields(lines[line++]);
         std::size_t k = 0;

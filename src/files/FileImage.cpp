@@ -1,5 +1,7 @@
 #include "files/FileImage.h"
 
+#include <algorithm>
+
 namespace zoriduvo {
 
 namespace {
@@ -42,9 +44,16 @@ void FileImage::appendValue(std::string_view text) {
     valueEnds_.push_back(valueChars_.size());
 }
 
-void FileImage::reserveValues(std::size_t count, std::size_t averageLength) {
+void FileImage::reserveValues(std::size_t count, std::size_t chars) {
     valueEnds_.reserve(count);
-    valueChars_.reserve(count * averageLength);
+    valueChars_.reserve(chars);
+}
+
+void ReserveValuesOfText(FileImage& image, std::size_t textSize) {
+    const std::size_t cells = static_cast<std::size_t>(std::max(image.caseCount, 0)) *
+                              static_cast<std::size_t>(std::max(image.variableCount, 0));
+    // The values are pieces of the text, so it bounds their characters too.
+    image.reserveValues(std::min(cells, textSize), textSize);
 }
 
 void TakeFileRecord(SheetInformation& info, const FileImage& image) {

@@ -4,16 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/DefaultNames.h"
 #include "sheet/SheetRecords.h"
 
 namespace zoriduvo {
 
 // Cases, variables and groups a file or sheet may hold: counts are 16-bit.
 inline constexpr int kMaxFileCount = 32767;
-
-// The names a variable or case without one is given: "V7", "C12".
-inline std::string DefaultVariableName(int v) { return std::string(1, 'V').append(std::to_string(v)); }
-inline std::string DefaultCaseName(int c) { return std::string(1, 'C').append(std::to_string(c)); }
 
 struct ImageVariable {
     std::string name;
@@ -58,14 +55,19 @@ public:
     // Values go in case by case, variable by variable; value(c, v) of one not given is empty.
     std::string_view value(int c, int v) const;
     void appendValue(std::string_view text);
-    // Room for count values of about averageLength bytes, when the count is known to be real.
-    void reserveValues(std::size_t count, std::size_t averageLength);
+    // Room for count values of chars bytes in all, when the counts are known to be real.
+    void reserveValues(std::size_t count, std::size_t chars);
     std::size_t valuesHeld() const { return valueEnds_.size(); }
 
 private:
     std::string valueChars_;
     std::vector<std::size_t> valueEnds_;  // compact: one offset per cell instead of one string
 };
+
+// Room for the values of the image's cases and variables as a reader takes them from a text of
+// textSize bytes. Each value takes at least its comma in the text, so counts that lie reserve no
+// more than the text can hold, and real ones no more than once.
+void ReserveValuesOfText(FileImage& image, std::size_t textSize);
 
 // The sheet's file record takes path, label, format tag, date and counts from an image read
 // or written.

@@ -52,10 +52,23 @@ void GatherVariables(const Sheet& sheet, FileImage& image) {
     }
 }
 
+// The bytes of the values as they are gathered, blanks as the blank code: a full sheet's image
+// takes exactly its room instead of a guessed length per value (a third too much).
+std::size_t GatheredChars(const Sheet& sheet, const FileImage& image, std::string_view blankCode) {
+    std::size_t chars = 0;
+    for (int c = 1; c <= image.caseCount; ++c)
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const std::size_t length = Cell(sheet.grdVo, c + 1, v + 1).size();
+            chars += length == 0 ? blankCode.size() : length;
+        }
+    return chars;
+}
+
 void GatherCases(const Sheet& sheet, FileImage& image) {
     const std::string& blankCode = sheet.information().blankCode;
     image.caseNames.reserve(image.caseCount);
-    image.reserveValues(static_cast<std::size_t>(image.caseCount) * image.variableCount, 8);
+    image.reserveValues(static_cast<std::size_t>(image.caseCount) * image.variableCount,
+                        GatheredChars(sheet, image, blankCode));
     for (int c = 1; c <= image.caseCount; ++c) {
         std::string name(Cell(sheet.grdVo, c + 1, 1));
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));

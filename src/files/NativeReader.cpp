@@ -20,7 +20,8 @@ bool IsTag(std::string_view field) { return field.substr(0, kTagPrefix.size()) =
 // Reads the fields after the format tag into an image; stops quietly at the end of the text.
 class NativeParser {
 public:
-    NativeParser(FieldReader& in, FileImage& image) : in_(in), image_(image) {}
+    NativeParser(FieldReader& in, FileImage& image, std::size_t textSize)
+        : in_(in), image_(image), textSize_(textSize) {}
 
     std::optional<FileProblem> problem;
 
@@ -71,7 +72,9 @@ private:
         for (int k = 1; k <= groups; ++k) {
             std::int16_t size = 0;
             if (!integer(size, "グループのケース数", 0, kMaxFileCount - image_.caseCount)) return false;
-            image_.groupSizes.push_back(size);
+            // A group without cases holds nothing; kept, it would make the sheet's groups unsavable
+            // and the save would merge the groups around it into one.
+            if (size > 0) image_.groupSizes.push_back(size);
             image_.caseCount += size;
         }
         std::int16_t variables = 0;
@@ -112,6 +115,7 @@ private:
     }
 
     bool readCases() {
+        ReserveValuesOfText(image_, textSize_);
         for (int c = 1; c <= image_.caseCount; ++c) {
             const auto name = field();
             if (!name) return false;
@@ -165,6 +169,7 @@ private:
 
     FieldReader& in_;
     FileImage& image_;
+    std::size_t textSize_;
     bool ended_ = false;
 };
 
@@ -185,7 +190,7 @@ std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& im
             break;
         }
     }
-    NativeParser parser(in, read);
+    NativeParser parser(in, read, text->size());
     parser.readBody();
     if (parser.problem) return parser.problem;
     image = std::move(read);

@@ -44,6 +44,17 @@ public:
         return true;
     }
 
+    // A quoted text has no escaping: a double quote in it would end the field early and a line
+    // break would end the line, so the file would read back with its fields shifted.
+    bool checkQuoted(std::string_view text, const std::function<std::string(std::size_t)>& where) {
+        if (problem) return false;
+        const std::size_t bad = text.find_first_of("\"\r\n");
+        if (bad == std::string_view::npos) return true;
+        const std::string character = text[bad] == '"' ? std::string("\"") : std::string("改行");
+        problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad + 1), character};
+        return false;
+    }
+
     std::optional<FileProblem> problem;
 
 private:
@@ -71,7 +82,7 @@ std::string CasePlace(const FileImage& image, int c, std::size_t offset) {
 
 void PutHead(LineSink& sink, const FileImage& image, int version) {
     sink.put(Quoted(FormatTagOf(version)), At("形式名"));
-    sink.put(Quoted(image.fileLabel), At("ファイルラベル"));
+    if (sink.checkQuoted(image.fileLabel, At("ファイルラベル"))) sink.put(Quoted(image.fileLabel), At("ファイルラベル"));
     std::string line;
     if (image.groupSizes.empty()) {
         line = PrintInteger(1);
@@ -88,6 +99,7 @@ void PutVariables(LineSink& sink, const FileImage& image, int version) {
     const bool withRange = version >= 3;
     for (int v = 1; v <= image.variableCount; ++v) {
         const ImageVariable& variable = image.variable(v);
+        if (!sink.checkQuoted(variable.name, At(VariablePlace(v)))) return;
         std::string line = Quoted(variable.name);
         AddField(line, PrintInteger(variable.categoryCount));
         if (withRange) {
@@ -102,9 +114,11 @@ void PutVariables(LineSink& sink, const FileImage& image, int version) {
 void PutCases(LineSink& sink, const FileImage& image) {
     std::string line;
     for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
+        const auto where = [&image, c](std::size_t offset) { return CasePlace(image, c, offset); };
+        if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) AddField(line, image.value(c, v));
-        sink.put(line, [&image, c](std::size_t offset) { return CasePlace(image, c, offset); });
+        sink.put(line, where);
     }
 }
 
@@ -113,7 +127,8 @@ void PutStatistics(LineSink& sink, const FileImage& image) {
     std::string blanks;
     for (int v = 1; v <= count; ++v) blanks += ",%M";
     sink.put(Quoted("nn") + blanks, At("統計量"));
-    sink.put(Quoted(image.statisticsCorner) + blanks, At("統計量の範囲"));
+    if (sink.checkQuoted(image.statisticsCorner, At("統計量の範囲")))
+        sink.put(Quoted(image.statisticsCorner) + blanks, At("統計量の範囲"));
 
     const char* const labels[] = {"Max", "Min", "Average", "STD.Dev"};
     for (int row = 0; row < 4; ++row) {

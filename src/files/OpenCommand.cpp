@@ -36,7 +36,7 @@ Reader ChooseReader(const std::string& path, const std::string& bytes) {
 
 OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     const std::string path = AbsolutePath(chosen);
-    const auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path);
     if (!bytes || bytes->empty()) {
         ShowFileProblem(app.ui, {FileError::FileMissing});
         return OpenOutcome::NotOpened;
@@ -61,6 +61,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             if (!problem) image.path = path, image.fileName = FileNameOf(path);
             break;
         }
+        bytes.reset();  // the image holds all the sheet needs: the file's bytes go before it is filled
         if (!problem) {
             LoadOptions options;
             options.hasFile = image.formatTag != "CSV";

@@ -152,6 +152,10 @@ void Grid::setText(int row, int col, std::string_view text) {
     auto& cells = cells_[row];
     if (col >= static_cast<int>(cells.size())) {
         if (text.empty()) return;
+        // A row never outgrows the grid's width: doubling past it left a full row a quarter empty.
+        if (col >= static_cast<int>(cells.capacity()))
+            cells.reserve(std::min(std::max(cells.capacity() * 2, static_cast<std::size_t>(col) + 1),
+                                   static_cast<std::size_t>(colCount_)));
         cells.resize(col + 1);
     }
     if (cells[col].view() == text) return;
