@@ -16,6 +16,8 @@ build="$root/build/fuzz"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORIDUVO_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j2
+# New corpus entries and reproducers go into the build folder only; the source tree stays as it is.
+artifacts="$build/artifacts"; mkdir -p "$artifacts"
 status=0
 for target in "$build"/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
@@ -26,12 +28,16 @@ for target in "$build"/fuzz/fuzz_*; do
   [ -d "$root/tests/data" ] && seeds+=("$root/tests/data")
   dict=()
   [ -f "$root/fuzz/dict/$name.dict" ] && dict=(-dict="$root/fuzz/dict/$name.dict")
+  log="$build/$name.log"
   echo "== $name for ${seconds}s"
   if ! ASAN_OPTIONS=detect_leaks=1 "$target" "${dict[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 \
-      -timeout=10 -print_final_stats=1 -artifact_prefix="$build/" "$work" "${seeds[@]}" 2>"$build/$name.log"; then
+      -timeout=10 -print_final_stats=1 -artifact_prefix="$artifacts/$name-" "$work" "${seeds[@]}" 2>"$log"; then
     status=1
-    tail -40 "$build/$name.log"
+    tail -40 "$log"
+    echo "!! $name failed; log: $log"
+    grep -a -o "Test unit written to .*" "$log" | sed "s|Test unit written to |!! reproducer: |" || true
+    echo "!! run it again with: $target <reproducer>"
   fi
-  grep -E "stat::number_of_executed_units|stat::average_exec_per_sec" "$build/$name.log" || true
+  grep -a -E "stat::number_of_executed_units|stat::average_exec_per_sec" "$log" || true
 done
 exit $status

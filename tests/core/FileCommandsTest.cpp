@@ -249,13 +249,6 @@ protected:
     std::string old;
 };
 
-TEST_F(SaveFailure, ReadOnlyFolder) {
-    fs::permissions(frame.folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(frame.folder.path().c_str(), W_OK) == 0 && ::geteuid() == 0)
-        GTEST_SKIP() << "the super-user writes into read-only folders";
-    ExpectFailedSave();
-}
-
 TEST_F(SaveFailure, FolderRemoved) {
     fs::remove_all(frame.folder.path());
     ExpectFailedSave(false);

@@ -1,0 +1,153 @@
+// Findings of the fuzz targets, each kept with its minimised input in tests/data/fuzz-regressions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "FileTestSupport.h"
+#include "app/StartUp.h"
+#include "files/NativeReader.h"
+#include "files/NativeWriter.h"
+#include "files/OpenCommand.h"
+#include "files/SaveCommands.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+#include "transform/RunTransformation.h"
+#include "transform/TransformList.h"
+#include "transform/TransformSetup.h"
+
+namespace zoriduvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string RegressionPath(const std::string& name) {
+    return std::string(ZORIDUVO_TEST_DATA) + "/fuzz-regressions/" + name;
+}
+
+struct Frame {
+    Frame() {
+        StartUp(t.app);
+        t.app.setActiveSheet(1);
+        InstallFileCommands(t.app);
+    }
+    test::TestApp t;
+    test::TempFolder folder;
+};
+
+// The format has no escaping: a double quote in a case name was written as it stood, and the file
+// read back with the name cut at the quote (and, with a comma after it, every value of the case
+// shifted by one). Now the save is refused with the place, and no file is written.
+TEST(FuzzRegression, QuoteInCaseNameIsRefusedOnSaveInsteadOfShiftingTheCase) {
+    struct Case {
+        const char* name;
+        const char* input;
+        const char* place;
+    };
+    const Case cases[] = {
+        {"native reader", "native_reader-quote-in-case-name.vo", "ケース 1 のケース名"},
+        {"csv reader", "csv_reader-quote-in-case-name.csv", "ケース 1 のケース名"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame f;
+        ASSERT_EQ(OpenPath(f.t.app, RegressionPath(c.input), 1), OpenOutcome::Opened);
+        Sheet& sheet = f.t.app.sheet(1);
+        ASSERT_NE(sheet.grdVo.text(2, 1).find('"'), std::string_view::npos) << "the name holds its quote";
+        sheet.setModified(true);
+        const std::string out = f.folder.file("out.vo");
+        f.t.ui.fileNames.push_back(out);
+        SaveAsCommand(f.t.app, sheet);
+        ASSERT_EQ(f.t.ui.messages.size(), 1u);
+        EXPECT_EQ(f.t.ui.messages[0].text,
+                  std::string("保存できない文字「\"」が") + c.place +
+                      "にあります。\nこの文字を別の文字に直してから保存してください。\nファイルは保存されていません。");
+        EXPECT_FALSE(fs::exists(out));
+        EXPECT_TRUE(sheet.modified());
+    }
+}
+
+// A group line may count a group without cases. The sheet kept it, the save then found sizes it
+// would not write and wrote one group of all cases, so the groups around the empty one merged.
+TEST(FuzzRegression, EmptyCaseGroupIsDroppedSoTheOthersSurviveASave) {
+    Frame f;
+    ASSERT_EQ(OpenPath(f.t.app, RegressionPath("native_reader-empty-case-group.vo"), 1), OpenOutcome::Opened);
+    Sheet& sheet = f.t.app.sheet(1);
+    EXPECT_EQ(sheet.state().caseGroups, 2);
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    SaveAsCommand(f.t.app, sheet);
+    ASSERT_TRUE(f.t.ui.messages.empty());
+    FileImage back;
+    ASSERT_FALSE(ReadNativeFile(out, back));
+    EXPECT_EQ(back.groupSizes, (std::vector<std::int16_t>{2, 1}));
+    EXPECT_EQ(back.caseCount, 3);
+    EXPECT_EQ(back.caseName(3), "c");
+}
+
+// A statement's target may hold any character; a line break in it went into the file as a line
+// break, splitting the variable line in two.
+TEST(FuzzRegression, LineBreakInNewVariableNameIsRefusedOnSave) {
+    Frame f;
+    Sheet& sheet = f.t.app.sheet(1);
+    test::FillSheet(sheet, {{"1"}, {"2"}});
+    std::string statement = test::ReadBytes(RegressionPath("transform-line-break-in-target.txt"));
+    statement.pop_back();  // the file's own line end
+    TransformList list(ReadTransformSetup(sheet));
+    ASSERT_FALSE(list.add(statement));
+    ASSERT_FALSE(RunTransformation(f.t.app, sheet, list.setup(), list.records()));
+    ASSERT_EQ(sheet.variableCount(), 2);
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    SaveAsCommand(f.t.app, sheet);
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_NE(f.t.ui.messages[0].text.find("保存できない文字「改行」が変数 2 の名前にあります。"), std::string::npos)
+        << f.t.ui.messages[0].text;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+// Every quoted text of the file is checked, and a text without quote or line break still writes
+// and reads back as it was.
+TEST(FuzzRegression, EveryQuotedTextRefusesQuoteAndLineBreak) {
+    struct Case {
+        const char* name;
+        void (*spoil)(FileImage&);
+        const char* place;
+    };
+    const Case cases[] = {
+        {"file label", [](FileImage& i) { i.fileLabel = "a\"b"; }, "ファイルラベル"},
+        {"variable name", [](FileImage& i) { i.variables[0].name = "v\n"; }, "変数 1 の名前"},
+        {"case name", [](FileImage& i) { i.caseNames[1] = "\rc"; }, "ケース 2 のケース名"},
+        {"statistics corner", [](FileImage& i) { i.statisticsCorner = "1\"-2"; }, "統計量の範囲"},
+    };
+    FileImage image;
+    image.fileLabel = "L, with comma";
+    image.caseCount = 2;
+    image.variableCount = 1;
+    image.variables = {{"v", 0, 0, 0}};
+    image.caseNames = {"c1", "c 2"};
+    image.appendValue("1");
+    image.appendValue("%M");
+    image.statisticsPresent = true;
+    image.statisticsCorner = " 1- 2";
+    std::string bytes;
+    ASSERT_FALSE(EncodeNativeFile(image, 3, bytes));
+    FileImage back;
+    ASSERT_FALSE(ReadNativeBytes(bytes, back));
+    EXPECT_EQ(back.fileLabel, image.fileLabel);
+    EXPECT_EQ(back.caseName(2), "c 2");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileImage spoilt = image;
+        c.spoil(spoilt);
+        std::string out = "untouched";
+        const auto problem = EncodeNativeFile(spoilt, 3, out);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->code, FileError::UnwritableCharacter);
+        EXPECT_EQ(problem->where, c.place);
+        EXPECT_EQ(out, "untouched");
+    }
+}
+
+}  // namespace
+}  // namespace zoriduvo
