@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int before = list.size();
         if (const auto error = list.add(line)) {
             FUZZ_REQUIRE(list.size() == before);
-            FUZZ_REQUIRE(!std::string_view(MessageOf(error->code).text).empty());
+            FUZZ_REQUIRE(!MessageOf(error->code).text.empty());
         } else {
             FUZZ_REQUIRE(list.size() == before + 1 && list.size() <= TransformList::kMaxStatements);
         }
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int variablesBefore = sheet.variableCount();
     const auto refusal = RunTransformation(fuzzApp.app, sheet, list.setup(), list.records());
     if (refusal) {
-        FUZZ_REQUIRE(!std::string_view(MessageOf(refusal->code).text).empty());
+        FUZZ_REQUIRE(!MessageOf(refusal->code).text.empty());
         FUZZ_REQUIRE(sheet.variableCount() == variablesBefore);
         return 0;
     }

@@ -14,7 +14,7 @@ std::string Place(const FileProblem& p) {
 }
 }  // namespace
 
-FileMessage FileMessageFor(const FileProblem& p) {
+Message FileMessageFor(const FileProblem& p) {
     switch (p.code) {
     case FileError::NotVoData:
         return {"vo形式のデータではありません。", "", MessageIcon::Exclamation};
@@ -44,8 +44,7 @@ FileMessage FileMessageFor(const FileProblem& p) {
 }
 
 void ShowFileProblem(Ui& ui, const FileProblem& problem) {
-    const FileMessage m = FileMessageFor(problem);
-    ui.message(m.text, m.title, m.icon);
+    ui.show(FileMessageFor(problem));
 }
 
 }  // namespace zoriduvo

@@ -31,14 +31,8 @@ struct FileProblem {
     std::string detail;
 };
 
-struct FileMessage {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-};
-
 // The one table from codes to the system's messages.
-FileMessage FileMessageFor(const FileProblem& problem);
+Message FileMessageFor(const FileProblem& problem);
 void ShowFileProblem(Ui& ui, const FileProblem& problem);
 
 }  // namespace zoriduvo

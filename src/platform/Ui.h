@@ -2,9 +2,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/Message.h"
+
 namespace zoriduvo {
 
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
@@ -27,6 +28,10 @@ public:
     virtual void setBusy(bool busy) = 0;
     virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
+
+    Answer show(const Message& m, MessageButtons buttons = MessageButtons::Ok) {
+        return message(m.text, m.title, m.icon, buttons);
+    }
 };
 
 // The hourglass pointer for the lifetime of the guard, restored on every way out.

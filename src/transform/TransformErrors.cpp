@@ -1,7 +1,5 @@
 #include "transform/TransformErrors.h"
 
-#include <array>
-
 namespace zoriduvo {
 
 namespace {
@@ -12,64 +10,46 @@ constexpr MessageIcon kCompile = MessageIcon::Information;
 
 using Code = TransformErrorCode;
 
-struct Entry {
-    Code code;
-    TransformMessage message;
+constexpr MessageRow<Code> kEntries[] = {
+    {Code::TooManyStatements, "一度に指定できる変換式の個数は20個までです", kTitle, kForm},
+    {Code::NotIfThenElse, "IF .. THEN .. (ELSE ..) となっていません", kTitle, kForm},
+    {Code::DifferentTarget, "同一の変数を指定してください", kTitle, kForm},
+    {Code::MissingClosingQuote, "\"がありません", kTitle, kForm},
+    {Code::MissingEquals, "代入文に = がありません", kTitle, kForm},
+    {Code::EmptyExpression, "代入文がありません", kTitle, kForm},
+    {Code::TargetStartsWithSymbol, "変数名が特殊記号または数字で始まっています。", kTitle, kForm},
+    {Code::EmptyTarget, "代入する変数名がありません", kTitle, kForm},
+    {Code::BadTargetName, "変数名に \" や , は使えません", kTitle, kForm},
+    {Code::SyntaxError, "Syntax Error", kTitle, kCompile},
+    {Code::FunctionNeedsBracket, "関数の後には '(' が必要です", kTitle, kCompile},
+    {Code::IfStructure, "Syntax : 'IF .. THEN .. (ELSE ..)'", kTitle, kCompile},
+    {Code::BadVariableNumber, "変数番号が誤りです", kTitle, kCompile},
+    {Code::UnknownName, "未知の関数名または変数名です", kTitle, kCompile},
+    {Code::CommaNotExpected, "',' がありません", kTitle, kCompile},
+    {Code::CloseBracketNeeded, "')' が必要です", kTitle, kCompile},
+    {Code::CommaNeeded, "',' が必要です", kTitle, kCompile},
+    {Code::VariableNameOnly, "変数名しかありません", kTitle, kCompile},
+    {Code::NotCategorical, "カテゴリデータではありません", kTitle, kCompile},
+    {Code::NotEnoughCells, "十分なセルがありません", kTitle, kCompile},
+    {Code::BadNumber, "数値の書き方が誤りです", kTitle, kCompile},
+    {Code::NumberTooLarge, "数値が大きすぎます", kTitle, kCompile},
+    {Code::PercentSign, "'%' は使えません", kTitle, kCompile},
+    {Code::ExpressionTooLong, "変換式が長すぎます", kTitle, kCompile},
+    {Code::UnfinishedExpression, "式が途中で終わっています", kTitle, kCompile},
+    {Code::OperandMismatch, "演算子の使い方が誤りです", kTitle, kCompile},
+    {Code::LagSecondArgument, "LAG の2番目の引数には数値、変数名または $0 を1つだけ指定してください", kTitle, kCompile},
+    {Code::ExpandNotAlone, "EXPAND は 変数 = EXPAND(変数名) の形で単独に使ってください", kTitle, kCompile},
+    {Code::TooManyNewVariables, "一度の変換で新しく作れる変数は20個までです", kTitle, kForm},
 };
 
-// In the order of the codes; a test checks that every code has its entry.
-constexpr Entry kEntries[] = {
-    {Code::TooManyStatements, {"一度に指定できる変換式の個数は20個までです", kForm, kTitle}},
-    {Code::NotIfThenElse, {"IF .. THEN .. (ELSE ..) となっていません", kForm, kTitle}},
-    {Code::DifferentTarget, {"同一の変数を指定してください", kForm, kTitle}},
-    {Code::MissingClosingQuote, {"\"がありません", kForm, kTitle}},
-    {Code::MissingEquals, {"代入文に = がありません", kForm, kTitle}},
-    {Code::EmptyExpression, {"代入文がありません", kForm, kTitle}},
-    {Code::TargetStartsWithSymbol, {"変数名が特殊記号または数字で始まっています。", kForm, kTitle}},
-    {Code::EmptyTarget, {"代入する変数名がありません", kForm, kTitle}},
-    {Code::BadTargetName, {"変数名に \" や , は使えません", kForm, kTitle}},
-    {Code::SyntaxError, {"Syntax Error", kCompile, kTitle}},
-    {Code::FunctionNeedsBracket, {"関数の後には '(' が必要です", kCompile, kTitle}},
-    {Code::IfStructure, {"Syntax : 'IF .. THEN .. (ELSE ..)'", kCompile, kTitle}},
-    {Code::BadVariableNumber, {"変数番号が誤りです", kCompile, kTitle}},
-    {Code::UnknownName, {"未知の関数名または変数名です", kCompile, kTitle}},
-    {Code::CommaNotExpected, {"',' がありません", kCompile, kTitle}},
-    {Code::CloseBracketNeeded, {"')' が必要です", kCompile, kTitle}},
-    {Code::CommaNeeded, {"',' が必要です", kCompile, kTitle}},
-    {Code::VariableNameOnly, {"変数名しかありません", kCompile, kTitle}},
-    {Code::NotCategorical, {"カテゴリデータではありません", kCompile, kTitle}},
-    {Code::NotEnoughCells, {"十分なセルがありません", kCompile, kTitle}},
-    {Code::BadNumber, {"数値の書き方が誤りです", kCompile, kTitle}},
-    {Code::NumberTooLarge, {"数値が大きすぎます", kCompile, kTitle}},
-    {Code::PercentSign, {"'%' は使えません", kCompile, kTitle}},
-    {Code::ExpressionTooLong, {"変換式が長すぎます", kCompile, kTitle}},
-    {Code::UnfinishedExpression, {"式が途中で終わっています", kCompile, kTitle}},
-    {Code::OperandMismatch, {"演算子の使い方が誤りです", kCompile, kTitle}},
-    {Code::LagSecondArgument, {"LAG の2番目の引数には数値、変数名または $0 を1つだけ指定してください", kCompile, kTitle}},
-    {Code::ExpandNotAlone, {"EXPAND は 変数 = EXPAND(変数名) の形で単独に使ってください", kCompile, kTitle}},
-    {Code::TooManyNewVariables, {"一度の変換で新しく作れる変数は20個までです", kForm, kTitle}},
-};
-
-static_assert(std::size(kEntries) == static_cast<std::size_t>(Code::Count), "every code needs its message");
-
-constexpr bool InCodeOrder() {
-    for (std::size_t i = 0; i < std::size(kEntries); ++i)
-        if (static_cast<std::size_t>(kEntries[i].code) != i) return false;
-    return true;
-}
-static_assert(InCodeOrder(), "the message table follows the order of the codes");
+static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");
 
 }  // namespace
 
-const TransformMessage& MessageOf(TransformErrorCode code) {
-    static constexpr TransformMessage kUnknown{"", MessageIcon::None, ""};
-    const auto i = static_cast<std::size_t>(code);
-    return i < std::size(kEntries) ? kEntries[i].message : kUnknown;
-}
+Message MessageOf(TransformErrorCode code) { return RowOf(kEntries, code).message(); }
 
 void ShowTransformError(Ui& ui, const TransformError& error) {
-    const TransformMessage& m = MessageOf(error.code);
-    ui.message(m.text, m.title, m.icon);
+    ui.show(MessageOf(error.code));
 }
 
 }  // namespace zoriduvo

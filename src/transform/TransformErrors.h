@@ -48,13 +48,7 @@ struct TransformError {
     int position = 0;  // byte offset in the text the failing stage read
 };
 
-struct TransformMessage {
-    const char* text;
-    MessageIcon icon;
-    const char* title;
-};
-
-const TransformMessage& MessageOf(TransformErrorCode code);
+Message MessageOf(TransformErrorCode code);
 void ShowTransformError(Ui& ui, const TransformError& error);
 
 }  // namespace zoriduvo

@@ -134,7 +134,7 @@ TEST(NativeWriterRefusal, NamesThePlaceOfAnUnwritableCharacter) {
         EXPECT_EQ(problem->code, FileError::UnwritableCharacter);
         EXPECT_EQ(problem->where, c.where);
         EXPECT_EQ(bytes, "untouched");
-        const FileMessage message = FileMessageFor(*problem);
+        const Message message = FileMessageFor(*problem);
         EXPECT_NE(message.text.find(c.where), std::string::npos);
         EXPECT_NE(message.text.find(problem->detail), std::string::npos);
     }

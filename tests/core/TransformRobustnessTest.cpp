@@ -107,7 +107,7 @@ TEST(TransformRobustness, RandomBytesNeverFail) {
         TransformList list(test::SetupOf({"A", "B"}));
         const auto error = list.add(statement);
         if (error) {
-            EXPECT_STRNE(MessageOf(error->code).text, "") << statement;
+            EXPECT_NE(MessageOf(error->code).text, "") << statement;
         }
     }
 }

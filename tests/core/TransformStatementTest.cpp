@@ -17,9 +17,9 @@ using test::SetupOf;
 TEST(TransformMessages, EveryCodeHasItsTextIconAndTitle) {
     for (int i = 0; i < static_cast<int>(TransformErrorCode::Count); ++i) {
         SCOPED_TRACE(i);
-        const TransformMessage& m = MessageOf(static_cast<TransformErrorCode>(i));
-        EXPECT_STRNE(m.text, "");
-        EXPECT_STREQ(m.title, "変数変換");
+        const Message m = MessageOf(static_cast<TransformErrorCode>(i));
+        EXPECT_NE(m.text, "");
+        EXPECT_EQ(m.title, "変数変換");
         EXPECT_TRUE(m.icon == MessageIcon::Exclamation || m.icon == MessageIcon::Information);
     }
 }
@@ -87,7 +87,7 @@ TEST(TransformMessages, TheTwentyFirstStatementIsRefused) {
     for (int i = 0; i < 20; ++i) ASSERT_FALSE(list.add("Y = A + " + std::to_string(i)));
     const auto error = list.add("Y = A");
     ASSERT_TRUE(error);
-    EXPECT_STREQ(MessageOf(error->code).text, "一度に指定できる変換式の個数は20個までです");
+    EXPECT_EQ(MessageOf(error->code).text, "一度に指定できる変換式の個数は20個までです");
     EXPECT_EQ(MessageOf(error->code).icon, MessageIcon::Exclamation);
     EXPECT_EQ(list.size(), 20);
 }
