@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     FileImage image;
     if (ReadNativeBytes(bytes, image)) return 0;
-    FUZZ_REQUIRE(image.caseCount <= kMaxFileCount && image.variableCount <= kMaxFileCount);
+    FUZZ_REQUIRE(image.caseCount <= kMaxCount && image.variableCount <= kMaxCount);
     FUZZ_REQUIRE(image.valuesHeld() <= size && image.caseNames.size() <= size);
     fuzz::RunSheetChain(image);
     return 0;

@@ -28,7 +28,7 @@ const FileImage& FixedImage() {
         image.groupSizes = {4, 2};
         image.caseCount = 6;
         image.variableCount = 4;
-        image.variables = {{"A", 0, 0, 0}, {"B", 0, 0, 0}, {"性別", 2, 1, 2}, {"A B", 0, 0, 0}};
+        image.variables = {{"A", {0, 0, 0}}, {"B", {0, 0, 0}}, {"性別", {2, 2, 1}}, {"A B", {0, 0, 0}}};
         image.caseNames = {"a", "b", "", "d", "e", "f"};
         const char* values[6][4] = {{"1", "-2", "1", "0.5"}, {"", "3.25", "2", ""}, {"4", "0", "", "1E3"},
                                     {"-7", "", "1", "-0"},   {"2", "8", "2", "3"},  {"", "", "", ""}};
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     FUZZ_REQUIRE(sheet.caseCount() == FixedImage().caseCount);
-    FUZZ_REQUIRE(sheet.variableCount() >= variablesBefore && sheet.variableCount() <= kMaxFileCount);
+    FUZZ_REQUIRE(sheet.variableCount() >= variablesBefore && sheet.variableCount() <= kMaxCount);
     FUZZ_REQUIRE(sheet.modified());
     fuzz::CheckSavesAndReadsBack(fuzzApp, sheet);
     return 0;

@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
+#include "platform/Message.h"
+
 namespace zoriduvo {
 
-inline constexpr const char* kProgramTitle = "Da ziv Oru32";
 // Programs that show the machine's system information, tried in this order.
 inline constexpr const char* kSystemInformationTools[] = {"hardinfo", "gnome-system-monitor", "kinfocenter",
                                                           "xfce4-taskmanager"};

@@ -12,15 +12,6 @@ namespace {
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-// Length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
 }  // namespace
 
 Cp932Converter::Cp932Converter(Direction direction) {
@@ -77,27 +68,6 @@ std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOf
     return out;
 }
 
-std::size_t FirstInvalidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = SequenceLength(lead);
-        if (length == 0 || i + length > bytes.size()) return i;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return i;
-        if (length >= 3) {
-            const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90)) return i;  // overlong
-            if (lead == 0xED && second >= 0xA0) return i;                                     // surrogate
-            if (lead == 0xF4 && second >= 0x90) return i;                                     // beyond U+10FFFF
-        }
-        i += length;
-    }
-    return std::string_view::npos;
-}
-
-bool IsValidUtf8(std::string_view bytes) { return FirstInvalidUtf8(bytes) == std::string_view::npos; }
-
 std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.substr(0, 3) == kByteOrderMark) {
@@ -117,7 +87,7 @@ int LineOfOffset(std::string_view bytes, std::size_t offset) {
 
 std::string CharacterAt(std::string_view text, std::size_t offset) {
     if (offset >= text.size()) return {};
-    const std::size_t length = SequenceLength(static_cast<unsigned char>(text[offset]));
+    const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(text[offset]));
     return std::string(text.substr(offset, std::max<std::size_t>(length, 1)));
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Utf8.h"
+
 namespace zoriduvo {
 
 // Conversions between the program's UTF-8 text and code page 932, the code of the system's files
@@ -29,9 +31,6 @@ private:
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* badOffset = nullptr);
 std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOffset = nullptr);
 
-// Offset of the first byte that does not begin a well-formed UTF-8 character; npos when all do.
-std::size_t FirstInvalidUtf8(std::string_view bytes);
-bool IsValidUtf8(std::string_view bytes);
 // Text the user brings from elsewhere: a byte-order mark, or bytes that are valid UTF-8 with some
 // non-ASCII, mean UTF-8 (the mark is dropped); anything else is code page 932.
 std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset = nullptr);

@@ -7,6 +7,8 @@
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
+#include "text/Trim.h"
+#include "sheet/CellValue.h"
 
 namespace zoriduvo {
 
@@ -24,7 +26,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
         if (start < text.size() && text[start] == '\r') ++start;
         if (start < text.size() && text[start] == '\n') ++start;
     }
-    while (!lines.empty() && TrimSpacesAndTabs(lines.back()).empty()) lines.pop_back();
+    while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
     return lines;
 }
 
@@ -37,17 +39,8 @@ std::vector<std::string_view> Fields(std::string_view line) {
 
 int FieldCount(std::string_view line) { return std::max<int>(1, static_cast<int>(Fields(line).size())); }
 
-// A field that begins with a number ("0", "0.0" and "-.5" as well as "12").
-bool IsNumeric(std::string_view field) {
-    field = TrimSpacesAndTabs(field);
-    if (LeadingNumber(field) != 0) return true;
-    if (!field.empty() && (field[0] == '+' || field[0] == '-')) field.remove_prefix(1);
-    if (!field.empty() && field[0] == '.') field.remove_prefix(1);
-    return !field.empty() && field[0] >= '0' && field[0] <= '9';
-}
-
 std::string_view FieldAt(const std::vector<std::string_view>& fields, std::size_t k) {
-    return k < fields.size() ? TrimSpacesAndTabs(fields[k]) : std::string_view();
+    return k < fields.size() ? Trim(fields[k]) : std::string_view();
 }
 
 }  // namespace
@@ -68,8 +61,8 @@ CsvLayout DecideCsvLayout(const std::vector<std::string_view>& lines) {
         const auto first = Fields(lines[0]);
         const auto second = Fields(lines[1]);
         const std::string_view a = FieldAt(first, 0);
-        const bool b = IsNumeric(FieldAt(first, 1));
-        const bool c = IsNumeric(FieldAt(second, 0));
+        const bool b = BeginsWithNumber(FieldAt(first, 1));
+        const bool c = BeginsWithNumber(FieldAt(second, 0));
         if (a.empty() || (!b && !c)) {
             layout.header = layout.caseNames = layout.skipFirstField = true;
             layout.variables = f1 - 1;
@@ -92,8 +85,8 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     const auto lines = SplitLines(*text);
     if (lines.empty()) return FileProblem{FileError::FileMissing};
     const CsvLayout layout = DecideCsvLayout(lines);
-    if (layout.cases > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "ケース数"};
-    if (layout.variables > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "変数の数"};
+    if (layout.cases > kMaxCount) return FileProblem{FileError::TooLarge, 0, 0, "ケース数"};
+    if (layout.variables > kMaxCount) return FileProblem{FileError::TooLarge, 0, 0, "変数の数"};
 
     FileImage read;
     read.formatTag = "CSV";

@@ -1,4 +1,5 @@
 #include "files/FieldReader.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -6,12 +7,6 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
-
-std::string_view TrimSpacesAndTabs(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // CR LF, LF or CR: one line end.
 void FieldReader::skipLineEnd() {
@@ -39,7 +34,7 @@ std::optional<std::string_view> FieldReader::next() {
     } else {
         const std::size_t start = pos_;
         while (pos_ < n && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
-        field = TrimSpacesAndTabs(text_.substr(start, pos_ - start));
+        field = Trim(text_.substr(start, pos_ - start));
     }
 
     if (pos_ < n && text_[pos_] == ',') {

@@ -36,6 +36,5 @@ private:
 };
 
 // Blanks and tabs removed at both ends.
-std::string_view TrimSpacesAndTabs(std::string_view text);
 
 }  // namespace zoriduvo

@@ -6,18 +6,13 @@
 
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetRecords.h"
+#include "sheet/Limits.h"
+#include "sheet/VariableRecord.h"
 
 namespace zoriduvo {
 
-// Cases, variables and groups a file or sheet may hold: counts are 16-bit.
-inline constexpr int kMaxFileCount = 32767;
-
-struct ImageVariable {
-    std::string name;
-    std::int16_t categoryCount = 0;  // 0 = continuous
-    std::int16_t minimum = 0;
-    std::int16_t maximum = 0;
-};
+// A variable as a file holds it: its name and categories.
+using ImageVariable = VariableDefinition;
 
 struct ImageStatistics {
     float maximum = 0, minimum = 0, mean = 0, deviation = 0, cases = 0;

@@ -9,23 +9,6 @@
 
 namespace zoriduvo {
 
-std::string FileNameOf(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
-
-std::string LowerCaseAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (suffix.size() > text.size()) return false;
-    return LowerCaseAscii(text.substr(text.size() - suffix.size())) == LowerCaseAscii(suffix);
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     const bool same = std::filesystem::equivalent(a, b, error);

@@ -4,13 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "text/PathText.h"
+
 namespace zoriduvo {
 
-// The part of a path after its last directory separator.
-std::string FileNameOf(std::string_view path);
-// ASCII letters lowered; other characters unchanged (captions of opened files).
-std::string LowerCaseAscii(std::string_view text);
-bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 // True when both paths name one existing file, whatever the letter case of the names or the links
 // on the way.
 bool SameFile(const std::string& a, const std::string& b);

@@ -44,10 +44,10 @@ void GatherVariables(const Sheet& sheet, FileImage& image) {
         variable.name = std::string(Cell(sheet.grdVoLabel, 0, v));
         if (variable.name.empty()) variable.name = std::string(Cell(sheet.grdVo, 1, v + 1));
         if (variable.name.empty()) variable.name = DefaultVariableName(v);
-        variable.categoryCount = Integer(Cell(sheet.grdVoLabel, 1, v));
-        if (variable.categoryCount != 0) {
-            variable.maximum = Integer(Cell(sheet.grdVoLabel, 2, v));
-            variable.minimum = Integer(Cell(sheet.grdVoLabel, 3, v));
+        variable.category.count = Integer(Cell(sheet.grdVoLabel, 1, v));
+        if (variable.category.count != 0) {
+            variable.category.maximum = Integer(Cell(sheet.grdVoLabel, 2, v));
+            variable.category.minimum = Integer(Cell(sheet.grdVoLabel, 3, v));
         }
     }
 }
@@ -100,8 +100,8 @@ void GatherStatistics(const Sheet& sheet, FileImage& image) {
 
 void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image) {
     image = FileImage{};
-    image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxFileCount);
-    image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxFileCount);
+    image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxCount);
+    image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxCount);
     image.path = path;
     image.fileName = FileNameOf(path);
     image.date = WriterDate(app.clock.now());

@@ -7,13 +7,14 @@
 #include "files/FileDates.h"
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"
+#include "text/Trim.h"
+#include "sheet/Limits.h"
 
 namespace zoriduvo {
 
 namespace {
 
 constexpr std::string_view kTagPrefix = "vo-Data_";
-constexpr int kInt16Min = std::numeric_limits<std::int16_t>::min();
 
 bool IsTag(std::string_view field) { return field.substr(0, kTagPrefix.size()) == kTagPrefix; }
 
@@ -40,7 +41,7 @@ private:
     }
 
     // A 16-bit integer field within [low, high]; false at the end of the text or when out of range.
-    bool integer(std::int16_t& out, const char* what, int low = kInt16Min, int high = kMaxFileCount) {
+    bool integer(std::int16_t& out, const char* what, int low = kInt16Min, int high = kMaxCount) {
         const auto f = field();
         if (!f) return false;
         const auto value = RoundToInt16(LeadingNumber(*f));
@@ -71,7 +72,7 @@ private:
         if (!integer(groups, "グループ数", 1)) return false;
         for (int k = 1; k <= groups; ++k) {
             std::int16_t size = 0;
-            if (!integer(size, "グループのケース数", 0, kMaxFileCount - image_.caseCount)) return false;
+            if (!integer(size, "グループのケース数", 0, kMaxCount - image_.caseCount)) return false;
             // A group without cases holds nothing; kept, it would make the sheet's groups unsavable
             // and the save would merge the groups around it into one.
             if (size > 0) image_.groupSizes.push_back(size);
@@ -91,11 +92,11 @@ private:
             ImageVariable& variable = image_.variables.emplace_back();
             variable.name = std::string(*name);
             std::int16_t count = 0;
-            if (!integer(count, "カテゴリー数", kInt16Min, std::numeric_limits<std::int16_t>::max())) return false;
+            if (!integer(count, "カテゴリー数", kInt16Min, kInt16Max)) return false;
             if (withRange) {
-                variable.categoryCount = count;
-                if (!integer(variable.minimum, "最小カテゴリー値", kInt16Min, 32767)) return false;
-                if (!integer(variable.maximum, "最大カテゴリー値", kInt16Min, 32767)) return false;
+                variable.category.count = count;
+                if (!integer(variable.category.minimum, "最小カテゴリー値", kInt16Min, kInt16Max)) return false;
+                if (!integer(variable.category.maximum, "最大カテゴリー値", kInt16Min, kInt16Max)) return false;
                 if (!skip(1)) return false;
             } else {
                 ConvertOldCategoryCount(count, variable);
@@ -108,10 +109,10 @@ private:
     static void ConvertOldCategoryCount(std::int16_t stored, ImageVariable& variable) {
         if (stored == 0) return;
         if (stored == 1 || stored == 2) {
-            variable.categoryCount = 2, variable.minimum = 0, variable.maximum = 1;
+            variable.category.count = 2, variable.category.minimum = 0, variable.category.maximum = 1;
             return;
         }
-        variable.categoryCount = stored, variable.minimum = 1, variable.maximum = stored;
+        variable.category.count = stored, variable.category.minimum = 1, variable.category.maximum = stored;
     }
 
     bool readCases() {
@@ -123,7 +124,7 @@ private:
             for (int v = 1; v <= image_.variableCount; ++v) {
                 const auto value = field();
                 if (!value) return false;
-                const std::string_view text = TrimSpacesAndTabs(*value);
+                const std::string_view text = Trim(*value);
                 image_.appendValue(text == "%M" ? std::string_view() : text);
             }
         }

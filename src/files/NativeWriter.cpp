@@ -101,10 +101,10 @@ void PutVariables(LineSink& sink, const FileImage& image, int version) {
         const ImageVariable& variable = image.variable(v);
         if (!sink.checkQuoted(variable.name, At(VariablePlace(v)))) return;
         std::string line = Quoted(variable.name);
-        AddField(line, PrintInteger(variable.categoryCount));
+        AddField(line, PrintInteger(variable.category.count));
         if (withRange) {
-            AddField(line, PrintInteger(variable.minimum));
-            AddField(line, PrintInteger(variable.maximum));
+            AddField(line, PrintInteger(variable.category.minimum));
+            AddField(line, PrintInteger(variable.category.maximum));
             AddField(line, PrintInteger(0));
         }
         sink.put(line, At(VariablePlace(v)));

@@ -56,11 +56,7 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         grid.setText(0, v + 1, std::to_string(v));
         grid.setText(1, v + 1, variable.name);
         sheet.grdVoLabel.setText(0, v, variable.name);
-        if (variable.categoryCount > 0) {
-            sheet.grdVoLabel.setText(1, v, std::to_string(variable.categoryCount));
-            sheet.grdVoLabel.setText(2, v, std::to_string(variable.maximum));
-            sheet.grdVoLabel.setText(3, v, std::to_string(variable.minimum));
-        }
+        if (variable.category.count > 0) WriteCategoryRange(sheet, v, variable.category);
     }
     for (int c = 1; c <= image.caseCount; ++c) {
         grid.setText(c + 1, 0, std::to_string(c));

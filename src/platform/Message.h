@@ -7,6 +7,9 @@
 
 namespace zoriduvo {
 
+// The program's caption, the title of messages that belong to no dialog.
+inline constexpr const char* kProgramTitle = "Da ziv Oru32";
+
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 
 struct Message {

@@ -8,12 +8,11 @@
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/UsedRange.h"
+#include "sheet/Limits.h"
 
 namespace zoriduvo {
 
 namespace {
-constexpr int kMaxCount = 32767;
-
 std::string Typed(const std::string& text) { return FormatNumber(LeadingNumber(text)); }
 }  // namespace
 
@@ -69,7 +68,7 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
     sheet.setStatisticsValid(false);
     if (r <= sheet.lastRow() && c <= sheet.lastColumn()) return;
     // Counts are 16-bit: a value beyond case or variable 32767 cannot be kept.
-    if (r - 1 > kMaxCount || c - 1 > kMaxCount) {
+    if (!WithinCountLimit(r - 1) || !WithinCountLimit(c - 1)) {
         grid.setText(r, c, "");
         app.ui.message("ケース数と変数の数は 32767 までです。この値は入力できません。", "データの入力",
                        MessageIcon::Exclamation);

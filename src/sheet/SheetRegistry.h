@@ -1,4 +1,5 @@
 #pragma once
+#include "sheet/Limits.h"
 
 namespace zoriduvo {
 
@@ -6,7 +7,6 @@ class App;
 class Sheet;
 
 // Highest sheet number the 16-bit counts allow.
-inline constexpr int kMaxSheets = 32767;
 
 // The smallest free sheet number, growing the per-sheet arrays when none is free; marks it in use.
 // Returns 0 when every one of the 32767 numbers is in use.

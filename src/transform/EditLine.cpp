@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "transform/StatementForm.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -16,7 +17,7 @@ struct Split {
 Split SplitAt(std::string_view text, std::size_t start, std::size_t length) {
     start = std::min(start, text.size());
     const std::size_t end = start + std::min(length, text.size() - start);
-    return {std::string(TrimBlanks(text.substr(0, start))), std::string(TrimBlanks(text.substr(end)))};
+    return {std::string(Trim(text.substr(0, start))), std::string(Trim(text.substr(end)))};
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "transform/StatementForm.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -48,7 +49,7 @@ Assignment SplitAssignment(std::string_view text, std::size_t offset) {
             a.error = Fail(TransformErrorCode::MissingEquals, offset + text.size());
             return a;
         }
-        a.target = std::string(TrimBlanks(text.substr(start, equals - start)));
+        a.target = std::string(Trim(text.substr(start, equals - start)));
         if (!a.target.empty() && std::string_view("+-*/\\^%=<>.,()0123456789").find(a.target[0]) != std::string_view::npos) {
             a.error = Fail(TransformErrorCode::TargetStartsWithSymbol, offset + start);
             return a;
@@ -64,23 +65,16 @@ Assignment SplitAssignment(std::string_view text, std::size_t offset) {
         return a;
     }
     a.expression = std::string(text.substr(equals + 1));
-    if (TrimBlanks(a.expression).empty()) a.error = Fail(TransformErrorCode::EmptyExpression, offset + equals + 1);
+    if (Trim(a.expression).empty()) a.error = Fail(TransformErrorCode::EmptyExpression, offset + equals + 1);
     return a;
 }
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-    std::size_t first = 0, last = text.size();
-    while (first < last && IsBlank(text[first])) ++first;
-    while (last > first && IsBlank(text[last - 1])) --last;
-    return text.substr(first, last - first);
-}
-
 StatementParts SplitStatement(std::string_view statement) {
     StatementParts parts;
     const std::size_t lead = statement.find_first_not_of(" \t");
-    const std::string_view t = TrimBlanks(statement);
+    const std::string_view t = Trim(statement);
     const std::size_t offset = lead == std::string_view::npos ? 0 : lead;
     const std::string upper = UpperAscii(t);
     if (upper.rfind("IF ", 0) != 0) {
@@ -108,7 +102,7 @@ StatementParts SplitStatement(std::string_view statement) {
         return parts;
     }
     const std::string_view thenValue = std::string_view(first.expression).substr(0, elseAt);
-    if (TrimBlanks(thenValue).empty()) {
+    if (Trim(thenValue).empty()) {
         parts.error = Fail(TransformErrorCode::EmptyExpression, expressionAt);
         return parts;
     }

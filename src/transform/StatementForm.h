@@ -18,6 +18,5 @@ struct StatementParts {
 StatementParts SplitStatement(std::string_view statement);
 
 // Surrounding blanks removed.
-std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace zoriduvo

@@ -4,6 +4,7 @@
 
 #include "sheet/NumberText.h"
 #include "transform/StatementForm.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -25,7 +26,7 @@ std::optional<TransformError> TransformList::add(std::string_view statement) {
     CompileResult compiled = CompileExpression(parts.expression, setup_);
     if (compiled.error) return compiled.error;
     if (!isKnownTarget(parts.target)) variableList_.push_back(parts.target);
-    records_.push_back({std::string(TrimBlanks(statement)), std::move(parts.target), std::move(parts.expression),
+    records_.push_back({std::string(Trim(statement)), std::move(parts.target), std::move(parts.expression),
                         std::move(compiled.expression)});
     return std::nullopt;
 }

@@ -4,30 +4,21 @@
 
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "sheet/Limits.h"
 
 namespace zoriduvo {
-
-namespace {
-
-int LabelNumber(const Grid& grid, int row, int col) {
-    if (col >= grid.cols() || row >= grid.rows()) return 0;
-    return RoundToInt16(LeadingNumber(grid.text(row, col))).value_or(0);
-}
-
-}  // namespace
 
 TransformSetup ReadTransformSetup(const Sheet& sheet) {
     TransformSetup setup;
     // Variable numbers are 16-bit entries of the compiled code.
-    const int count = std::clamp(std::min(sheet.variableCount(), sheet.grdVo.cols() - 2), 0, 32767);
+    const int count = std::clamp(std::min(sheet.variableCount(), sheet.grdVo.cols() - 2), 0, kMaxVariables);
     setup.variableCount = count;
     setup.names.assign(count + 1, std::string());
     setup.categories.assign(count + 1, CategoryRange{});
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         setup.names[v] = name.empty() ? "$" + std::to_string(v) : name;
-        setup.categories[v] = {LabelNumber(sheet.grdVoLabel, 1, v), LabelNumber(sheet.grdVoLabel, 2, v),
-                               LabelNumber(sheet.grdVoLabel, 3, v)};
+        setup.categories[v] = ReadCategoryRange(sheet, v);
     }
     setup.gridColumns = sheet.grdVo.cols();
     setup.range = ReadCaseRange(sheet, WholeRows::ReachLastVariable);

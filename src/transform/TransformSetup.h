@@ -3,16 +3,11 @@
 #include <vector>
 
 #include "sheet/CaseRange.h"
+#include "sheet/VariableRecord.h"
 
 namespace zoriduvo {
 
 class Sheet;
-
-struct CategoryRange {
-    int count = 0;  // 0 for a continuous variable
-    int maximum = 0;
-    int minimum = 0;
-};
 
 // What frmTrans takes from the sheet when it opens: statements are compiled against these names
 // and run over this case range, whatever targets earlier statements of the list add.

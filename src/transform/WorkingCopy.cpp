@@ -2,6 +2,7 @@
 
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "sheet/Limits.h"
 
 namespace zoriduvo {
 

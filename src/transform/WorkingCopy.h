@@ -36,7 +36,6 @@ struct WorkColumn {
 class WorkingCopy {
 public:
     static constexpr int kMaxNewVariables = 20;
-    static constexpr int kMaxVariables = 32767;
 
     WorkingCopy(const Sheet& sheet, const TransformSetup& setup);
 

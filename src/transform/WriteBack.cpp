@@ -8,6 +8,7 @@
 #include "sheet/SheetOperations.h"
 #include "sheet/UsedRange.h"
 #include "transform/WorkingCopy.h"
+#include "sheet/VariableRecord.h"
 
 namespace zoriduvo {
 
@@ -61,15 +62,6 @@ int InsertColumns(Sheet& sheet, const WorkingCopy& copy) {
     return firstMoved;
 }
 
-void WriteHeader(Sheet& sheet, const WorkColumn& column, int v) {
-    sheet.grdVo.setText(1, v + 1, column.name);
-    Grid& label = sheet.grdVoLabel;
-    label.setText(0, v, column.name);
-    label.setText(1, v, std::to_string(column.category.count));
-    label.setText(2, v, std::to_string(column.category.maximum));
-    label.setText(3, v, std::to_string(column.category.minimum));
-}
-
 void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& range) {
     Grid& grid = sheet.grdVo;
     for (int c = range.first; c <= range.last; ++c) {
@@ -93,7 +85,7 @@ void WriteBack(Sheet& sheet, WorkingCopy& copy) {
     ExtendUsedColumns(sheet, count + 1);
     for (int v = 1; v <= count; ++v) {
         const WorkColumn& column = copy.header(v);
-        if (column.source == 0 || column.headerChanged) WriteHeader(sheet, column, v);
+        if (column.source == 0 || column.headerChanged) WriteDefinition(sheet, v, {column.name, column.category});
         if (column.written) WriteData(sheet, column, v, copy.range());
     }
 }

@@ -9,6 +9,7 @@
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
 #include "variables/VariableDefinition.h"
+#include "variables/VariableMessages.h"
 
 namespace zoriduvo {
 
@@ -46,21 +47,17 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
         app_.ui.beep();
         return Outcome::Beeped;
     }
-    VariableDefinition typed;
+    CategoryRange typed;
     if (categorical) {
         if (minimum.empty() && maximum.empty()) return Outcome::FocusMinimum;
         if (minimum.empty() || maximum.empty()) {
             app_.ui.beep();
             return Outcome::Beeped;
         }
-        const CategoryRange range = CategoryRangeOf(minimum, maximum);
-        if (range.error != CategoryRangeError::None) {
-            app_.ui.message(CategoryRangeMessage(range.error), kBulkTypingTitle, MessageIcon::Exclamation);
+        if (const auto error = CategoryRangeOf(minimum, maximum, typed); error != CategoryRangeError::None) {
+            app_.ui.show(CategoryRangeMessage(error, kBulkTypingTitle));
             return Outcome::Refused;
         }
-        typed.count = range.count;
-        typed.maximum = range.maximum;
-        typed.minimum = range.minimum;
     }
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
     Grid& label = sheet_.grdVoLabel;
@@ -69,9 +66,7 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
     // Every variable that carries a chosen name, duplicates included; names stay as they are.
     for (int v = 1; v <= n; ++v) {
         if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;
-        label.setText(1, v, std::to_string(typed.count));
-        label.setText(2, v, std::to_string(typed.maximum));
-        label.setText(3, v, std::to_string(typed.minimum));
+        WriteCategoryRange(sheet_, v, typed);
     }
     sheet_.setModified(true);
     sheet_.grdVo.setCurrent(savedRow_, savedCol_);

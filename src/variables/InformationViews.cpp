@@ -3,15 +3,9 @@
 #include "categories/CaseGroups.h"
 #include "sheet/CaseRange.h"
 #include "sheet/Sheet.h"
+#include "text/PathText.h"
 
 namespace zoriduvo {
-
-namespace {
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-}  // namespace
 
 std::vector<std::pair<std::string, std::string>> FileInformation(const Sheet& sheet) {
     const SheetInformation& info = sheet.information();

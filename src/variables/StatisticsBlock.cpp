@@ -4,6 +4,7 @@
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
 #include "variables/Statistics.h"
+#include "variables/VariableMessages.h"
 
 namespace zoriduvo {
 
@@ -32,7 +33,7 @@ void ScrollTowardsBlock(Grid& grid) {
 
 void ShowStatisticsBlock(App& app, Sheet& sheet) {
     if (sheet.lastRow() < 2) {
-        app.ui.message("データがありません", "基本統計量の表示", MessageIcon::Critical);
+        app.ui.show(MessageOf(VariableMessage::NoData));
         return;
     }
     BusyPointer busy(app.ui);

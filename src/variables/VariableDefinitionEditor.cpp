@@ -4,26 +4,20 @@
 #include <optional>
 #include <string>
 
-#include "app/Version.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "variables/StatisticsViewTexts.h"
+#include "text/Trim.h"
+#include "sheet/Limits.h"
+#include "variables/VariableMessages.h"
 
 namespace zoriduvo {
 
 namespace {
-constexpr int kMaxVariables = 32767;
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // A variable number as typed: a plain positive integer with no sign, no leading zero and nothing
 // else, at most 15 digits (longer numbers do not read back as the digits typed).
 std::optional<long long> TypedVariableNumber(const std::string& text) {
-    const std::string t = Trimmed(text);
+    const std::string t(Trim(text, " "));
     if (t.empty() || t.size() > 15 || t[0] == '0') return std::nullopt;
     if (!std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
     return std::stoll(t);
@@ -77,8 +71,8 @@ void VariableDefinitionEditor::load(int variable) {
     fields_.categorical = buffer_.categorical();
     fields_.rangeEnabled = fields_.categorical;
     if (fields_.categorical) {
-        fields_.minimum = std::to_string(buffer_.minimum);
-        fields_.maximum = std::to_string(buffer_.maximum);
+        fields_.minimum = std::to_string(buffer_.category.minimum);
+        fields_.maximum = std::to_string(buffer_.category.maximum);
     } else {
         fields_.minimum.clear();
         fields_.maximum.clear();
@@ -101,20 +95,17 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
         return false;
     }
     if (!IsVariableName(fields_.name)) {
-        app_.ui.message("変数名が間違っています。", kVariableDefinitionTitle, MessageIcon::Exclamation);
+        app_.ui.show(MessageOf(VariableMessage::BadName));
         return false;
     }
     VariableDefinition d;
     d.name = fields_.name;
     if (fields_.categorical) {
-        const CategoryRange range = CategoryRangeOf(fields_.minimum, fields_.maximum);
-        if (range.error != CategoryRangeError::None) {
-            app_.ui.message(CategoryRangeMessage(range.error), kVariableDefinitionTitle, MessageIcon::Exclamation);
+        if (const auto error = CategoryRangeOf(fields_.minimum, fields_.maximum, d.category);
+            error != CategoryRangeError::None) {
+            app_.ui.show(CategoryRangeMessage(error, kVariableDefinitionTitle));
             return false;
         }
-        d.count = range.count;
-        d.maximum = range.maximum;
-        d.minimum = range.minimum;
     }
     const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
     WriteDefinition(*sheet_, variable_, d);
@@ -136,7 +127,7 @@ bool VariableDefinitionEditor::ok() {
 bool VariableDefinitionEditor::next() {
     if (closed_ || !store(false)) return false;
     if (sheet_->grdVo.cols() <= variable_ + 2 || variable_ >= kMaxVariables) {
-        app_.ui.message("列がいっぱいです。列を増やして下さい。", kProgramTitle, MessageIcon::Exclamation);
+        app_.ui.show(MessageOf(VariableMessage::ColumnsFull));
         return false;
     }
     moveTo(variable_ + 1);
@@ -154,13 +145,13 @@ bool VariableDefinitionEditor::commitNumber() {
     const auto number = TypedVariableNumber(fields_.number);
     if (!number) {
         app_.ui.beep();
-        app_.ui.message("変更したい変数番号を指定してください", kVariableDefinitionTitle, MessageIcon::Exclamation);
+        app_.ui.show(MessageOf(VariableMessage::NumberWanted));
         return false;
     }
     if (!store(false)) return false;
     Grid& grid = sheet_->grdVo;
     if (*number > grid.cols() - 2 || *number > kMaxVariables) {
-        app_.ui.message("表の範囲を超えています。", kProgramTitle, MessageIcon::Exclamation);
+        app_.ui.show(MessageOf(VariableMessage::BeyondTable));
         fields_.number = std::to_string(variable_);
         return false;
     }
@@ -210,8 +201,8 @@ void VariableDefinitionEditor::chooseCategorical() {
         fields_.minimum = shown.values[static_cast<int>(Statistic::Minimum)];
         fields_.maximum = shown.values[static_cast<int>(Statistic::Maximum)];
     } else {
-        fields_.minimum = std::to_string(buffer_.minimum);
-        fields_.maximum = std::to_string(buffer_.maximum);
+        fields_.minimum = std::to_string(buffer_.category.minimum);
+        fields_.maximum = std::to_string(buffer_.category.maximum);
     }
 }
 

@@ -124,7 +124,7 @@ TEST(FuzzRegression, EveryQuotedTextRefusesQuoteAndLineBreak) {
     image.fileLabel = "L, with comma";
     image.caseCount = 2;
     image.variableCount = 1;
-    image.variables = {{"v", 0, 0, 0}};
+    image.variables = {{"v", {0, 0, 0}}};
     image.caseNames = {"c1", "c 2"};
     image.appendValue("1");
     image.appendValue("%M");

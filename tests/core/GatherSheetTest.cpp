@@ -40,13 +40,13 @@ TEST(GatherSheetDefinitions, CategoryCountRoundedAndRangeOnlyForCategoricalVaria
     for (int v = 1; v <= 3; ++v)
         for (int row = 1; row <= 3; ++row) g.sheet.grdVoLabel.setText(row, v, rows[v - 1][row - 1]);
     g.gather();
-    EXPECT_EQ(g.image.variable(1).categoryCount, 2);  // halves to even
-    EXPECT_EQ(g.image.variable(1).maximum, 3);
-    EXPECT_EQ(g.image.variable(1).minimum, 1);
-    EXPECT_EQ(g.image.variable(2).categoryCount, 0);
-    EXPECT_EQ(g.image.variable(2).maximum, 0);
-    EXPECT_EQ(g.image.variable(2).minimum, 0);
-    EXPECT_EQ(g.image.variable(3).categoryCount, 4);
+    EXPECT_EQ(g.image.variable(1).category.count, 2);  // halves to even
+    EXPECT_EQ(g.image.variable(1).category.maximum, 3);
+    EXPECT_EQ(g.image.variable(1).category.minimum, 1);
+    EXPECT_EQ(g.image.variable(2).category.count, 0);
+    EXPECT_EQ(g.image.variable(2).category.maximum, 0);
+    EXPECT_EQ(g.image.variable(2).category.minimum, 0);
+    EXPECT_EQ(g.image.variable(3).category.count, 4);
 }
 
 TEST(GatherSheetGroups, SizesWhenTheyCoverTheCasesElseOneGroup) {

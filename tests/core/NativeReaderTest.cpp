@@ -28,9 +28,9 @@ TEST(NativeReaderOldVersions, StoredCategoryCountIsConverted) {
                 Read("\"" + std::string(tag) + "\"\r\n\"L\"\r\n 1 , 0 , 1 \r\n\"x\"," + c.stored + "\r\n");
             ASSERT_EQ(image.variables.size(), 1u);
             EXPECT_EQ(image.variable(1).name, "x");
-            EXPECT_EQ(image.variable(1).categoryCount, c.count);
-            EXPECT_EQ(image.variable(1).minimum, c.minimum);
-            EXPECT_EQ(image.variable(1).maximum, c.maximum);
+            EXPECT_EQ(image.variable(1).category.count, c.count);
+            EXPECT_EQ(image.variable(1).category.minimum, c.minimum);
+            EXPECT_EQ(image.variable(1).category.maximum, c.maximum);
         }
     }
 }

@@ -16,7 +16,7 @@ FileImage SampleImage() {
     image.groupSizes = {2, 1, 3};
     image.caseCount = 6;
     image.variableCount = 3;
-    image.variables = {{"連続 x", 0, 0, 0}, {"cat3", 3, 1, 3}, {"yes/no", 2, 0, 1}};
+    image.variables = {{"連続 x", {0, 0, 0}}, {"cat3", {3, 3, 1}}, {"yes/no", {2, 1, 0}}};
     for (int c = 1; c <= 6; ++c) {
         image.caseNames.push_back(c == 4 ? "ｹｰｽ ｱ" : "C" + std::to_string(c));
         image.appendValue(c % 2 ? "1.25" : "%M");
@@ -48,9 +48,9 @@ TEST(NativeRoundTrip, EveryVersionReadsBackWhatItWrote) {
         ASSERT_EQ(read.variableCount, 3);
         for (int v = 1; v <= 3; ++v) {
             EXPECT_EQ(read.variable(v).name, written.variable(v).name);
-            EXPECT_EQ(read.variable(v).categoryCount, written.variable(v).categoryCount);
-            EXPECT_EQ(read.variable(v).minimum, written.variable(v).minimum);
-            EXPECT_EQ(read.variable(v).maximum, written.variable(v).maximum);
+            EXPECT_EQ(read.variable(v).category.count, written.variable(v).category.count);
+            EXPECT_EQ(read.variable(v).category.minimum, written.variable(v).category.minimum);
+            EXPECT_EQ(read.variable(v).category.maximum, written.variable(v).category.maximum);
         }
         for (int c = 1; c <= 6; ++c) {
             EXPECT_EQ(read.caseName(c), written.caseName(c));

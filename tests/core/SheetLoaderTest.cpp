@@ -20,7 +20,7 @@ FileImage SmallImage(std::vector<std::int16_t> groups = {3}) {
     image.groupSizes = groups;
     for (auto size : groups) image.caseCount += size;
     image.variableCount = 2;
-    image.variables = {{"x", 0, 0, 0}, {"g", 3, 1, 3}};
+    image.variables = {{"x", {0, 0, 0}}, {"g", {3, 3, 1}}};
     for (int c = 1; c <= image.caseCount; ++c) {
         image.caseNames.push_back("k" + std::to_string(c));
         image.appendValue(c == 2 ? "" : std::to_string(c));

@@ -498,7 +498,7 @@ TEST(DefinitionRecord, ReadsAreSafeOutsideTheGridAndOnText) {
     sheet.grdVoLabel.setText(1, 1, "abc");
     sheet.grdVoLabel.setText(2, 1, "99999");
     EXPECT_FALSE(IsCategorical(sheet, 1));
-    EXPECT_EQ(ReadDefinition(sheet, 1).maximum, 0);
+    EXPECT_EQ(ReadDefinition(sheet, 1).category.maximum, 0);
     EXPECT_EQ(ReadDefinition(sheet, 500), VariableDefinition{});
     EXPECT_FALSE(IsCategorical(sheet, 500));
     EXPECT_FALSE(IsCategorical(sheet, 0));
