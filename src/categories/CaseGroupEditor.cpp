@@ -7,6 +7,7 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
+#include "sheet/DataChange.h"
 
 namespace zoriduvo {
 
@@ -220,15 +221,17 @@ void CaseGroupEditor::join() {
 }
 
 bool CaseGroupEditor::apply() {
+    DataChange change(sheet_, DataChange::Statistics::Kept);
     if (!view_.applyEnabled || !ApplyCaseGroups(sheet_, sizes_)) return false;
-    sheet_.setModified(true);
+    change.done();
     return true;
 }
 
 bool CaseGroupEditor::remove() {
     if (!view_.removeShown) return false;
+    DataChange change(sheet_, DataChange::Statistics::Kept);
     ClearCaseGroups(sheet_);
-    sheet_.setModified(true);
+    change.done();
     return true;
 }
 

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "categories/CaseGroups.h"
 #include "files/FilePaths.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
+#include "sheet/StatisticsLayout.h"
+#include "sheet/SheetShape.h"
 
 namespace zoriduvo {
 
@@ -39,12 +42,8 @@ void SetGroups(Sheet& sheet, const FileImage& image) {
 
 void GrowGrids(Sheet& sheet, int variables, int cases) {
     Grid& grid = sheet.grdVo;
-    if (grid.cols() < variables + 7) {
-        grid.setCols(variables + 7);  // new columns come 1200 twips wide with left-aligned names
-        sheet.grdVoLabel.setCols(variables + 6);
-        sheet.grdVoStat.setCols(variables + 6);
-    }
-    if (grid.rows() < cases + 20) grid.setRows(cases + 22);  // new rows come 280 twips high
+    // New columns come 1200 twips wide with left-aligned names, new rows 280 twips high.
+    EnsureGridSize(sheet, variables + 7, grid.rows() < cases + 20 ? cases + 22 : 0);
     grid.setTopRow(grid.topRow() < 7 ? 2 : grid.topRow() - 5);
     grid.setLeftCol(grid.leftCol() < 5 ? 2 : grid.leftCol() - 3);
 }
@@ -72,7 +71,7 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
 void WriteStatistics(Sheet& sheet, const FileImage& image) {
     Grid& grid = sheet.grdVo;
     Grid& stat = sheet.grdVoStat;
-    const int top = image.caseCount + 3;
+    const int top = StatisticsBlockRow(image.caseCount, 0);
     grid.setText(top, 1, image.statisticsCorner);
     stat.setText(0, 0, image.statisticsCorner);
     for (int row = 1; row <= 5; ++row) grid.setText(top + row, 1, stat.text(row, 0));
@@ -92,7 +91,7 @@ void ShadeGroups(Sheet& sheet, const FileImage& image) {
     Grid& grid = sheet.grdVo;
     const std::vector<int> ends = image.groupEnds();
     for (int k = 2; k <= image.groupCount(); k += 2)
-        for (int c = ends[k - 1] + 1; c <= ends[k]; ++c) grid.setBackColour(c + 1, 2, grid.cols() - 1, kGroupShade);
+        for (int c = ends[k - 1] + 1; c <= ends[k]; ++c) grid.setBackColour(c + 1, 2, grid.cols() - 1, kCaseGroupShade);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@ class App;
 class Sheet;
 
 // Background of the rows of every second case group (light grey, EEEEEE).
-inline constexpr std::uint32_t kGroupShade = 15658734;
 
 struct LoadOptions {
     // The sheet may be saved back to the image's path without asking (a vo-Data file).

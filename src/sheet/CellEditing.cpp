@@ -7,8 +7,9 @@
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/UsedRange.h"
 #include "sheet/Limits.h"
+#include "sheet/DataChange.h"
+#include "sheet/SheetShape.h"
 
 namespace zoriduvo {
 
@@ -42,21 +43,21 @@ void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
     const int row = grid.row(), col = grid.col();
     grid.setCurrent(sheet.editOriginRow, sheet.editOriginColumn);
     grid.setText(sheet.editOriginRow, sheet.editOriginColumn, Typed(text));
-    RemoveStatisticsBlocks(sheet);
+    DataChange change(sheet);
     app.cellCommitGuard = true;
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
-    sheet.setModified(true);
+    change.done();
     grid.setCurrent(row, col);
 }
 
 void LeaveCell(App& app, Sheet& sheet) {
     const Grid& grid = sheet.grdVo;
     if (!app.cellCommitGuard || grid.row() < 2 || grid.col() < 2) return;
-    RemoveStatisticsBlocks(sheet);
+    DataChange change(sheet);
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
-    sheet.setModified(true);
+    change.done();
 }
 
 void ExtendUsedRange(App& app, Sheet& sheet) {
@@ -74,8 +75,8 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
                        MessageIcon::Exclamation);
         return;
     }
-    ExtendUsedColumns(sheet, c);
-    ExtendUsedRows(sheet, r);
+    ExtendVariables(sheet, c - 1);
+    ExtendCases(sheet, r - 1);
     grid.setCurrent(r, c);
 }
 

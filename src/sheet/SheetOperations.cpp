@@ -6,6 +6,7 @@
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
+#include "sheet/StatisticsLayout.h"
 
 namespace zoriduvo {
 
@@ -39,9 +40,9 @@ void RemoveStatisticsBlocks(Sheet& sheet) {
     const int cases = sheet.caseCount();
     const int blocks = sheet.state().statisticsBlocks;
     const int row = grid.row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
-    const int lastRow = std::min(cases + 1 + 7 * blocks, grid.rows() - 1);
+    const int lastRow = std::min(LastStatisticsRow(cases, blocks), grid.rows() - 1);
     const int lastCol = std::min(sheet.variableCount() + 1, grid.cols() - 1);
-    for (int r = cases + 3; r <= lastRow; ++r)
+    for (int r = StatisticsBlockRow(cases, 0); r <= lastRow; ++r)
         for (int c = 1; c <= lastCol; ++c) grid.setText(r, c, "");
     grid.setCurrent(row, col);
     grid.setSelectionEnd(rowSel, colSel);

@@ -8,6 +8,7 @@
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
+#include "sheet/DataChange.h"
 
 namespace zoriduvo {
 
@@ -84,8 +85,7 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     if (n < 1 || variable < 1 || variable > sheet.variableCount() || col >= grid.cols()) return false;
     BusyPointer busy(app.ui);
     const SavedSelection selection = SavedSelection::Of(grid);
-    Grid::BulkChange bulk(grid);
-    RemoveStatisticsBlocks(sheet);
+    DataChange change(sheet, DataChange::Notify::OneReset);
     const bool inGroups = withinGroups && sheet.state().caseGroups > 1;
     const std::vector<int> ends = inGroups ? GroupEnds(sheet) : std::vector<int>{0, n};
     if (!inGroups) Ungroup(sheet);
@@ -100,7 +100,7 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     grid.permuteRows(2, order);
     for (int c = 1; c <= n; ++c) grid.setText(c + 1, 0, std::to_string(c));
     selection.restore(grid);
-    sheet.setModified(true);
+    change.done();
     return true;
 }
 

@@ -17,7 +17,6 @@ std::optional<TransformError> RunTransformation(App& app, Sheet& sheet, const Tr
     for (const StatementRecord& statement : statements)
         if (auto error = RunStatement(copy, statement, setup, app.random)) return error;
     WriteBack(sheet, copy);
-    sheet.setModified(true);
     return std::nullopt;
 }
 

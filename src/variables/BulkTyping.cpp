@@ -10,6 +10,7 @@
 #include "sheet/SheetOperations.h"
 #include "variables/VariableDefinition.h"
 #include "variables/VariableMessages.h"
+#include "sheet/DataChange.h"
 
 namespace zoriduvo {
 
@@ -59,6 +60,7 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
             return Outcome::Refused;
         }
     }
+    DataChange change(sheet_, DataChange::Statistics::Kept);
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
     Grid& label = sheet_.grdVoLabel;
     const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);
@@ -68,7 +70,7 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
         if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;
         WriteCategoryRange(sheet_, v, typed);
     }
-    sheet_.setModified(true);
+    change.done();
     sheet_.grdVo.setCurrent(savedRow_, savedCol_);
     return Outcome::Done;
 }

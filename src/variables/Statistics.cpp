@@ -11,8 +11,6 @@
 
 namespace zoriduvo {
 
-const char* const kStatisticCaptions[kStatisticCount] = {" 最　大", " 最　小", " 平　均", "標準偏差", "ケース数"};
-
 namespace {
 
 // The figures of one variable, taken case by case in case order.

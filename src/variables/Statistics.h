@@ -2,18 +2,12 @@
 #include <string>
 
 #include "variables/StatisticsTable.h"
+#include "sheet/StatisticsLayout.h"
 
 namespace zoriduvo {
 
 class App;
 class Sheet;
-
-// Rows of the statistics table, in the order of grdVoStat rows 1 .. 5.
-enum class Statistic { Maximum, Minimum, Mean, StandardDeviation, Cases };
-inline constexpr int kStatisticCount = 5;
-
-// The captions of grdVoStat column 0, rows 1 .. 5, also the row captions of a statistics block.
-extern const char* const kStatisticCaptions[kStatisticCount];
 
 // One pass over cases first .. last of a variable, in single precision; blanks are skipped and
 // any other cell counts with its leading-number value.

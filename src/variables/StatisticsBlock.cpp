@@ -5,6 +5,8 @@
 #include "sheet/CaseRange.h"
 #include "variables/Statistics.h"
 #include "variables/VariableMessages.h"
+#include "sheet/StatisticsLayout.h"
+#include "sheet/SheetShape.h"
 
 namespace zoriduvo {
 
@@ -45,9 +47,9 @@ void ShowStatisticsBlock(App& app, Sheet& sheet) {
     {
         Grid::BulkChange bulk(grid);
         const int blocks = sheet.state().statisticsBlocks;
-        const int headerRow = n + 3 + kStatisticsBlockRows * blocks;
+        const int headerRow = StatisticsBlockRow(n, blocks);
         const int lastStatisticRow = headerRow + kStatisticCount;
-        if (grid.rows() < lastStatisticRow + 10) grid.setRows(lastStatisticRow + 10);
+        EnsureGridSize(sheet, 0, lastStatisticRow + 10);
         ScrollTowardsBlock(grid);
         WriteBlock(grid, app.statistics, headerRow);
         sheet.state().statisticsBlocks = static_cast<std::int16_t>(blocks + 1);

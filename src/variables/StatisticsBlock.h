@@ -5,9 +5,6 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// Rows of one statistics block below the data: the case range, five statistics, an empty row.
-inline constexpr int kStatisticsBlockRows = 7;
-
 // "基礎統計量(&S)": the statistics of the case range appended as a new block below the data;
 // over all cases also into grdVoStat, with the statistics-valid flag set. A sheet without
 // cases gets the message "データがありません" instead.

@@ -10,6 +10,7 @@
 #include "text/Trim.h"
 #include "sheet/Limits.h"
 #include "variables/VariableMessages.h"
+#include "sheet/DataChange.h"
 
 namespace zoriduvo {
 
@@ -112,14 +113,15 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
     buffer_ = d;
     const bool extended = (extendAlways || !d.name.empty()) && ExtendVariableCount(*sheet_, variable_);
     // A stored definition is a change to save even when the dialog is left with Cancel.
-    if (changed || extended) sheet_->setModified(true);
+    if (changed || extended) DataChange(*sheet_, DataChange::Statistics::Kept).done();
     return true;
 }
 
 bool VariableDefinitionEditor::ok() {
     if (closed_ || !store(true)) return false;
-    sheet_->setModified(true);
+    DataChange change(*sheet_, DataChange::Statistics::Kept);
     sheet_->setStatisticsValid(false);
+    change.done();
     finish();
     return true;
 }

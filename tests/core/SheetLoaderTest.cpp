@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "categories/CaseGroups.h"
 #include "files/SheetLoader.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
@@ -139,8 +140,8 @@ TEST(SheetLoaderGroups, SizesInTheInformationGridAndEverySecondGroupShaded) {
     const bool shaded[] = {false, true, true, false, true};  // cases 1..5: groups 1, 2, 2, 3, 4
     for (int c = 1; c <= 5; ++c) {
         SCOPED_TRACE(c);
-        EXPECT_EQ(grid.backColour(c + 1, 2) == kGroupShade, shaded[c - 1]);
-        EXPECT_EQ(grid.backColour(c + 1, grid.cols() - 1) == kGroupShade, shaded[c - 1]);
+        EXPECT_EQ(grid.backColour(c + 1, 2) == kCaseGroupShade, shaded[c - 1]);
+        EXPECT_EQ(grid.backColour(c + 1, grid.cols() - 1) == kCaseGroupShade, shaded[c - 1]);
         EXPECT_EQ(grid.backColour(c + 1, 1), kDefaultColour);  // case names stay white
     }
     const Sheet& single = t.app.sheet(LoadImageIntoSheet(t.app, SmallImage({3})));
@@ -193,7 +194,7 @@ TEST(SheetLoaderBulk, ThirtyTwoThousandCasesAreOneReset) {
     EXPECT_EQ(recorder.count(ChangeKind::Names), 0);
     EXPECT_EQ(recorder.count(ChangeKind::Layout), 0);
     EXPECT_EQ(sheet.grdVo.text(32768, 5), "1.5");
-    EXPECT_EQ(sheet.grdVo.backColour(32768, 5), kGroupShade);
+    EXPECT_EQ(sheet.grdVo.backColour(32768, 5), kCaseGroupShade);
 }
 
 }  // namespace

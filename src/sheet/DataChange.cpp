@@ -1,0 +1,17 @@
+#include "sheet/DataChange.h"
+
+#include "sheet/Sheet.h"
+#include "sheet/SheetOperations.h"
+
+namespace zoriduvo {
+
+DataChange::DataChange(Sheet& sheet, Statistics statistics, Notify notify) : sheet_(sheet) {
+    if (notify == Notify::OneReset) bulk_.emplace(sheet.grdVo);
+    if (statistics == Statistics::Kept) return;
+    RemoveStatisticsBlocks(sheet);
+    sheet.setStatisticsValid(false);
+}
+
+void DataChange::done() { sheet_.setModified(true); }
+
+}  // namespace zoriduvo

@@ -1,0 +1,35 @@
+// The bookkeeping of every command that changes a sheet's data, in one place: on entry the
+// statistics blocks below the data go and the statistics are no longer valid; done() marks the
+// sheet modified. A command that refuses returns before it makes a DataChange, or leaves without
+// calling done(), and the sheet stays unmodified.
+#pragma once
+#include <optional>
+
+#include "sheet/Grid.h"
+
+namespace zoriduvo {
+
+class Sheet;
+
+class DataChange {
+public:
+    // Kept: the change leaves every value as it was (definitions, groups), so statistics stand.
+    enum class Statistics { Removed, Kept };
+    // OneReset: the views are told one bulk rewrite when the change ends, instead of each cell.
+    enum class Notify { EachChange, OneReset };
+
+    explicit DataChange(Sheet& sheet, Statistics statistics = Statistics::Removed,
+                        Notify notify = Notify::EachChange);
+    DataChange(Sheet& sheet, Notify notify) : DataChange(sheet, Statistics::Removed, notify) {}
+    DataChange(const DataChange&) = delete;
+    DataChange& operator=(const DataChange&) = delete;
+
+    // The change went through: the sheet has something to save.
+    void done();
+
+private:
+    Sheet& sheet_;
+    std::optional<Grid::BulkChange> bulk_;
+};
+
+}  // namespace zoriduvo
