@@ -4,6 +4,7 @@
 
 #include "files/Cp932.h"
 #include "files/FieldReader.h"
+#include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
@@ -92,8 +93,10 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     const auto lines = SplitLines(*text);
     if (lines.empty()) return FileProblem{FileError::FileMissing};
     const CsvLayout layout = DecideCsvLayout(lines);
-    if (layout.cases > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "ケース数"};
-    if (layout.variables > kMaxFileCount) return FileProblem{FileError::TooLarge, 0, 0, "変数の数"};
+    if (layout.cases > kMaxFileCount)
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
+    if (layout.variables > kMaxFileCount)
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::VariableCountPlace)};
 
     FileImage read;
     read.formatTag = "CSV";
