@@ -1,108 +1,108 @@
 #include "cli/Arguments.h"
 
+#include "cli/CliMessages.h"
+#include "cli/Subcommands.h"
+#include "files/exports/ExportFormats.h"
+
 namespace zoriduvo {
 
 namespace {
-struct Shape {
-    const char* command;
-    std::size_t files;
-};
-constexpr Shape kShapes[] = {{"convert", 2}, {"stats", 1}, {"sort", 2}, {"transform", 2}, {"info", 1}};
-}  // namespace
 
-std::string CliUsage() {
-    return "usage:\n"
-           "  zoriduvo-cli --version | --help\n"
-           "  zoriduvo-cli convert IN OUT [--to vo1|vo2|vo3|vo4]\n"
-           "  zoriduvo-cli stats IN [--from A --to B]\n"
-           "  zoriduvo-cli sort IN OUT --key VAR [--descending] [--within-groups]\n"
-           "  zoriduvo-cli transform IN OUT [--from A --to B] [--seed X] -e STATEMENT [-e STATEMENT ...]\n"
-           "  zoriduvo-cli info IN\n";
+std::string Text(CliMessage code, std::initializer_list<std::string_view> values = {}) {
+    return CliMessageOf(code, values).text;
 }
 
-std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& args, std::string& error) {
-    CliArguments parsed;
-    if (args.empty()) {
-        error = "コマンドがありません";
-        return std::nullopt;
-    }
-    parsed.command = args[0];
-    if (parsed.command == "--version" || parsed.command == "--help") {
-        if (args.size() == 1) return parsed;
-        error = "余分な引数があります: " + args[1];
-        return std::nullopt;
-    }
-    const Shape* shape = nullptr;
-    for (const auto& s : kShapes)
-        if (parsed.command == s.command) shape = &s;
-    if (!shape) {
-        error = "不明なコマンドです: " + parsed.command;
-        return std::nullopt;
-    }
-    const bool convert = parsed.command == "convert";
+// Takes the options and operands after the subcommand's name; false on the first one refused.
+bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, CliArguments& parsed,
+                 std::string& error) {
+    const auto takes = [&row](unsigned option) { return (row.options & option) != 0; };
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](const char* option) -> std::optional<std::string> {
+        auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) {
-                error = std::string(option) + " の値がありません";
+                error = Text(CliMessage::MissingValue, {arg});
                 return std::nullopt;
             }
             return args[++i];
         };
         std::optional<std::string>* slot = nullptr;
-        if (arg == "--to" && convert) {
-            auto v = value("--to");
-            if (!v) return std::nullopt;
+        if (arg == "--to" && takes(kFormatOption)) {
+            auto v = value();
+            if (!v) return false;
             parsed.format = *v;
             continue;
         }
+        // Every subcommand reads a range, so that one without it can say so by name.
         if (arg == "--from") slot = &parsed.from;
         else if (arg == "--to") slot = &parsed.to;
-        else if (arg == "--key" && parsed.command == "sort") slot = &parsed.key;
-        else if (arg == "--seed" && parsed.command == "transform") slot = &parsed.seed;
+        else if (arg == "--key" && takes(kKeyOption)) slot = &parsed.key;
+        else if (arg == "--seed" && takes(kSeedOption)) slot = &parsed.seed;
         if (slot) {
-            *slot = value(arg.c_str());
-            if (!*slot) return std::nullopt;
-        } else if (arg == "-e" && parsed.command == "transform") {
-            auto v = value("-e");
-            if (!v) return std::nullopt;
+            *slot = value();
+            if (!*slot) return false;
+        } else if (arg == "-e" && takes(kStatementOption)) {
+            auto v = value();
+            if (!v) return false;
             parsed.statements.push_back(*v);
-        } else if (arg == "--descending" && parsed.command == "sort") {
+        } else if (arg == "--descending" && takes(kOrderOptions)) {
             parsed.descending = true;
-        } else if (arg == "--within-groups" && parsed.command == "sort") {
+        } else if (arg == "--within-groups" && takes(kOrderOptions)) {
             parsed.withinGroups = true;
         } else if (!arg.empty() && arg[0] == '-' && arg.size() > 1) {
-            error = "不明なオプションです: " + arg;
-            return std::nullopt;
+            error = Text(CliMessage::UnknownOption, {arg});
+            return false;
         } else {
             parsed.files.push_back(arg);
         }
     }
-    if (parsed.files.size() != shape->files) {
-        error = parsed.command + " にはファイルが " + std::to_string(shape->files) + " 個必要です";
+    return true;
+}
+
+// The rules between the options and operands once all are read; empty when they hold.
+std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
+    const std::size_t files = parsed.files.size();
+    if (files > row.maxFiles && row.minFiles < row.maxFiles)
+        return Text(CliMessage::ExtraArgument, {parsed.files[row.maxFiles]});
+    if (files < row.minFiles || files > row.maxFiles)
+        return Text(CliMessage::FileCount, {row.name, std::to_string(row.minFiles)});
+    // help names a subcommand, not a file.
+    if (row.name == "help" && files == 1 && !FindSubcommand(parsed.files[0]))
+        return Text(CliMessage::UnknownCommand, {parsed.files[0]});
+    if (row.options & kFormatOption) {
+        const ExportForm* form = FindExportForm(parsed.format);
+        if (!form || !form->native) return Text(CliMessage::UnknownFormat, {parsed.format});
+    }
+    const bool ranged = row.options & kRangeOption;
+    if (ranged && parsed.from.has_value() != parsed.to.has_value()) return Text(CliMessage::HalfRange);
+    if ((parsed.from || parsed.to) && !ranged) return Text(CliMessage::RangeNotAllowed, {row.name});
+    if ((row.required & kKeyOption) && !parsed.key) return Text(CliMessage::OptionNeeded, {row.name, "--key"});
+    if ((row.required & kStatementOption) && parsed.statements.empty())
+        return Text(CliMessage::OptionNeeded, {row.name, "-e"});
+    return {};
+}
+
+}  // namespace
+
+std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& args, std::string& error) {
+    CliArguments parsed;
+    if (args.empty()) {
+        error = Text(CliMessage::NoCommand);
         return std::nullopt;
     }
-    if (convert && parsed.format != "vo1" && parsed.format != "vo2" && parsed.format != "vo3" && parsed.format != "vo4") {
-        error = "不明な形式です: " + parsed.format;
+    parsed.command = args[0];
+    if (parsed.command == "--version" || parsed.command == "--help") {
+        if (args.size() == 1) return parsed;
+        error = Text(CliMessage::ExtraArgument, {args[1]});
         return std::nullopt;
     }
-    const bool ranged = parsed.command == "stats" || parsed.command == "transform";
-    if (ranged && parsed.from.has_value() != parsed.to.has_value()) {
-        error = "--from と --to は両方指定してください";
+    const Subcommand* row = FindSubcommand(parsed.command);
+    if (!row) {
+        error = Text(CliMessage::UnknownCommand, {parsed.command});
         return std::nullopt;
     }
-    if ((parsed.from || parsed.to) && !ranged) {
-        error = parsed.command + " では --from/--to は使えません";
-        return std::nullopt;
-    }
-    if (parsed.command == "sort" && !parsed.key) {
-        error = "sort には --key が必要です";
-        return std::nullopt;
-    }
-    if (parsed.command == "transform" && parsed.statements.empty()) {
-        error = "transform には -e が必要です";
-        return std::nullopt;
-    }
+    if (!ReadOptions(args, *row, parsed, error)) return std::nullopt;
+    error = Refusal(*row, parsed);
+    if (!error.empty()) return std::nullopt;
     return parsed;
 }
 

@@ -6,9 +6,9 @@
 namespace zoriduvo {
 
 struct CliArguments {
-    std::string command;  // convert, stats, sort, transform, info, --version, --help
-    std::vector<std::string> files;
-    std::string format = "vo3";  // --to with convert
+    std::string command;  // a subcommand's name, --version or --help
+    std::vector<std::string> files;  // the operands: files, or the subcommand help is asked about
+    std::string format = "vo3";  // the export form OUT is written in: --to with convert
     std::optional<std::string> from, to;  // --from/--to case range
     std::optional<std::string> key;
     bool descending = false;
@@ -17,8 +17,8 @@ struct CliArguments {
     std::vector<std::string> statements;
 };
 
-// Parses the command line; on a usage error returns nullopt and sets the message.
+// Parses the command line against the subcommand table; on a usage error returns nullopt and sets
+// the message.
 std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& args, std::string& error);
-std::string CliUsage();
 
 }  // namespace zoriduvo

@@ -1,27 +1,27 @@
 #include "cli/CliCommands.h"
 
-#include <filesystem>
 #include <string>
 
-#include "cli/ConsoleUi.h"
-#include "files/FileImage.h"
-#include "platform/Random.h"
+#include "cli/CliMessages.h"
+#include "cli/Subcommands.h"
 #include "files/FileProblem.h"
-#include "files/GatherSheet.h"
-#include "files/NativeFileSave.h"
 #include "files/OpenCommand.h"
+#include "files/exports/ExportFormats.h"
+#include "files/exports/WriteExport.h"
+#include "platform/Random.h"
+#include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
+#include "sheet/NumberText.h"
 #include "sheet/RangeSelection.h"
 #include "sheet/Sorting.h"
-#include "sheet/NumberText.h"
 #include "transform/RunTransformation.h"
 #include "transform/TransformErrors.h"
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"
 #include "variables/InformationViews.h"
-#include "variables/Statistics.h"
 #include "variables/StatisticsBlock.h"
+#include "sheet/StatisticsLayout.h"
 
 namespace zoriduvo {
 
@@ -30,30 +30,20 @@ constexpr int kSheet = 1;
 
 // IN read as the Open command reads it, into sheet 1.
 bool ReadInput(App& app, const std::string& path) {
-    auto& console = static_cast<ConsoleUi&>(app.ui);
-    const int told = console.messageCount();
     app.setActiveSheet(kSheet);
-    if (OpenPath(app, path, kSheet) == OpenOutcome::Opened) return true;
+    const OpenOutcome outcome = OpenPath(app, path, kSheet);
     // Open passes over a file of another kind without a word; a script must hear of it.
-    if (console.messageCount() == told)
-        app.ui.message("vo-Data ファイルでも CSV ファイルでもありません。\n" + path, "ファイルを開く", MessageIcon::Exclamation);
-    return false;
+    if (outcome == OpenOutcome::NotOurFormat) app.ui.show(CliMessageOf(CliMessage::NotOurFormat, {path}));
+    return outcome == OpenOutcome::Opened;
 }
 
-// OUT written as "名前をつけて保存" writes it, or as the export writes versions 1, 2 and 4.
-bool WriteOutput(App& app, Sheet& sheet, const std::string& path, int version) {
-    if (version == 3) {
-        if (!sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
-        return WriteSheetVersion3(app, sheet, path);
-    }
-    FileImage image;
-    if (version == 2 && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
-    GatherSheet(app, sheet, path, version == 2, image);
-    if (auto problem = SaveNativeImage(image, version, path)) {
+// OUT written in the form --to names; version 3, the default, is what "名前をつけて保存" writes.
+int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format) {
+    if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path)) {
         ShowFileProblem(app.ui, *problem);
-        return false;
+        return kFileFailed;
     }
-    return true;
+    return kDone;
 }
 
 // A variable named on the command line: "$n", or the last variable of that name.
@@ -97,7 +87,20 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
     return true;
 }
 
-int Stats(App& app, Sheet& sheet, std::ostream& out) {
+}  // namespace
+
+int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
+    const Subcommand& subcommand = *FindSubcommand(arguments.command == "--help" ? "help" : arguments.command);
+    if (subcommand.minFiles > 0 && !ReadInput(app, arguments.files[0])) return kFileFailed;
+    return subcommand.run(app, app.sheet(kSheet), arguments, out);
+}
+
+int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out) {
+    if (!SetCaseRange(app, sheet, arguments)) return kRefused;
     const int before = sheet.state().statisticsBlocks;
     ShowStatisticsBlock(app, sheet);
     if (sheet.state().statisticsBlocks == before) return kRefused;
@@ -105,7 +108,7 @@ int Stats(App& app, Sheet& sheet, std::ostream& out) {
     const int last = sheet.lastColumn();
     for (int c = 2; c <= last; ++c) out << '\t' << grid.text(1, c);
     out << '\n';
-    const int top = sheet.lastRow() + 2 + 7 * (sheet.state().statisticsBlocks - 1);
+    const int top = StatisticsBlockRow(sheet.caseCount(), sheet.state().statisticsBlocks - 1);
     out << grid.text(top, 1) << '\n';
     for (int r = top + 1; r <= top + 5; ++r) {
         out << grid.text(r, 1);
@@ -114,28 +117,30 @@ int Stats(App& app, Sheet& sheet, std::ostream& out) {
     }
     return kDone;
 }
-}  // namespace
 
-int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
-    if (!ReadInput(app, arguments.files[0])) return kFileFailed;
-    Sheet& sheet = app.sheet(kSheet);
-    const std::string& command = arguments.command;
-    if (command == "info") {
-        for (const auto& [caption, value] : FileInformation(sheet)) out << caption << '\t' << value << '\n';
-        return kDone;
+int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    const int variable = FindVariable(sheet, *arguments.key);
+    if (variable == 0) {
+        app.ui.show(CliMessageOf(CliMessage::UnknownVariable, {*arguments.key}));
+        return kRefused;
     }
-    if (command == "stats") return SetCaseRange(app, sheet, arguments) ? Stats(app, sheet, out) : kRefused;
-    if (command == "sort") {
-        const int variable = FindVariable(sheet, *arguments.key);
-        if (variable == 0) {
-            app.ui.message("変数がありません: " + *arguments.key, "ソート", MessageIcon::Exclamation);
-            return kRefused;
-        }
-        SortCases(app, sheet, variable, arguments.descending, arguments.withinGroups);
-    }
-    if (command == "transform" && !Transform(app, sheet, arguments)) return kRefused;
-    const int version = command == "convert" ? arguments.format.back() - '0' : 3;
-    return WriteOutput(app, sheet, arguments.files[1], version) ? kDone : kFileFailed;
+    SortCases(app, sheet, variable, arguments.descending, arguments.withinGroups);
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (!Transform(app, sheet, arguments)) return kRefused;
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunInfo(App&, Sheet& sheet, const CliArguments&, std::ostream& out) {
+    for (const auto& [caption, value] : FileInformation(sheet)) out << caption << '\t' << value << '\n';
+    return kDone;
+}
+
+int RunHelp(App&, Sheet&, const CliArguments& arguments, std::ostream& out) {
+    out << (arguments.files.empty() ? CliUsage() : SubcommandHelp(*FindSubcommand(arguments.files[0])));
+    return kDone;
 }
 
 }  // namespace zoriduvo

@@ -6,13 +6,22 @@
 namespace zoriduvo {
 
 class App;
+class Sheet;
 
 // Exit statuses of the command line.
 inline constexpr int kDone = 0;
 inline constexpr int kFileFailed = 1;
 inline constexpr int kRefused = 2;
 
-// Runs one parsed command on an App whose sheet 1 is blank; results go to out.
+// Runs one parsed subcommand on an App whose sheet 1 is blank; results go to out.
 int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out);
+
+// The subcommands, each on sheet 1 once IN is read into it.
+int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunInfo(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunHelp(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 
 }  // namespace zoriduvo

@@ -19,11 +19,9 @@ public:
     void setBusy(bool) override {}
     std::optional<std::string> openFileName(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> saveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    int messageCount() const { return messages_; }
 
 private:
     std::ostream& errors_;
-    int messages_ = 0;
 };
 
 class ConsoleClipboard : public Clipboard {

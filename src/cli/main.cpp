@@ -7,7 +7,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/ConsoleUi.h"
-#include "files/SaveCommands.h"
+#include "cli/Subcommands.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "sheet/App.h"
@@ -20,10 +20,6 @@ int main(int argc, char* argv[]) {
         std::cerr << "zoriduvo-cli: " << error << "\n" << CliUsage();
         return kRefused;
     }
-    if (arguments->command == "--help") {
-        std::cout << CliUsage();
-        return kDone;
-    }
     if (arguments->command == "--version") {
         std::cout << "zoriduvo-cli " << VersionText() << "\n";
         return kDone;
@@ -34,6 +30,5 @@ int main(int argc, char* argv[]) {
     SeededRandom random(clock);
     App app(ui, clipboard, clock, random);
     StartUp(app);
-    InstallFileCommands(app);
     return RunCliCommand(app, *arguments, std::cout);
 }

@@ -1,42 +1,33 @@
 #include "files/CloseSheet.h"
 
+#include "files/FileMessages.h"
+#include "files/SaveCommands.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
 
 namespace zoriduvo {
 
-namespace {
-constexpr const char* kCloseTitle = "ファイルを閉じる";
-
-// Yes to the save question: saves through the installed saver, true when the sheet was saved.
-bool SaveBeforeClose(App& app, Sheet& sheet) {
-    if (app.saveSheet) return app.saveSheet(sheet);
-    app.ui.message("この版ではシートを保存できません。シートは閉じずに残します。", kCloseTitle, MessageIcon::Exclamation);
-    return false;
-}
-}  // namespace
-
-bool CloseSheetQuery(App& app, Sheet& sheet) {
+CloseOutcome CloseSheetQuery(App& app, Sheet& sheet) {
     if (!app.closeCancelled && sheet.modified()) {
-        const std::string question = "'" + sheet.caption() + "'" + "は保存されていません。" + "\n\r" + "保存しますか？";
-        switch (app.ui.message(question, kCloseTitle, MessageIcon::Question, MessageButtons::YesNoCancel)) {
+        const Message question = FileMessageOf(FileText::CloseQuestion, {sheet.caption()});
+        switch (app.ui.show(question, MessageButtons::YesNoCancel)) {
         case Answer::Yes:
-            if (!SaveBeforeClose(app, sheet)) {
+            if (SaveCommand(app, sheet) != SaveOutcome::Saved) {
                 app.closeCancelled = true;
-                return true;
+                return CloseOutcome::KeptOpen;
             }
             break;
         case Answer::No:
             break;
         default:
             app.closeCancelled = true;
-            return true;
+            return CloseOutcome::KeptOpen;
         }
     }
     app.closeCancelled = false;
     ForgetClosedSheet(app, sheet.number());
-    return false;
+    return CloseOutcome::Closed;
 }
 
 }  // namespace zoriduvo

@@ -5,8 +5,10 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// Runs whenever a sheet is about to close: asks about unsaved changes, then does the bookkeeping.
-// Returns true when the sheet must stay open.
-bool CloseSheetQuery(App& app, Sheet& sheet);
+enum class CloseOutcome { Closed, KeptOpen };
+
+// Runs whenever a sheet is about to close: asks about unsaved changes (Yes saves as Save does),
+// then does the bookkeeping.
+CloseOutcome CloseSheetQuery(App& app, Sheet& sheet);
 
 }  // namespace zoriduvo

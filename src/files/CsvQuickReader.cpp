@@ -4,6 +4,7 @@
 
 #include "files/Cp932.h"
 #include "files/FieldReader.h"
+#include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
@@ -85,8 +86,10 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     const auto lines = SplitLines(*text);
     if (lines.empty()) return FileProblem{FileError::FileMissing};
     const CsvLayout layout = DecideCsvLayout(lines);
-    if (layout.cases > kMaxCount) return FileProblem{FileError::TooLarge, 0, 0, "ケース数"};
-    if (layout.variables > kMaxCount) return FileProblem{FileError::TooLarge, 0, 0, "変数の数"};
+    if (layout.cases > kMaxCount)
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
+    if (layout.variables > kMaxCount)
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::VariableCountPlace)};
 
     FileImage read;
     read.formatTag = "CSV";
@@ -102,7 +105,7 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     const std::size_t skip = layout.skipFirstField ? 1 : 0;
     for (int v = 1; v <= layout.variables; ++v) {
         std::string name(layout.header ? FieldAt(names, skip + v - 1) : std::string_view());
-        read.variables.push_back({layout.header ? name : DefaultVariableName(v)});
+        read.variables.push_back({layout.header ? name : DefaultVariableName(v), {}});
     }
     // Line by line, so that a short or long line does not shift the cases after it.
     ReserveValuesOfText(read, text->size());

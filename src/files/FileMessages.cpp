@@ -1,3 +1,5 @@
+#include "files/FileMessages.h"
+
 #include "files/FileProblem.h"
 
 namespace zoriduvo {
@@ -5,6 +7,42 @@ namespace zoriduvo {
 namespace {
 constexpr const char* kOpenTitle = "ファイルを開く";
 constexpr const char* kSaveTitle = "ファイルの保存";
+constexpr const char* kCloseTitle = "ファイルを閉じる";
+constexpr MessageIcon kNone = MessageIcon::None;
+
+using Text = FileText;
+
+constexpr MessageRow<FileText> kTexts[] = {
+    {Text::OpenTitle, kOpenTitle, "", kNone},
+    {Text::SaveTitle, kSaveTitle, "", kNone},
+    {Text::CloseTitle, kCloseTitle, "", kNone},
+    {Text::OpenFilter, "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|CSV ﾌｧｲﾙ(*.csv)|*.csv|すべてのﾌｧｲﾙ(*.*)|*.*|", "", kNone},
+    {Text::SaveFilter, "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|すべてのﾌｧｲﾙ(*.*)|*.*|", "", kNone},
+    {Text::CloseQuestion, "'%1'は保存されていません。\n\r保存しますか？", kCloseTitle, MessageIcon::Question},
+    {Text::FormatTagPlace, "形式名", "", kNone},
+    {Text::FileLabelPlace, "ファイルラベル", "", kNone},
+    {Text::GroupLinePlace, "グループの行", "", kNone},
+    {Text::VariableNamePlace, "変数 %1 の名前", "", kNone},
+    {Text::CasePlace, "ケース %1", "", kNone},
+    {Text::CaseNamePlace, "ケース %1 のケース名", "", kNone},
+    {Text::CaseValuePlace, "ケース %1、変数 %2 の値", "", kNone},
+    {Text::StatisticsPlace, "統計量", "", kNone},
+    {Text::StatisticsRangePlace, "統計量の範囲", "", kNone},
+    {Text::CommentPlace, "コメント", "", kNone},
+    {Text::CommentLinePlace, "データのコメント（%1 行目）", "", kNone},
+    {Text::CaseCountPlace, "ケース数", "", kNone},
+    {Text::VariableCountPlace, "変数の数", "", kNone},
+    {Text::LineBreak, "改行", "", kNone},
+    {Text::NoPermission, "この場所に書き込む権限がありません。", "", kNone},
+    {Text::ReadOnly, "保存先は読み取り専用です。", "", kNone},
+    {Text::DiskFull, "ディスクの空き容量が足りません。", "", kNone},
+    {Text::NoFolder, "保存先のフォルダーが見つかりません。", "", kNone},
+    {Text::FolderInTheWay, "同じ名前のフォルダーがあります。", "", kNone},
+    {Text::WriteError, "書き込み中にエラーが発生しました（%1）。", "", kNone},
+    {Text::OldFileKept, "元のファイルは変更されていません。", "", kNone},
+};
+
+static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");
 
 std::string Place(const FileProblem& p) {
     std::string place;
@@ -41,6 +79,31 @@ Message FileMessageFor(const FileProblem& p) {
     case FileError::Count: break;
     }
     return {"ファイルの処理に失敗しました。", "", MessageIcon::Exclamation};
+}
+
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto n = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < values.size()) {
+            out.append(values.begin()[n]);
+            ++i;
+        } else {
+            out.push_back(pattern[i]);
+        }
+    }
+    return out;
+}
+
+Message FileMessageOf(FileText text, std::initializer_list<std::string_view> values) {
+    const auto& row = RowOf(kTexts, text);
+    return {FillIn(row.text, values), std::string(row.title), row.icon};
+}
+
+std::string FileTextOf(FileText text, std::initializer_list<std::string_view> values) {
+    return FillIn(RowOf(kTexts, text).text, values);
 }
 
 void ShowFileProblem(Ui& ui, const FileProblem& problem) {

@@ -8,16 +8,11 @@
 
 namespace zoriduvo {
 
-std::optional<FileProblem> SaveNativeImage(FileImage& image, int version, const std::string& path) {
+std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version) {
     std::string bytes;
     if (auto problem = EncodeNativeFile(image, version, bytes)) return problem;
-    if (auto problem = SaveFileSafely(path, bytes)) return problem;
+    if (auto problem = SaveFileSafely(image.path, bytes)) return problem;
     image.formatTag = FormatTagOf(version);
-    return std::nullopt;
-}
-
-std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version) {
-    if (auto problem = SaveNativeImage(image, version, image.path)) return problem;
     TakeFileRecord(sheet.information(), image);
     sheet.statisticsAndFile().hasFile = true;
     if (version == 2 || version == 3) sheet.setStatisticsValid(true);

@@ -10,14 +10,11 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// Writes the image as a vo-Data file of version 1 to 4 to path, safely (SaveFileSafely); no
-// sheet is touched. The image takes the version's format tag.
-std::optional<FileProblem> SaveNativeImage(FileImage& image, int version, const std::string& path);
-
-// WriteNativeFile: the image (gathered from sheet just before) written to its path; after
-// success only, the sheet's record takes path, label, format tag, date and counts from the image,
-// the sheet is no longer modified and has a file, and after versions 2 and 3 its statistics are
-// valid (versions 1 and 4 carry none, so the flag keeps its value).
+// WriteNativeFile: the image (gathered from sheet just before) written safely to its path; after
+// success only, the image takes the version's format tag, the sheet's record takes path, label,
+// format tag, date and counts from the image, the sheet is no longer modified and has a file, and
+// after versions 2 and 3 its statistics are valid (versions 1 and 4 carry none, so the flag keeps
+// its value).
 std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version);
 
 // Gather with statistics and write version 3 to path: the write of Save, Save As and the close

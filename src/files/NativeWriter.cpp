@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "files/Cp932.h"
+#include "files/FileMessages.h"
 #include "sheet/NumberText.h"
 
 namespace zoriduvo {
@@ -50,7 +51,7 @@ public:
         if (problem) return false;
         const std::size_t bad = text.find_first_of("\"\r\n");
         if (bad == std::string_view::npos) return true;
-        const std::string character = text[bad] == '"' ? std::string("\"") : std::string("改行");
+        const std::string character = text[bad] == '"' ? std::string("\"") : FileTextOf(FileText::LineBreak);
         problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad + 1), character};
         return false;
     }
@@ -66,23 +67,26 @@ std::function<std::string(std::size_t)> At(std::string place) {
     return [place = std::move(place)](std::size_t) { return place; };
 }
 
-std::string VariablePlace(int v) { return "変数 " + std::to_string(v) + " の名前"; }
+std::function<std::string(std::size_t)> At(FileText place) { return At(FileTextOf(place)); }
+
+std::string VariablePlace(int v) { return FileTextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
 
 // Which part of case line c holds the offset: its name or one of its values.
 std::string CasePlace(const FileImage& image, int c, std::size_t offset) {
-    const std::string caseText = "ケース " + std::to_string(c);
+    const std::string caseNumber = std::to_string(c);
     std::size_t end = image.caseName(c).size() + 2;  // the quotes
-    if (offset < end) return caseText + " のケース名";
+    if (offset < end) return FileTextOf(FileText::CaseNamePlace, {caseNumber});
     for (int v = 1; v <= image.variableCount; ++v) {
         end += 1 + image.value(c, v).size();
-        if (offset < end) return caseText + "、変数 " + std::to_string(v) + " の値";
+        if (offset < end) return FileTextOf(FileText::CaseValuePlace, {caseNumber, std::to_string(v)});
     }
-    return caseText;
+    return FileTextOf(FileText::CasePlace, {caseNumber});
 }
 
 void PutHead(LineSink& sink, const FileImage& image, int version) {
-    sink.put(Quoted(FormatTagOf(version)), At("形式名"));
-    if (sink.checkQuoted(image.fileLabel, At("ファイルラベル"))) sink.put(Quoted(image.fileLabel), At("ファイルラベル"));
+    sink.put(Quoted(FormatTagOf(version)), At(FileText::FormatTagPlace));
+    if (sink.checkQuoted(image.fileLabel, At(FileText::FileLabelPlace)))
+        sink.put(Quoted(image.fileLabel), At(FileText::FileLabelPlace));
     std::string line;
     if (image.groupSizes.empty()) {
         line = PrintInteger(1);
@@ -92,7 +96,7 @@ void PutHead(LineSink& sink, const FileImage& image, int version) {
         for (std::int16_t size : image.groupSizes) AddField(line, PrintInteger(size));
     }
     AddField(line, PrintInteger(image.variableCount));
-    sink.put(line, At("グループの行"));
+    sink.put(line, At(FileText::GroupLinePlace));
 }
 
 void PutVariables(LineSink& sink, const FileImage& image, int version) {
@@ -126,9 +130,9 @@ void PutStatistics(LineSink& sink, const FileImage& image) {
     const int count = image.variableCount;
     std::string blanks;
     for (int v = 1; v <= count; ++v) blanks += ",%M";
-    sink.put(Quoted("nn") + blanks, At("統計量"));
-    if (sink.checkQuoted(image.statisticsCorner, At("統計量の範囲")))
-        sink.put(Quoted(image.statisticsCorner) + blanks, At("統計量の範囲"));
+    sink.put(Quoted("nn") + blanks, At(FileText::StatisticsPlace));
+    if (sink.checkQuoted(image.statisticsCorner, At(FileText::StatisticsRangePlace)))
+        sink.put(Quoted(image.statisticsCorner) + blanks, At(FileText::StatisticsRangePlace));
 
     const char* const labels[] = {"Max", "Min", "Average", "STD.Dev"};
     for (int row = 0; row < 4; ++row) {
@@ -138,28 +142,28 @@ void PutStatistics(LineSink& sink, const FileImage& image) {
             const float values[] = {s.maximum, s.minimum, s.mean, s.deviation};
             AddField(line, s.cases == 0 ? std::string("-") : PrintSingle(values[row]));
         }
-        sink.put(line, At("統計量"));
+        sink.put(line, At(FileText::StatisticsPlace));
     }
     std::string line = Quoted("# of Cases");
     for (int v = 1; v <= count; ++v) AddField(line, PrintSingle(image.statisticsOf(v).cases));
-    sink.put(line, At("統計量"));
+    sink.put(line, At(FileText::StatisticsPlace));
 }
 
 // The comment's own line breaks, whatever form they came in, go out as CR LF.
 void PutComment(LineSink& sink, const std::string& comment) {
     if (comment.empty()) return;
-    sink.put("///*", At("コメント"));
+    sink.put("///*", At(FileText::CommentPlace));
     std::size_t start = 0;
     int number = 1;
     for (;;) {
         const std::size_t end = comment.find_first_of("\r\n", start);
-        const std::string place = "データのコメント（" + std::to_string(number) + " 行目）";
+        const std::string place = FileTextOf(FileText::CommentLinePlace, {std::to_string(number)});
         sink.put(std::string_view(comment).substr(start, end - start), At(place));
         if (end == std::string::npos) break;
         start = end + (comment.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++number;
     }
-    sink.put("*///", At("コメント"));
+    sink.put("*///", At(FileText::CommentPlace));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "files/CsvQuickReader.h"
+#include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/NativeReader.h"
 #include "files/SheetLoader.h"
@@ -12,8 +13,6 @@
 namespace zoriduvo {
 
 namespace {
-
-constexpr const char* kOpenFilter = "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|CSV ﾌｧｲﾙ(*.csv)|*.csv|すべてのﾌｧｲﾙ(*.*)|*.*|";
 
 bool OpenInSomeSheet(App& app, const std::string& path) {
     for (int n : app.openSheets()) {
@@ -39,7 +38,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     auto bytes = ReadWholeFile(path);
     if (!bytes || bytes->empty()) {
         ShowFileProblem(app.ui, {FileError::FileMissing});
-        return OpenOutcome::NotOpened;
+        return OpenOutcome::Failed;
     }
     if (OpenInSomeSheet(app, path)) {
         ShowFileProblem(app.ui, {FileError::AlreadyOpen});
@@ -51,7 +50,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         BusyPointer busy(app.ui);
         FileImage image;
         switch (ChooseReader(path, *bytes)) {
-        case Reader::None: return OpenOutcome::NotOpened;
+        case Reader::None: return OpenOutcome::NotOurFormat;
         case Reader::Native:
             problem = ReadNativeBytes(*bytes, image);
             if (!problem) SetImageSource(image, path);
@@ -66,25 +65,24 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             LoadOptions options;
             options.hasFile = image.formatTag != "CSV";
             options.into = into;
-            if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::NotOpened;
+            if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
         }
     }
     if (problem) {
         ShowFileProblem(app.ui, *problem);
-        return OpenOutcome::NotOpened;
+        return OpenOutcome::Failed;
     }
     return OpenOutcome::Opened;
 }
 
-bool OpenFileCommand(App& app) {
+OpenOutcome OpenFileCommand(App& app) {
     FileDialogRequest request;
-    request.title = "ファイルを開く";
-    request.filter = kOpenFilter;
+    request.title = FileTextOf(FileText::OpenTitle);
+    request.filter = FileTextOf(FileText::OpenFilter);
     request.defaultExtension = "vo";
     const auto chosen = app.ui.openFileName(request);
-    if (!chosen) return true;
-    const OpenOutcome outcome = OpenPath(app, *chosen);
-    return outcome == OpenOutcome::Cancelled || outcome == OpenOutcome::AlreadyOpen;
+    if (!chosen) return OpenOutcome::Cancelled;
+    return OpenPath(app, *chosen);
 }
 
 }  // namespace zoriduvo

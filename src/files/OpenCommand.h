@@ -7,9 +7,10 @@ class App;
 
 enum class OpenOutcome {
     Opened,
-    Cancelled,    // the dialog was cancelled
-    AlreadyOpen,  // the file is open in a sheet already (told)
-    NotOpened,    // missing, unreadable or not a file of ours (told, except a file of another kind)
+    Cancelled,     // the dialog was cancelled
+    AlreadyOpen,   // the file is open in a sheet already (told)
+    NotOurFormat,  // neither a vo-Data nor a CSV file: passed over without a word
+    Failed,        // missing, unreadable or refused (told)
 };
 
 // Opens the file at path as Open does once a name is chosen: "ファイルが存在しません" when it is
@@ -18,8 +19,7 @@ enum class OpenOutcome {
 // loader. into: as LoadOptions::into. A CSV sheet has no file to save to, so Save asks for a name.
 OpenOutcome OpenPath(App& app, const std::string& path, int into = 0);
 
-// File > "開く(&O)...": the open dialog, then OpenPath. True when the dialog was cancelled or the
-// file is open already.
-bool OpenFileCommand(App& app);
+// File > "開く(&O)...": the open dialog, then OpenPath.
+OpenOutcome OpenFileCommand(App& app);
 
 }  // namespace zoriduvo

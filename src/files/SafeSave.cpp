@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/FileMessages.h"
 #include "files/FilePaths.h"
 
 namespace zoriduvo {
@@ -17,15 +18,15 @@ namespace {
 std::string Reason(int error) {
     switch (error) {
     case EACCES:
-    case EPERM: return "この場所に書き込む権限がありません。";
-    case EROFS: return "保存先は読み取り専用です。";
+    case EPERM: return FileTextOf(FileText::NoPermission);
+    case EROFS: return FileTextOf(FileText::ReadOnly);
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return "ディスクの空き容量が足りません。";
+    case EFBIG: return FileTextOf(FileText::DiskFull);
     case ENOENT:
-    case ENOTDIR: return "保存先のフォルダーが見つかりません。";
-    case EISDIR: return "同じ名前のフォルダーがあります。";
-    default: return std::string("書き込み中にエラーが発生しました（") + std::strerror(error) + "）。";
+    case ENOTDIR: return FileTextOf(FileText::NoFolder);
+    case EISDIR: return FileTextOf(FileText::FolderInTheWay);
+    default: return FileTextOf(FileText::WriteError, {std::strerror(error)});
     }
 }
 
@@ -59,34 +60,105 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// One file on its way: its temporary is written first; while later files are renamed, the old
+// file keeps a second name so that a failed rename can put it back.
+struct Pending {
+    std::string_view path;
+    std::string_view bytes;
+    std::filesystem::path target;
+    bool existed = false;
+    std::string temporary;
+    std::string kept;
+};
+
+Pending Prepare(std::string_view path, std::string_view bytes) {
+    Pending p;
+    p.path = path;
+    p.bytes = bytes;
+    p.target = Target(std::string(path));
+    p.existed = ::access(p.target.c_str(), F_OK) == 0;
+    return p;
+}
+
+// errno of the first step that failed; 0 when the temporary is written, flushed and closed.
+int WriteTemporary(Pending& p) {
+    const std::filesystem::path folder = p.target.has_parent_path() ? p.target.parent_path() : ".";
+    const std::string hidden = std::string(1, '.').append(p.target.filename().string()).append(".XXXXXX");
+    std::string temporary = (folder / hidden).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return errno;
+    p.temporary = temporary;
+
+    int error = 0;
+    if (!WriteAll(fd, p.bytes)) error = errno;
+    if (!error && ::fchmod(fd, ModeFor(p.target)) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    return error;
+}
+
+int KeepOldFile(Pending& p) {
+    std::string kept = p.temporary + ".old";
+    if (::link(p.target.c_str(), kept.c_str()) != 0) return errno;
+    p.kept = std::move(kept);
+    return 0;
+}
+
+// The files before failed are replaced already: their old files come back, new ones go.
+void PutBack(std::vector<Pending>& files, std::size_t failed) {
+    for (std::size_t i = 0; i < failed; ++i) {
+        Pending& p = files[i];
+        if (p.kept.empty()) ::unlink(p.target.c_str());
+        else if (::rename(p.kept.c_str(), p.target.c_str()) == 0) p.kept.clear();
+    }
+}
+
+void RemoveLeftovers(std::vector<Pending>& files) {
+    for (Pending& p : files) {
+        if (!p.temporary.empty()) ::unlink(p.temporary.c_str());
+        if (!p.kept.empty()) ::unlink(p.kept.c_str());
+    }
+}
+
+std::optional<FileProblem> SaveAll(std::vector<Pending> files) {
+    bool anyExisted = false;
+    for (const Pending& p : files) anyExisted = anyExisted || p.existed;
+    auto failure = [&](std::size_t i, int error) {
+        RemoveLeftovers(files);
+        std::string detail = Reason(error);
+        if (anyExisted) detail += "\n" + FileTextOf(FileText::OldFileKept);
+        return FileProblem{FileError::CannotWrite, 0, 0, FileNameOf(files[i].path), detail};
+    };
+
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (const int error = WriteTemporary(files[i])) return failure(i, error);
+    // The last rename needs no way back: nothing comes after it that could fail.
+    for (std::size_t i = 0; i + 1 < files.size(); ++i)
+        if (files[i].existed)
+            if (const int error = KeepOldFile(files[i])) return failure(i, error);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (::rename(files[i].temporary.c_str(), files[i].target.c_str()) != 0) {
+            const int error = errno;
+            PutBack(files, i);
+            return failure(i, error);
+        }
+        files[i].temporary.clear();
+    }
+    RemoveLeftovers(files);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<FileProblem> SaveFileSafely(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target = Target(path);
-    const bool existed = ::access(target.c_str(), F_OK) == 0;
-    auto failure = [&](int error) {
-        std::string detail = Reason(error);
-        if (existed) detail += "\n元のファイルは変更されていません。";
-        return FileProblem{FileError::CannotWrite, 0, 0, FileNameOf(path), detail};
-    };
+    return SaveAll({Prepare(path, bytes)});
+}
 
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    const std::string hidden = std::string(1, '.').append(target.filename().string()).append(".XXXXXX");
-    std::string temporary = (folder / hidden).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return failure(errno);
-
-    int error = 0;
-    if (!WriteAll(fd, bytes)) error = errno;
-    if (!error && ::fchmod(fd, ModeFor(target)) != 0) error = errno;
-    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temporary.c_str());
-        return failure(error);
-    }
-    return std::nullopt;
+std::optional<FileProblem> SaveFilesSafely(const std::vector<OutputFile>& files) {
+    std::vector<Pending> pending;
+    pending.reserve(files.size());
+    for (const OutputFile& file : files) pending.push_back(Prepare(file.path, file.bytes));
+    return SaveAll(std::move(pending));
 }
 
 }  // namespace zoriduvo

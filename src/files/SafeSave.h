@@ -2,15 +2,27 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/FileProblem.h"
 
 namespace zoriduvo {
+
+// One file a writer produced: where it goes and its bytes.
+struct OutputFile {
+    std::string path;
+    std::string bytes;
+};
 
 // Writes bytes as the file at path: first into a temporary file in the same folder, written,
 // flushed to disk and closed with every step checked, then renamed over the target. A failure at
 // any step removes the temporary file and leaves the target as it was; the problem tells why in
 // the user's words. A link is followed, so the file it points at is the one replaced.
 std::optional<FileProblem> SaveFileSafely(const std::string& path, std::string_view bytes);
+
+// Writes several files all or none: every temporary file is written and checked before the first
+// rename, and a rename that fails puts back the files already replaced. On failure no temporary is
+// left and every old file keeps its bytes; the problem names the file that failed.
+std::optional<FileProblem> SaveFilesSafely(const std::vector<OutputFile>& files);
 
 }  // namespace zoriduvo

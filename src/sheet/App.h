@@ -65,9 +65,6 @@ public:
 
     void tellToolbar() { bus.publish({ChangeKind::Toolbar}); }
 
-    // Saves a sheet for the save question of closing; false when cancelled or failed.
-    std::function<bool(Sheet&)> saveSheet;
-
 private:
     friend int FindFreeSheetNumber(App& app);
     friend int NewSheet(App& app);

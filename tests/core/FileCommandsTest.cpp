@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,16 +27,16 @@ struct Frame {
     Frame() {
         StartUp(t.app);
         t.app.setActiveSheet(1);
-        InstallFileCommands(t.app);
     }
     Sheet& active() { return t.app.sheet(t.app.activeSheet()); }
-    // Opens through the dialog and makes the result the active sheet, as the frame would.
+    // Opens through the dialog and makes the result the active sheet, as the frame would; true
+    // when cancelled or open already.
     bool open(const std::string& path) {
         t.ui.fileNames.push_back(path);
         const int before = t.app.openCount();
-        const bool cancelled = OpenFileCommand(t.app);
+        const OpenOutcome outcome = OpenFileCommand(t.app);
         if (t.app.openCount() > before) t.app.setActiveSheet(t.app.openSheets().back());
-        return cancelled;
+        return outcome == OpenOutcome::Cancelled || outcome == OpenOutcome::AlreadyOpen;
     }
     TestApp t;
     test::TempFolder folder;
@@ -52,7 +50,7 @@ std::string SurveyFile(Frame& f, const std::string& name) {
 
 TEST(OpenCommandDialog, TitleFilterExtensionAndCancel) {
     Frame f;
-    EXPECT_TRUE(OpenFileCommand(f.t.app));  // no name scripted: cancelled
+    EXPECT_EQ(OpenFileCommand(f.t.app), OpenOutcome::Cancelled);  // no name scripted
     ASSERT_EQ(f.t.ui.fileDialogs.size(), 1u);
     const FileDialogRequest& request = f.t.ui.fileDialogs[0];
     EXPECT_EQ(request.title, "ファイルを開く");
@@ -187,7 +185,7 @@ TEST(SaveCommands, SaveAsWritesVersion3AndSaveWritesBackToTheSameFile) {
     sheet.setModified(true);
     const std::string path = f.folder.file("Survey.vo");
     f.t.ui.fileNames.push_back(path);
-    EXPECT_FALSE(SaveAsCommand(f.t.app, sheet));
+    EXPECT_EQ(SaveAsCommand(f.t.app, sheet), SaveOutcome::Saved);
     EXPECT_EQ(test::ReadBytes(path), test::TestData("native-v3-groups/expected.vo"));
     EXPECT_EQ(sheet.caption(), "Survey.vo");
     EXPECT_FALSE(sheet.modified());
@@ -209,7 +207,7 @@ TEST(SaveCommands, StatisticsAreComputedWhenNotValid) {
     test::FillSheet(sheet, test::Column({"2", "9", ""}));
     sheet.setModified(true);
     f.t.ui.fileNames.push_back(f.folder.file("s.vo"));
-    ASSERT_FALSE(SaveAsCommand(f.t.app, sheet));
+    ASSERT_EQ(SaveAsCommand(f.t.app, sheet), SaveOutcome::Saved);
     FileImage image;
     ASSERT_FALSE(ReadNativeFile(f.folder.file("s.vo"), image));
     ASSERT_TRUE(image.statisticsPresent);
@@ -227,7 +225,7 @@ protected:
         sheet->setStatisticsValid(true);
         sheet->setModified(true);
         frame.t.ui.fileNames.push_back(path);
-        ASSERT_FALSE(SaveAsCommand(frame.t.app, *sheet));
+        ASSERT_EQ(SaveAsCommand(frame.t.app, *sheet), SaveOutcome::Saved);
         old = test::ReadBytes(path);
         sheet->grdVo.setText(2, 2, "999");
         sheet->setModified(true);
@@ -255,30 +253,10 @@ TEST_F(SaveFailure, FolderRemoved) {
     EXPECT_NE(frame.t.ui.messages[0].text.find("フォルダーが見つかりません"), std::string::npos);
 }
 
-// While it lives, files cannot grow past a few bytes: write() fails part-way as on a full disk.
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = saved_;
-        small.rlim_cur = 100;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    struct rlimit saved_ {};
-    void (*previous_)(int) = nullptr;
-};
-
 TEST_F(SaveFailure, WriteErrorPartWayThrough) {
     SaveOutcome outcome;
     {
-        FileSizeLimit limit;
+        test::FileSizeLimit limit;
         outcome = SaveCommand(frame.t.app, *sheet);
     }
     EXPECT_EQ(outcome, SaveOutcome::Failed);
@@ -293,7 +271,7 @@ TEST_F(SaveFailure, WriteErrorPartWayThrough) {
 TEST_F(SaveFailure, CloseQuestionKeepsTheSheetOpen) {
     fs::remove_all(frame.folder.path());
     frame.t.ui.answers.push_back(Answer::Yes);
-    EXPECT_TRUE(CloseSheetQuery(frame.t.app, *sheet));
+    EXPECT_EQ(CloseSheetQuery(frame.t.app, *sheet), CloseOutcome::KeptOpen);
     EXPECT_TRUE(frame.t.app.closeCancelled);
     EXPECT_EQ(frame.t.app.openCount(), 1);
 }
@@ -305,7 +283,7 @@ TEST(SaveCommands, CloseQuestionYesSavesThroughTheInstalledSaver) {
     sheet.setModified(true);
     f.t.ui.answers.push_back(Answer::Yes);
     f.t.ui.fileNames.push_back(f.folder.file("closing.vo"));
-    EXPECT_FALSE(CloseSheetQuery(f.t.app, sheet));
+    EXPECT_EQ(CloseSheetQuery(f.t.app, sheet), CloseOutcome::Closed);
     EXPECT_TRUE(fs::exists(f.folder.file("closing.vo")));
     EXPECT_EQ(f.t.app.openCount(), 0);
 
@@ -314,7 +292,7 @@ TEST(SaveCommands, CloseQuestionYesSavesThroughTheInstalledSaver) {
     test::FillSheet(g.active(), {{"1"}});
     g.active().setModified(true);
     g.t.ui.answers.push_back(Answer::Yes);
-    EXPECT_TRUE(CloseSheetQuery(g.t.app, g.active()));
+    EXPECT_EQ(CloseSheetQuery(g.t.app, g.active()), CloseOutcome::KeptOpen);
     EXPECT_TRUE(g.t.app.closeCancelled);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -69,6 +71,26 @@ public:
 
 private:
     std::optional<std::string> old_;
+};
+
+// While it lives, files cannot grow past a few bytes: write() fails part-way as on a full disk.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved_;
+        small.rlim_cur = 100;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    struct rlimit saved_ {};
+    void (*previous_)(int) = nullptr;
 };
 
 }  // namespace zoriduvo::test

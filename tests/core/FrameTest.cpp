@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FileTestSupport.h"
 #include "app/Exit.h"
 #include "app/FrameLayout.h"
 #include "app/StartUp.h"
@@ -83,33 +84,32 @@ TEST(ExitOrder, NoSheetOpenEndsAtOnce) {
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
-TEST(ExitOrder, YesWithoutASaverKeepsTheSheetAndSaysWhy) {
+TEST(ExitOrder, YesWithTheSaveDialogCancelledKeepsTheSheet) {
     TestApp t;
     ThreeModifiedSheets(t);
     t.ui.answers = {Answer::Yes};
     EXPECT_FALSE(ExitProgram(t.app));
     EXPECT_EQ(t.app.openCount(), 3);
-    EXPECT_EQ(t.ui.messages.back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.ui.fileDialogs.size(), 1u);
 }
 
-TEST(ExitOrder, YesSavesThroughTheInstalledSaverThenCloses) {
+TEST(ExitOrder, YesSavesEachSheetThenCloses) {
     TestApp t;
+    test::TempFolder folder;
     ThreeModifiedSheets(t);
-    std::vector<int> saved;
-    t.app.saveSheet = [&](Sheet& s) {
-        saved.push_back(s.number());
-        return true;
-    };
+    t.ui.fileNames = {folder.file("a.vo"), folder.file("b.vo"), folder.file("c.vo")};
     t.ui.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     EXPECT_TRUE(ExitProgram(t.app));
-    EXPECT_EQ(saved, (std::vector<int>{3, 2, 1}));
+    // The last opened is asked about, and saved, first.
+    EXPECT_EQ(t.app.sheet(3).information().path, folder.file("a.vo"));
+    EXPECT_EQ(t.app.sheet(1).information().path, folder.file("c.vo"));
 }
 
 TEST(CloseQuery, WhileTheCancelFlagIsSetASheetClosesWithoutAsking) {
     TestApp t;
     ThreeModifiedSheets(t);
     t.app.closeCancelled = true;
-    EXPECT_FALSE(CloseSheetQuery(t.app, t.app.sheet(2)));
+    EXPECT_EQ(CloseSheetQuery(t.app, t.app.sheet(2)), CloseOutcome::Closed);
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_FALSE(t.app.closeCancelled);
     EXPECT_EQ(t.app.openSheets(), (std::vector<int>{1, 3}));

@@ -29,7 +29,6 @@ struct Frame {
     Frame() {
         StartUp(t.app);
         t.app.setActiveSheet(1);
-        InstallFileCommands(t.app);
     }
     test::TestApp t;
     test::TempFolder folder;

@@ -47,13 +47,12 @@ protected:
     void SetUp() override {
         StartUp(t.app);
         t.app.setActiveSheet(1);
-        InstallFileCommands(t.app);
         sheet = &t.app.sheet(1);
         test::FillSurveySheet(*sheet);
         sheet->setStatisticsValid(true);
         sheet->setModified(true);
         t.ui.fileNames.push_back(path);
-        ASSERT_TRUE(SaveAsCommand(t.app, *sheet) == false && fs::exists(path));
+        ASSERT_TRUE(SaveAsCommand(t.app, *sheet) == SaveOutcome::Saved && fs::exists(path));
         old = test::ReadBytes(path);
         sheet->grdVo.setText(2, 2, "999");
         sheet->setModified(true);

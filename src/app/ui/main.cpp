@@ -4,7 +4,6 @@
 
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
-#include "files/SaveCommands.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/qt/QtClipboard.h"
@@ -31,7 +30,6 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     const QString path = arguments.size() > 1 ? QDir::current().absoluteFilePath(arguments.mid(1).join(' ')) : QString();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    zoriduvo::InstallFileCommands(app);
     zoriduvo::StartUp(app);
     if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, path.toStdString());
     return application.exec();

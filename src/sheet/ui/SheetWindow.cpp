@@ -219,7 +219,7 @@ void SheetWindow::doubleClicked() {
 void SheetWindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     const bool open = std::find(app_.openSheets().begin(), app_.openSheets().end(), number_) != app_.openSheets().end();
-    if (open && CloseSheetQuery(app_, sheet_)) event->ignore();
+    if (open && CloseSheetQuery(app_, sheet_) == CloseOutcome::KeptOpen) event->ignore();
     else event->accept();
     closing_ = false;
 }

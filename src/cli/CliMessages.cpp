@@ -1,0 +1,38 @@
+#include "cli/CliMessages.h"
+
+#include "files/FileMessages.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr MessageIcon kUsage = MessageIcon::None;
+constexpr MessageIcon kRefused = MessageIcon::Exclamation;
+
+using Code = CliMessage;
+
+constexpr MessageRow<Code> kEntries[] = {
+    {Code::NoCommand, "コマンドがありません", "", kUsage},
+    {Code::ExtraArgument, "余分な引数があります: %1", "", kUsage},
+    {Code::UnknownCommand, "不明なコマンドです: %1", "", kUsage},
+    {Code::MissingValue, "%1 の値がありません", "", kUsage},
+    {Code::UnknownOption, "不明なオプションです: %1", "", kUsage},
+    {Code::FileCount, "%1 にはファイルが %2 個必要です", "", kUsage},
+    {Code::UnknownFormat, "不明な形式です: %1", "", kUsage},
+    {Code::HalfRange, "--from と --to は両方指定してください", "", kUsage},
+    {Code::RangeNotAllowed, "%1 では --from/--to は使えません", "", kUsage},
+    {Code::OptionNeeded, "%1 には %2 が必要です", "", kUsage},
+    {Code::NotOurFormat, "vo-Data ファイルでも CSV ファイルでもありません。\n%1", "ファイルを開く", kRefused},
+    {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
+};
+
+static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");
+
+}  // namespace
+
+Message CliMessageOf(CliMessage code, std::initializer_list<std::string_view> values) {
+    const auto& row = RowOf(kEntries, code);
+    return {FillIn(row.text, values), std::string(row.title), row.icon};
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,29 @@
+#pragma once
+#include <initializer_list>
+#include <string_view>
+
+#include "platform/Message.h"
+
+namespace zoriduvo {
+
+// What the command line says of its own: usage errors and the refusals of its subcommands.
+// "%1" and "%2" take the values given.
+enum class CliMessage {
+    NoCommand,
+    ExtraArgument,    // %1 the argument
+    UnknownCommand,   // %1 the command
+    MissingValue,     // %1 the option
+    UnknownOption,    // %1 the option
+    FileCount,        // %1 the command, %2 the count
+    UnknownFormat,    // %1 the format
+    HalfRange,
+    RangeNotAllowed,  // %1 the command
+    OptionNeeded,     // %1 the command, %2 the option
+    NotOurFormat,     // %1 the path
+    UnknownVariable,  // %1 the name
+    Count
+};
+
+Message CliMessageOf(CliMessage code, std::initializer_list<std::string_view> values = {});
+
+}  // namespace zoriduvo

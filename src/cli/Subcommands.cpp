@@ -1,0 +1,47 @@
+#include "cli/Subcommands.h"
+
+#include "cli/CliCommands.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr Subcommand kSubcommands[] = {
+    {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4]", "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します", 2, 2,
+     kFormatOption, 0, RunConvert},
+    {"stats", "stats IN [--from A --to B]", "統計量をシートに表示されるとおりに出力します", 1, 1, kRangeOption, 0,
+     RunStats},
+    {"sort", "sort IN OUT --key VAR [--descending] [--within-groups]", "ケースを変数の値で並べ替えて OUT に書き出します",
+     2, 2, kKeyOption | kOrderOptions, kKeyOption, RunSort},
+    {"transform", "transform IN OUT [--from A --to B] [--seed X] -e STATEMENT [-e STATEMENT ...]",
+     "変数変換の式を順に実行して OUT に書き出します", 2, 2, kRangeOption | kSeedOption | kStatementOption,
+     kStatementOption, RunTransform},
+    {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
+    {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
+};
+
+}  // namespace
+
+std::span<const Subcommand> Subcommands() { return kSubcommands; }
+
+const Subcommand* FindSubcommand(std::string_view name) {
+    for (const Subcommand& subcommand : kSubcommands)
+        if (subcommand.name == name) return &subcommand;
+    return nullptr;
+}
+
+std::string CliUsage() {
+    std::string usage = "usage:\n  zoriduvo-cli --version | --help\n";
+    // The first line offers help already (--help), so the list keeps the lines it always had.
+    for (const Subcommand& subcommand : kSubcommands)
+        if (subcommand.name != "help") usage.append("  zoriduvo-cli ").append(subcommand.usage) += '\n';
+    return usage;
+}
+
+std::string SubcommandHelp(const Subcommand& subcommand) {
+    std::string help = "usage:\n  zoriduvo-cli ";
+    help.append(subcommand.usage).append("\n    ").append(subcommand.help) += '\n';
+    return help;
+}
+
+}  // namespace zoriduvo

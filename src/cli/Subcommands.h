@@ -1,0 +1,47 @@
+#pragma once
+#include <cstddef>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/Arguments.h"
+
+namespace zoriduvo {
+
+class App;
+class Sheet;
+
+// The options a subcommand takes, as bits.
+enum CliOption : unsigned {
+    kFormatOption = 1,      // --to FORMAT
+    kRangeOption = 2,       // --from A --to B
+    kKeyOption = 4,         // --key VAR
+    kOrderOptions = 8,      // --descending, --within-groups
+    kSeedOption = 16,       // --seed X
+    kStatementOption = 32,  // -e STATEMENT, repeated
+};
+
+// One subcommand of the command line. A subcommand with files reads the first one into sheet 1
+// before its function runs.
+struct Subcommand {
+    std::string_view name;
+    std::string_view usage;  // after "zoriduvo-cli "
+    std::string_view help;
+    std::size_t minFiles;
+    std::size_t maxFiles;
+    unsigned options;   // CliOption bits
+    unsigned required;  // the options that must be given
+    int (*run)(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+};
+
+std::span<const Subcommand> Subcommands();
+// nullptr when there is no subcommand of that name.
+const Subcommand* FindSubcommand(std::string_view name);
+
+// Every usage line, as --help prints it.
+std::string CliUsage();
+// The usage line and the help line of one subcommand.
+std::string SubcommandHelp(const Subcommand& subcommand);
+
+}  // namespace zoriduvo

@@ -1,0 +1,50 @@
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/Ui.h"
+
+namespace zoriduvo {
+
+// The texts of the file commands beside the problem codes: titles, dialog filters, questions, the
+// places a problem names and the reasons a write fails. "%1" and "%2" take the values given.
+enum class FileText {
+    OpenTitle,
+    SaveTitle,
+    CloseTitle,
+    OpenFilter,
+    SaveFilter,
+    CloseQuestion,  // %1 the sheet's caption
+    FormatTagPlace,
+    FileLabelPlace,
+    GroupLinePlace,
+    VariableNamePlace,  // %1 the variable
+    CasePlace,          // %1 the case
+    CaseNamePlace,      // %1 the case
+    CaseValuePlace,     // %1 the case, %2 the variable
+    StatisticsPlace,
+    StatisticsRangePlace,
+    CommentPlace,
+    CommentLinePlace,  // %1 the line of the comment
+    CaseCountPlace,
+    VariableCountPlace,
+    LineBreak,
+    NoPermission,
+    ReadOnly,
+    DiskFull,
+    NoFolder,
+    FolderInTheWay,
+    WriteError,  // %1 the system's reason
+    OldFileKept,
+    Count
+};
+
+Message FileMessageOf(FileText text, std::initializer_list<std::string_view> values = {});
+std::string FileTextOf(FileText text, std::initializer_list<std::string_view> values = {});
+
+// The pattern with "%1", "%2", ... replaced by the values in one pass, so a value that holds
+// "%1" stays as it is.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace zoriduvo
