@@ -1,0 +1,78 @@
+#include "platform/qt/DisplayListPainter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <utility>
+
+namespace zoriduvo {
+
+namespace {
+QColor Colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// Width 0 is Qt's cosmetic pen: one device pixel, the hairline on every device.
+QPen Pen(Rgb rgb, double width) {
+    QPen pen(Colour(rgb));
+    pen.setWidthF(width);
+    return pen;
+}
+
+double FittingScale(TwipSize area, const QRectF& target) {
+    if (area.width <= 0 || area.height <= 0) return 0;
+    return std::min(target.width() / area.width, target.height() / area.height);
+}
+}  // namespace
+
+DisplayListPainter::DisplayListPainter(QPainter& painter, double devicePerTwip, QPointF origin, QString family)
+    : painter_(painter), scale_(devicePerTwip), origin_(origin), family_(std::move(family)) {}
+
+DisplayListPainter::DisplayListPainter(QPainter& painter, TwipSize area, const QRectF& target, QString family)
+    : DisplayListPainter(painter, FittingScale(area, target), target.topLeft(), std::move(family)) {}
+
+void DisplayListPainter::paint(const DisplayList& list) const {
+    painter_.save();
+    for (const DrawItem& item : list.items) std::visit([this](const auto& shape) { draw(shape); }, item);
+    painter_.restore();
+}
+
+QPointF DisplayListPainter::map(TwipPoint point) const { return origin_ + QPointF(point.x, point.y) * scale_; }
+
+void DisplayListPainter::draw(const DrawLine& line) const {
+    painter_.setPen(Pen(line.colour, line.penWidth * scale_));
+    painter_.drawLine(map(line.from), map(line.to));
+}
+
+void DisplayListPainter::draw(const DrawBox& box) const {
+    const QRectF rect(map({box.rect.left, box.rect.top}), QSizeF(box.rect.width, box.rect.height) * scale_);
+    if (box.fill == Fill::Solid) {
+        painter_.fillRect(rect, Colour(box.colour));
+        return;
+    }
+    painter_.setPen(Pen(box.colour, 0));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(rect);
+}
+
+void DisplayListPainter::draw(const DrawCircle& circle) const {
+    painter_.setPen(Pen(circle.colour, 0));
+    painter_.setBrush(circle.fill == Fill::Solid ? QBrush(Colour(circle.colour)) : QBrush(Qt::NoBrush));
+    const double radius = circle.radius * scale_;
+    painter_.drawEllipse(map(circle.centre), radius, radius);
+}
+
+void DisplayListPainter::draw(const DrawText& text) const {
+    // Points as the device counts them, so the text is as tall as points * 20 twips there.
+    const double pointSize = text.style.points * 1440 * scale_ / painter_.device()->logicalDpiY();
+    if (pointSize <= 0) return;
+    const QFont font = DrawingFont(family_, pointSize, text.style.bold);
+    const QFontMetricsF metrics(font, painter_.device());
+    const QString utf16 = QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
+    const TextOffset offset = BaselineOffset(text.style, metrics.horizontalAdvance(utf16), metrics.ascent(),
+                                             metrics.descent());
+    painter_.setFont(font);
+    painter_.setPen(Pen(text.style.colour, 0));
+    painter_.drawText(map(text.at) + QPointF(offset.dx, offset.dy), utf16);
+}
+
+}  // namespace zoriduvo
