@@ -5,11 +5,12 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
+#include "transform/FormulaHistory.h"
 
 namespace zoriduvo {
 
 void StartUp(App& app) {
-    app.formulaHistoryPosition = 1;
+    app.state<FormulaRing>().position = 1;
     NewSheet(app);
     app.random.seedFromTimer();
     app.toolbar.setDataButtonsEnabled(false);

@@ -1,13 +1,13 @@
 #pragma once
-#include <functional>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
 #include "sheet/ModelChange.h"
 #include "sheet/Sheet.h"
 #include "sheet/Toolbar.h"
-#include "variables/StatisticsTable.h"
 
 namespace zoriduvo {
 
@@ -48,16 +48,17 @@ public:
     const std::vector<int>& openSheets() const { return openSheets_; }
     int openCount() const { return static_cast<int>(openSheets_.size()); }
 
-    int currentSheet = 0;
     bool closeCancelled = false;
     bool cellCommitGuard = false;
-    int formulaHistoryPosition = 1;
-    // The ten slots of the transformation-formula history, 1..10; index 0 unused.
-    std::vector<std::string> formulaHistory = std::vector<std::string>(11);
-    // The statistics buffer shared by the statistics commands and the per-variable view.
-    StatisticsTable statistics;
-    // The case-group boundary list of the case-group dialog.
-    std::vector<int> groupBoundaries{0, 0};
+
+    // What a concern keeps for the whole program (the statistics buffer, the formula history),
+    // made on first use. The registry knows it by type only, so it never includes the concern.
+    template <typename State>
+    State& state() {
+        std::shared_ptr<void>& held = states_[std::type_index(typeid(State))];
+        if (!held) held = std::make_shared<State>();
+        return *static_cast<State*>(held.get());
+    }
 
     // The sheet whose window is active in the frame; 0 when none is.
     int activeSheet() const { return activeSheet_; }
@@ -73,6 +74,7 @@ private:
     std::vector<std::unique_ptr<Sheet>> sheets_;
     std::vector<int> openSheets_;
     int activeSheet_ = 0;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> states_;
 };
 
 }  // namespace zoriduvo

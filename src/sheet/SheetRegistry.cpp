@@ -31,14 +31,12 @@ int FindFreeSheetNumber(App& app) {
 int NewSheet(App& app) {
     const int n = FindFreeSheetNumber(app);
     if (n == 0) return 0;
-    app.currentSheet = n;
     Sheet& sheet = app.sheet(n);
     sheet.loadWindow();
     sheet.resetRecords();
     sheet.setCaption("名称未設定:" + std::to_string(n));
     app.openSheets_.push_back(n);
     sheet.grdSInfo.setCols(2);
-    app.groupBoundaries = {0, 0};
     app.bus.publish({ChangeKind::SheetOpened, n});
     return n;
 }
@@ -46,8 +44,7 @@ int NewSheet(App& app) {
 bool AnySheetOpen(const App& app) { return app.openCount() > 0; }
 
 int ActiveSheetNumber(App& app) {
-    app.currentSheet = app.activeSheet();
-    return app.currentSheet;
+    return app.activeSheet();
 }
 
 void ForgetClosedSheet(App& app, int number) {

@@ -1,9 +1,16 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace zoriduvo {
 
 class App;
+
+// The ring itself, kept by the App for the whole program: slots 1..10, index 0 unused.
+struct FormulaRing {
+    int position = 1;
+    std::vector<std::string> texts = std::vector<std::string>(11);
+};
 
 // The program-wide ring of the last statements added in frmTrans: ten slots, of which the one at
 // the frame's position is kept empty. Up steps back to older statements, Down forward; both wrap
@@ -18,6 +25,7 @@ public:
     const std::string& down();
 
 private:
+    FormulaRing& ring() const;
     int position() const;
 
     App& app_;

@@ -105,8 +105,8 @@ void WriteStatisticsGrid(Sheet& sheet, const StatisticsTable& table) {
 }
 
 void ComputeStatisticsForSaving(App& app, Sheet& sheet) {
-    app.statistics = ComputeStatistics(sheet, 1, sheet.caseCount());
-    WriteStatisticsGrid(sheet, app.statistics);
+    app.state<StatisticsTable>() = ComputeStatistics(sheet, 1, sheet.caseCount());
+    WriteStatisticsGrid(sheet, app.state<StatisticsTable>());
     sheet.setStatisticsValid(true);
 }
 

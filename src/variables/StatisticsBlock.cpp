@@ -41,7 +41,7 @@ void ShowStatisticsBlock(App& app, Sheet& sheet) {
     BusyPointer busy(app.ui);
     const int n = sheet.caseCount();
     const CaseRange range = ReadCaseRange(sheet, WholeRows::PassLastVariable);
-    app.statistics = ComputeStatistics(sheet, range.first, range.last);
+    app.state<StatisticsTable>() = ComputeStatistics(sheet, range.first, range.last);
 
     Grid& grid = sheet.grdVo;
     {
@@ -51,11 +51,11 @@ void ShowStatisticsBlock(App& app, Sheet& sheet) {
         const int lastStatisticRow = headerRow + kStatisticCount;
         EnsureGridSize(sheet, 0, lastStatisticRow + 10);
         ScrollTowardsBlock(grid);
-        WriteBlock(grid, app.statistics, headerRow);
+        WriteBlock(grid, app.state<StatisticsTable>(), headerRow);
         sheet.state().statisticsBlocks = static_cast<std::int16_t>(blocks + 1);
     }
     if (range.first == 1 && range.last == n) {
-        WriteStatisticsGrid(sheet, app.statistics);
+        WriteStatisticsGrid(sheet, app.state<StatisticsTable>());
         sheet.setStatisticsValid(true);
     }
 }

@@ -99,8 +99,8 @@ TEST(StatisticsForSaving, FillsTheGridAndSetsTheFlagWithoutABlock) {
         EXPECT_EQ(stat.text(row, 2), row == 5 ? "0" : "-");
     }
     EXPECT_EQ(stat.text(1, 0), " 最　大");
-    EXPECT_EQ(t.app.statistics.variableCount(), 2);
-    EXPECT_EQ(t.app.statistics.variables[1].cases, 3);
+    EXPECT_EQ(t.app.state<StatisticsTable>().variableCount(), 2);
+    EXPECT_EQ(t.app.state<StatisticsTable>().variables[1].cases, 3);
 }
 
 TEST(StatisticsForSaving, IgnoresTheStoredRangeAndGrowsTheGridWithTheSheet) {

@@ -174,7 +174,7 @@ TEST(FormulaHistory, TenSlotsWithTheEmptyOneAtThePosition) {
     FormulaHistory history(t.app);
     for (int i = 1; i <= 12; ++i) history.store("Y = " + std::to_string(i));
     // Twelve statements: the oldest two are gone, the slot at the position is empty.
-    EXPECT_EQ(t.app.formulaHistoryPosition, 3);
+    EXPECT_EQ(t.app.state<FormulaRing>().position, 3);
     EXPECT_EQ(history.up(), "Y = 12");
     EXPECT_EQ(history.up(), "Y = 11");
     EXPECT_EQ(history.down(), "Y = 12");
@@ -189,11 +189,11 @@ TEST(FormulaHistory, TenSlotsWithTheEmptyOneAtThePosition) {
 
 TEST(FormulaHistory, APositionOutOfTheRingStartsAtOne) {
     test::TestApp t;
-    t.app.formulaHistoryPosition = 0;
+    t.app.state<FormulaRing>().position = 0;
     FormulaHistory history(t.app);
     history.store("Y = 1");
-    EXPECT_EQ(t.app.formulaHistoryPosition, 2);
-    EXPECT_EQ(t.app.formulaHistory[1], "Y = 1");
+    EXPECT_EQ(t.app.state<FormulaRing>().position, 2);
+    EXPECT_EQ(t.app.state<FormulaRing>().texts[1], "Y = 1");
 }
 
 struct EditCase {

@@ -1,0 +1,15 @@
+# The layer check must catch an upward include: a copy of the sources with one planted in sheet/.
+cmake_minimum_required(VERSION 3.25)
+#   cmake -DSRC=<src folder> -DWORK=<scratch folder> -DCHECK=<CheckLayers.cmake> -P PlantedInclude.cmake
+file(REMOVE_RECURSE "${WORK}")
+file(COPY "${SRC}/" DESTINATION "${WORK}")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSRC=${WORK} -P ${CHECK} RESULT_VARIABLE clean ERROR_VARIABLE out)
+if(NOT clean EQUAL 0)
+  message(FATAL_ERROR "the unchanged copy already fails:\n${out}")
+endif()
+file(APPEND "${WORK}/sheet/Sheet.h" "#include \"files/FileImage.h\"\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSRC=${WORK} -P ${CHECK} RESULT_VARIABLE planted ERROR_VARIABLE out)
+file(REMOVE_RECURSE "${WORK}")
+if(planted EQUAL 0 OR NOT out MATCHES "sheet/Sheet.h: sheet may not include files/FileImage.h")
+  message(FATAL_ERROR "the planted include of files/ in sheet/ went unnoticed:\n${out}")
+endif()
