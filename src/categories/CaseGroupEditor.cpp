@@ -8,6 +8,7 @@
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
 #include "sheet/DataChange.h"
+#include "categories/CategoryMessages.h"
 
 namespace zoriduvo {
 
@@ -27,7 +28,7 @@ std::optional<int> FieldInteger(const std::string& text) {
 
 bool CaseGroupEditor::CanOpen(App& app, const Sheet& sheet) {
     if (sheet.caseCount() >= 1) return true;
-    app.ui.message("データがありません", kCaseGroupTitle, MessageIcon::Critical);
+    app.ui.show(MessageOf(CategoryMessage::NoCases));
     return false;
 }
 
@@ -149,7 +150,7 @@ bool CaseGroupEditor::add() {
     const auto start = FieldInteger(view_.start), end = FieldInteger(view_.end), count = FieldInteger(view_.count);
     if (!start || !end || !count || *count != *end - *start + 1 || *start != assigned_ + 1 || *count < 1 ||
         *end > n_) {
-        app_.ui.message("設定が誤っています", kCaseGroupTitle, MessageIcon::Exclamation);
+        app_.ui.show(MessageOf(CategoryMessage::GroupRefused));
         return false;
     }
     sizes_.push_back(*count);

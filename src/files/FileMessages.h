@@ -29,6 +29,11 @@ enum class FileText {
     CommentLinePlace,  // %1 the line of the comment
     CaseCountPlace,
     VariableCountPlace,
+    GroupCountPlace,
+    GroupSizePlace,
+    CategoryCountPlace,
+    CategoryMinimumPlace,
+    CategoryMaximumPlace,
     LineBreak,
     NoPermission,
     ReadOnly,

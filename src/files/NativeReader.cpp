@@ -5,6 +5,7 @@
 #include "files/Cp932.h"
 #include "files/FieldReader.h"
 #include "files/FileDates.h"
+#include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"
 #include "text/Trim.h"
@@ -41,12 +42,12 @@ private:
     }
 
     // A 16-bit integer field within [low, high]; false at the end of the text or when out of range.
-    bool integer(std::int16_t& out, const char* what, int low = kInt16Min, int high = kMaxCount) {
+    bool integer(std::int16_t& out, FileText what, int low = kInt16Min, int high = kMaxCount) {
         const auto f = field();
         if (!f) return false;
         const auto value = RoundToInt16(LeadingNumber(*f));
         if (!value || *value < low || *value > high) {
-            problem = FileProblem{FileError::CountOutOfRange, in_.line(), in_.field(), what, std::string(*f)};
+            problem = FileProblem{FileError::CountOutOfRange, in_.line(), in_.field(), FileTextOf(what), std::string(*f)};
             return false;
         }
         out = *value;
@@ -69,17 +70,17 @@ private:
         if (!label) return false;
         image_.fileLabel = std::string(*label);
         std::int16_t groups = 0;
-        if (!integer(groups, "グループ数", 1)) return false;
+        if (!integer(groups, FileText::GroupCountPlace, 1)) return false;
         for (int k = 1; k <= groups; ++k) {
             std::int16_t size = 0;
-            if (!integer(size, "グループのケース数", 0, kMaxCount - image_.caseCount)) return false;
+            if (!integer(size, FileText::GroupSizePlace, 0, kMaxCount - image_.caseCount)) return false;
             // A group without cases holds nothing; kept, it would make the sheet's groups unsavable
             // and the save would merge the groups around it into one.
             if (size > 0) image_.groupSizes.push_back(size);
             image_.caseCount += size;
         }
         std::int16_t variables = 0;
-        if (!integer(variables, "変数の数", 0)) return false;
+        if (!integer(variables, FileText::VariableCountPlace, 0)) return false;
         image_.variableCount = variables;
         return true;
     }
@@ -92,11 +93,12 @@ private:
             ImageVariable& variable = image_.variables.emplace_back();
             variable.name = std::string(*name);
             std::int16_t count = 0;
-            if (!integer(count, "カテゴリー数", kInt16Min, kInt16Max)) return false;
+            if (!integer(count, FileText::CategoryCountPlace, kInt16Min, kInt16Max)) return false;
             if (withRange) {
                 variable.category.count = count;
-                if (!integer(variable.category.minimum, "最小カテゴリー値", kInt16Min, kInt16Max)) return false;
-                if (!integer(variable.category.maximum, "最大カテゴリー値", kInt16Min, kInt16Max)) return false;
+                CategoryRange& range = variable.category;
+                if (!integer(range.minimum, FileText::CategoryMinimumPlace, kInt16Min, kInt16Max)) return false;
+                if (!integer(range.maximum, FileText::CategoryMaximumPlace, kInt16Min, kInt16Max)) return false;
                 if (!skip(1)) return false;
             } else {
                 ConvertOldCategoryCount(count, variable);

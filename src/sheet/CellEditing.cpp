@@ -10,6 +10,7 @@
 #include "sheet/Limits.h"
 #include "sheet/DataChange.h"
 #include "sheet/SheetShape.h"
+#include "sheet/SheetMessages.h"
 
 namespace zoriduvo {
 
@@ -71,8 +72,7 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
     // Counts are 16-bit: a value beyond case or variable 32767 cannot be kept.
     if (!WithinCountLimit(r - 1) || !WithinCountLimit(c - 1)) {
         grid.setText(r, c, "");
-        app.ui.message("ケース数と変数の数は 32767 までです。この値は入力できません。", "データの入力",
-                       MessageIcon::Exclamation);
+        app.ui.show(MessageOf(SheetMessage::CountLimit));
         return;
     }
     ExtendVariables(sheet, c - 1);

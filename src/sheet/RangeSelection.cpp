@@ -5,6 +5,7 @@
 #include "sheet/CaseRange.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/DataChange.h"
+#include "sheet/SheetMessages.h"
 
 namespace zoriduvo {
 
@@ -30,7 +31,7 @@ RangeSelection::Outcome RangeSelection::execute(App& app, Sheet& sheet, std::str
     }
     if (first < 1 || last < first || last > caseCount_) {
         app.ui.beep();
-        app.ui.message("入力データに誤りがあります", "範囲設定", MessageIcon::Exclamation);
+        app.ui.show(MessageOf(SheetMessage::RangeRefused));
         return Outcome::Refused;
     }
     Store(sheet, first, last);

@@ -2,11 +2,11 @@
 
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
+#include "sheet/StatisticsLayout.h"
 
 namespace zoriduvo {
 
 namespace {
-const char* const kStatisticsCaptions[] = {" 最　大", " 最　小", " 平　均", "標準偏差", "ケース数"};
 
 int EndCellNumber(const std::string& text) {
     return RoundToInt32(LeadingNumber(text)).value_or(1);
@@ -25,7 +25,7 @@ void Sheet::loadWindow() {
     grdVo.setCurrent(2, 2);
     grdVoLabel = Grid(4, kInitialColumns - 1);
     grdVoStat = Grid(6, kInitialColumns - 1);
-    for (int i = 0; i < 5; ++i) grdVoStat.setText(i + 1, 0, kStatisticsCaptions[i]);
+    for (int i = 0; i < kStatisticCount; ++i) grdVoStat.setText(i + 1, 0, kStatisticCaptions[i]);
     grdSInfo = Grid(2, 2);
     endCells_[0] = endCells_[1] = "1";
     comment_.clear();

@@ -1,0 +1,17 @@
+#include "sheet/SheetMessages.h"
+
+namespace zoriduvo {
+
+namespace {
+using Code = SheetMessage;
+constexpr MessageRow<Code> kRows[] = {
+    {Code::CountLimit, "ケース数と変数の数は 32767 までです。この値は入力できません。", "データの入力",
+     MessageIcon::Exclamation},
+    {Code::RangeRefused, "入力データに誤りがあります", "範囲設定", MessageIcon::Exclamation},
+};
+static_assert(CoversEveryCode(kRows), "every code needs its message, in the order of the codes");
+}  // namespace
+
+Message MessageOf(SheetMessage code) { return RowOf(kRows, code).message(); }
+
+}  // namespace zoriduvo

@@ -1,0 +1,11 @@
+// The messages of the sheet's own commands (typing, the case range), from one table.
+#pragma once
+#include "platform/Message.h"
+
+namespace zoriduvo {
+
+enum class SheetMessage { CountLimit, RangeRefused, Count };
+
+Message MessageOf(SheetMessage code);
+
+}  // namespace zoriduvo
