@@ -31,12 +31,11 @@
 #include "variables/ui/BulkTypeDialog.h"
 #include "variables/ui/VariableDefinitionDialog.h"
 #include "variables/StatisticsBlock.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QIcon ToolIcon(const QString& theme, QStyle::StandardPixmap fallback, QStyle* style) {
     return QIcon::fromTheme(theme, style->standardIcon(fallback));
 }
@@ -195,8 +194,8 @@ void MainFrame::buildMenus(MenuSet& set, std::span<const MenuEntry> entries) {
         const std::string name(entry.name);
         QAction* action = nullptr;
         if (entry.level == 0) {
-            top = new QMenu(Q(entry.caption), this);
-            top->setObjectName(Q(entry.name));
+            top = new QMenu(ToQString(entry.caption), this);
+            top->setObjectName(ToQString(entry.name));
             set.menus.push_back(top);
             action = top->menuAction();
             sub = nullptr;
@@ -208,12 +207,12 @@ void MainFrame::buildMenus(MenuSet& set, std::span<const MenuEntry> entries) {
             QMenu* parent = entry.level == 2 && sub ? sub : top;
             const bool hasChildren = &entry + 1 < entries.data() + entries.size() && (&entry + 1)->level == 2;
             if (entry.level == 1 && hasChildren) {
-                sub = parent->addMenu(Q(entry.caption));
-                sub->setObjectName(Q(entry.name));
+                sub = parent->addMenu(ToQString(entry.caption));
+                sub->setObjectName(ToQString(entry.name));
                 action = sub->menuAction();
             } else {
-                action = parent->addAction(Q(entry.caption));
-                if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
+                action = parent->addAction(ToQString(entry.caption));
+                if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(entry.shortcut)));
                 action->setCheckable(entry.checkable);
                 const std::string key = frameSet && commands_.count("frame:" + name) ? "frame:" + name : name;
                 if (auto it = commands_.find(key); it != commands_.end()) {
@@ -222,7 +221,7 @@ void MainFrame::buildMenus(MenuSet& set, std::span<const MenuEntry> entries) {
                 }
             }
         }
-        action->setObjectName(Q(entry.name));
+        action->setObjectName(ToQString(entry.name));
         set.actions[name] = action;
     }
 }
@@ -248,9 +247,9 @@ void MainFrame::buildToolbar() {
     };
     for (const ToolbarButton& button : app_.toolbar.buttons()) {
         const std::string key(button.key);
-        QAction* action = toolbar_->addAction(icons.at(key), Q(button.toolTip));
-        action->setObjectName(Q(button.key));
-        action->setToolTip(Q(button.toolTip));
+        QAction* action = toolbar_->addAction(icons.at(key), ToQString(button.toolTip));
+        action->setObjectName(ToQString(button.key));
+        action->setToolTip(ToQString(button.toolTip));
         action->setCheckable(key.rfind("valign", 0) == 0);
         if (auto it = commands_.find("tool:" + key); it != commands_.end()) {
             auto command = it->second;
@@ -285,7 +284,7 @@ void MainFrame::modelChanged(const ModelChange& change) {
         break;
     case ChangeKind::Toolbar: refreshToolbar(); break;
     case ChangeKind::Flags:
-        if (auto* window = sheetWindow(change.sheet)) window->setWindowTitle(Q(app_.sheet(change.sheet).caption()));
+        if (auto* window = sheetWindow(change.sheet)) window->setWindowTitle(ToQString(app_.sheet(change.sheet).caption()));
         if (change.sheet == app_.activeSheet()) refreshMenus();
         break;
     default: break;
@@ -300,7 +299,7 @@ void MainFrame::openSheetWindow(int number) {
     });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(Q(sheet.caption()));
+    window->setWindowTitle(ToQString(sheet.caption()));
     // The window menu's tile entry has Ctrl+F4; the sub-window's own menu must not take it.
     for (QAction* action : window->systemMenu()->actions()) action->setShortcut({});
     windows_[number] = window;
@@ -391,11 +390,11 @@ void MainFrame::fillWindowMenu() {
 void MainFrame::showHelp() {
     const QString path = QCoreApplication::applicationDirPath() + "/Vuror32.odi";
     if (!QFileInfo::exists(path)) {
-        app_.ui.message("ヘルプファイルが見つかりません。\n" + path.toStdString(), "ヘルプ", MessageIcon::Exclamation);
+        app_.ui.message("ヘルプファイルが見つかりません。\n" + ToUtf8(path), "ヘルプ", MessageIcon::Exclamation);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        app_.ui.message("ヘルプファイルを開けません。\n" + path.toStdString(), "ヘルプ", MessageIcon::Exclamation);
+        app_.ui.message("ヘルプファイルを開けません。\n" + ToUtf8(path), "ヘルプ", MessageIcon::Exclamation);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

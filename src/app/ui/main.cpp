@@ -10,6 +10,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtUi.h"
 #include "sheet/App.h"
+#include "platform/qt/QtText.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -33,6 +34,6 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     zoriduvo::InstallFileCommands(app);
     zoriduvo::StartUp(app);
-    if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, path.toStdString());
+    if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, zoriduvo::ToUtf8(path));
     return application.exec();
 }
