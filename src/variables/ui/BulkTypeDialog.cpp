@@ -13,34 +13,17 @@
 #include <QVBoxLayout>
 
 #include "sheet/App.h"
-#include "platform/qt/DialogPlacement.h"
 #include "variables/BulkTyping.h"
 #include "variables/VariableDefinition.h"
 #include "platform/qt/DialogWidgets.h"
+#include "platform/qt/ModelessDialog.h"
 #include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
-namespace {
-QPointer<BulkTypeDialog>& OpenDialog() {
-    static QPointer<BulkTypeDialog> dialog;
-    return dialog;
-}
-}  // namespace
-
 BulkTypeDialog* BulkTypeDialog::Open(App& app, Sheet& sheet, QWidget* parent) {
-    QPointer<BulkTypeDialog>& dialog = OpenDialog();
-    if (!dialog) {
-        dialog = new BulkTypeDialog(app, sheet, parent);
-        dialog->show();
-        CentreOnScreen(*dialog);
-    } else {
-        dialog->follow(sheet);
-        dialog->show();
-    }
-    dialog->raise();
-    dialog->activateWindow();
-    return dialog;
+    return ShowModeless([&] { return new BulkTypeDialog(app, sheet, parent); },
+                        [&](BulkTypeDialog& dialog) { dialog.follow(sheet); });
 }
 
 BulkTypeDialog::BulkTypeDialog(App& app, Sheet& sheet, QWidget* parent)

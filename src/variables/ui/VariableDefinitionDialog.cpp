@@ -13,34 +13,17 @@
 #include <QVBoxLayout>
 
 #include "sheet/App.h"
-#include "platform/qt/DialogPlacement.h"
 #include "variables/VariableDefinitionEditor.h"
 #include "variables/ui/StatisticsView.h"
 #include "platform/qt/DialogWidgets.h"
+#include "platform/qt/ModelessDialog.h"
 #include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
-namespace {
-QPointer<VariableDefinitionDialog>& OpenDialog() {
-    static QPointer<VariableDefinitionDialog> dialog;
-    return dialog;
-}
-}  // namespace
-
 VariableDefinitionDialog* VariableDefinitionDialog::Open(App& app, Sheet& sheet, QWidget* parent) {
-    QPointer<VariableDefinitionDialog>& dialog = OpenDialog();
-    if (!dialog) {
-        dialog = new VariableDefinitionDialog(app, sheet, parent);
-        dialog->show();
-        CentreOnScreen(*dialog);
-    } else {
-        dialog->follow(sheet);
-        dialog->show();
-    }
-    dialog->raise();
-    dialog->activateWindow();
-    return dialog;
+    return ShowModeless([&] { return new VariableDefinitionDialog(app, sheet, parent); },
+                        [&](VariableDefinitionDialog& dialog) { dialog.follow(sheet); });
 }
 
 VariableDefinitionDialog::VariableDefinitionDialog(App& app, Sheet& sheet, QWidget* parent)
