@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "app/AppMessages.h"
 #include "app/Version.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtText.h"
@@ -44,7 +45,9 @@ void AboutBox::startSystemInformation() {
         const QString path = QStandardPaths::findExecutable(tool);
         if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
     }
-    ui_.message("現時点ではｼｽﾃﾑ情報を使用できません", ToUtf8(windowTitle()), MessageIcon::Exclamation);
+    Message message = MessageOf(AppMessageCode::SystemInformationUnavailable);
+    message.title = ToUtf8(windowTitle());
+    ui_.show(message);
 }
 
 }  // namespace zoriduvo
