@@ -12,6 +12,7 @@
 #include "app/Exit.h"
 #include "app/FrameLayout.h"
 #include "app/MenuTable.h"
+#include "app/Version.h"
 #include "app/ui/CommandSets.h"
 #include "platform/qt/ChildWindow.h"
 #include "platform/qt/QtText.h"
@@ -33,7 +34,7 @@ MainFrame::MainFrame(App& app, QtUi& ui)
       frameMenus_{FrameMenuEntries(), "frame:", {}, {}}, sheetMenus_{SheetMenuEntries(), "", {}, {}},
       graphMenus_{GraphMenuEntries(), "graph:", {}, {}} {
     setObjectName("frmMDI");
-    setWindowTitle("Da ziv Oru32");
+    setWindowTitle(ToQString(kProgramTitle));
     mdi_->setObjectName("mdiArea");
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -91,7 +92,7 @@ void MainFrame::buildMenus(MenuSet& set) {
                 if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(entry.shortcut)));
                 action->setCheckable(entry.checkable);
                 connect(action, &QAction::triggered, this,
-                        [this, command = commandFor(set, entry.name)] { commands_.run(command); });
+                        [this, &set, name = entry.name] { commands_.run(commandFor(set, name)); });
             }
         }
         action->setObjectName(ToQString(entry.name));
