@@ -92,9 +92,21 @@ constexpr MenuEntry kSheetMenus[] = {
     {1, "mnuHAbout", "バージョン情報(&A)...", "", false},
 };
 
+// Only the window and help menus until the graph window brings its own entries.
+constexpr MenuEntry kGraphMenus[] = {
+    {0, "mnuWindow", "ｳｨﾝﾄﾞｳ(&W)", "", false},
+    {1, "mnuWCascade", "重ねて表示(&C)", "", false},
+    {1, "mnuWTile", "並べて表示(&T)", "", false},
+    {1, "mnuWArrange", "アイコンの整列(&A)", "", false},
+    {0, "mnuHelp", "ﾍﾙﾌﾟ(&H)", "", false},
+    {1, "mnuHIndex", "目次(&C)...", "", false},
+    {1, "mnuHAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "", false},
+};
+
 }  // namespace
 
 std::span<const MenuEntry> FrameMenuEntries() { return kFrameMenus; }
 std::span<const MenuEntry> SheetMenuEntries() { return kSheetMenus; }
+std::span<const MenuEntry> GraphMenuEntries() { return kGraphMenus; }
 
 }  // namespace zoriduvo

@@ -16,5 +16,7 @@ struct MenuEntry {
 
 std::span<const MenuEntry> FrameMenuEntries();
 std::span<const MenuEntry> SheetMenuEntries();
+// The menu bar of a graph window.
+std::span<const MenuEntry> GraphMenuEntries();
 
 }  // namespace zoriduvo

@@ -7,21 +7,23 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "app/AppMessages.h"
 #include "app/Version.h"
 #include "platform/Ui.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 AboutBox::AboutBox(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     setObjectName("frmAbout");
-    setWindowTitle(QString::fromUtf8(kProgramTitle) + " のバージョン情報");
-    auto* title = new QLabel(QString::fromUtf8(kProgramTitle), this);
+    setWindowTitle(ToQString(kProgramTitle) + " のバージョン情報");
+    auto* title = new QLabel(ToQString(kProgramTitle), this);
     title->setObjectName("lblTitle");
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     title->setFont(big);
-    auto* version = new QLabel(QString::fromStdString(VersionText()), this);
+    auto* version = new QLabel(ToQString(VersionText()), this);
     version->setObjectName("lblVersion");
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
@@ -43,7 +45,9 @@ void AboutBox::startSystemInformation() {
         const QString path = QStandardPaths::findExecutable(tool);
         if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
     }
-    ui_.message("現時点ではｼｽﾃﾑ情報を使用できません", windowTitle().toStdString(), MessageIcon::Exclamation);
+    Message message = MessageOf(AppMessageCode::SystemInformationUnavailable);
+    message.title = ToUtf8(windowTitle());
+    ui_.show(message);
 }
 
 }  // namespace zoriduvo

@@ -1,9 +1,6 @@
 #include "app/ui/MainFrame.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -11,55 +8,45 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QUrl>
 
 #include "app/Exit.h"
 #include "app/FrameLayout.h"
 #include "app/MenuTable.h"
-#include "app/ui/AboutBox.h"
+#include "app/Version.h"
+#include "app/ui/CommandSets.h"
+#include "platform/qt/ChildWindow.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
-#include "files/OpenCommand.h"
-#include "files/SaveCommands.h"
 #include "sheet/App.h"
 #include "sheet/NameAlignment.h"
-#include "sheet/SheetRegistry.h"
-#include "sheet/ui/RangeDialog.h"
 #include "sheet/ui/SheetWindow.h"
-#include "sheet/ui/SortDialog.h"
-#include "categories/ui/CaseGroupDialog.h"
-#include "transform/ui/TransformDialog.h"
-#include "variables/ui/BulkTypeDialog.h"
-#include "variables/ui/VariableDefinitionDialog.h"
-#include "variables/StatisticsBlock.h"
 
 namespace zoriduvo {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QIcon ToolIcon(const QString& theme, QStyle::StandardPixmap fallback, QStyle* style) {
     return QIcon::fromTheme(theme, style->standardIcon(fallback));
 }
 }  // namespace
 
-MainFrame::MainFrame(App& app, QtUi& ui) : app_(app), ui_(ui) {
+MainFrame::MainFrame(App& app, QtUi& ui)
+    : app_(app), ui_(ui), mdi_(new QMdiArea(this)), commands_(app, *this, *mdi_),
+      frameMenus_{FrameMenuEntries(), "frame:", {}, {}}, sheetMenus_{SheetMenuEntries(), "", {}, {}},
+      graphMenus_{GraphMenuEntries(), "graph:", {}, {}} {
     setObjectName("frmMDI");
-    setWindowTitle("Da ziv Oru32");
-    mdi_ = new QMdiArea(this);
+    setWindowTitle(ToQString(kProgramTitle));
     mdi_->setObjectName("mdiArea");
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     statusBar();
-    defineCommands();
-    buildMenus(frameMenus_, FrameMenuEntries());
-    buildMenus(sheetMenus_, SheetMenuEntries());
+    RegisterAllCommands(commands_);
+    for (MenuSet* set : {&frameMenus_, &sheetMenus_, &graphMenus_}) buildMenus(*set);
     buildToolbar();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::sheetActivated);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
     app_.bus.subscribe(this);
     ui_.setParentWidget(this);
     refreshMenus();
-    refreshToolbar();
 }
 
 MainFrame::~MainFrame() {
@@ -78,153 +65,45 @@ void MainFrame::placeOnScreen() {
     move(area.left() + TwipsToPixels(twips.left, dpiX), area.top() + TwipsToPixels(twips.top, dpiY));
 }
 
-void MainFrame::defineCommands() {
-    auto newSheet = [this] { NewSheet(app_); };
-    auto align = [this](CellAlignment alignment) {
-        return [this, alignment] {
-            runOnActiveSheet([this, alignment](int n) { AlignVariableNames(app_, app_.sheet(n), alignment); });
-        };
-    };
-    auto open = [this] { OpenFileCommand(app_); };
-    // The frame's Open and the toolbar's: a blank sheet first when none is open.
-    auto openFromFrame = [this] {
-        if (!AnySheetOpen(app_)) NewSheet(app_);
-        OpenFileCommand(app_);
-    };
-    auto save = [this] { runOnActiveSheet([this](int n) { SaveCommand(app_, app_.sheet(n)); }); };
-    commands_ = {
-        {"mnuFNew", newSheet},
-        {"mnuFOpen", open},
-        {"frame:mnuFOpen",
-         [this] {
-             NewSheet(app_);
-             OpenFileCommand(app_);
-         }},
-        {"mnuFSave", save},
-        {"mnuFSaveAs", [this] { runOnActiveSheet([this](int n) { SaveAsCommand(app_, app_.sheet(n)); }); }},
-        {"tool:fileOpen", openFromFrame},
-        {"tool:fileSave", save},
-        {"mnuFClose",
-         [this] {
-             app_.closeCancelled = false;
-             if (auto* window = mdi_->activeSubWindow()) window->close();
-         }},
-        {"mnuFExit",
-         [this] {
-             app_.closeCancelled = false;
-             close();
-         }},
-        {"frame:mnuFExit",
-         [this] {
-             if (!AnySheetOpen(app_)) close();
-         }},
-        {"mnuVNameLeft", align(CellAlignment::LeftCenter)},
-        {"mnuVNameCenter", align(CellAlignment::CenterCenter)},
-        {"mnuVNameRight", align(CellAlignment::RightCenter)},
-        {"mnuVStat", [this] { runOnActiveSheet([this](int n) { ShowStatisticsBlock(app_, app_.sheet(n)); }); }},
-        {"mnuDSort",
-         [this] {
-             runOnActiveSheet([this](int n) {
-                 auto* dialog = new SortDialog(app_, n, this);
-                 dialog->show();
-             });
-         }},
-        {"mnuDRange",
-         [this] {
-             runOnActiveSheet([this](int n) {
-                 RangeDialog dialog(app_, app_.sheet(n), this);
-                 dialog.exec();
-             });
-         }},
-        {"mnuDDefine", [this] { runOnActiveSheet([this](int n) { VariableDefinitionDialog::Open(app_, app_.sheet(n), this); }); }},
-        {"mnuDTypes", [this] { runOnActiveSheet([this](int n) { BulkTypeDialog::Open(app_, app_.sheet(n), this); }); }},
-        {"mnuDCGroup", [this] { runOnActiveSheet([this](int n) { CaseGroupDialog::Run(app_, app_.sheet(n), this); }); }},
-        {"mnuDTrans",
-         [this] {
-             runOnActiveSheet([this](int n) {
-                 TransformDialog dialog(app_, app_.sheet(n), this);
-                 dialog.exec();
-             });
-         }},
-        {"mnuWCascade", [this] { mdi_->cascadeSubWindows(); }},
-        {"mnuWTile",
-         [this] {
-             // Side by side, each window the full height of the frame's client area.
-             QList<QMdiSubWindow*> shown;
-             for (auto* window : mdi_->subWindowList())
-                 if (!window->isMinimized() && window->isVisible()) shown << window;
-             if (shown.isEmpty()) return;
-             const QRect area = mdi_->viewport()->rect();
-             const int width = area.width() / static_cast<int>(shown.size());
-             for (int i = 0; i < shown.size(); ++i) {
-                 shown[i]->showNormal();
-                 shown[i]->setGeometry(i * width, 0, width, area.height());
-             }
-         }},
-        {"mnuWArrange",
-         [this] {
-             int left = 0;
-             const QRect area = mdi_->viewport()->rect();
-             for (auto* window : mdi_->subWindowList()) {
-                 if (!window->isMinimized()) continue;
-                 window->move(left, area.height() - window->height());
-                 left += window->width();
-             }
-         }},
-        {"mnuHContents", [this] { showHelp(); }},
-        {"mnuHIndex", [this] { showHelp(); }},
-        {"mnuHAbout",
-         [this] {
-             AboutBox box(ui_, this);
-             box.exec();
-         }},
-        {"tool:fileNew", newSheet},
-        {"tool:valignLeft", align(CellAlignment::LeftCenter)},
-        {"tool:valignCenter", align(CellAlignment::CenterCenter)},
-        {"tool:valignRight", align(CellAlignment::RightCenter)},
-        {"tool:sortAs", [] {}},  // these two buttons have no command
-        {"tool:sortDs", [] {}},
-    };
-}
-
-void MainFrame::buildMenus(MenuSet& set, std::span<const MenuEntry> entries) {
-    const bool frameSet = &set == &frameMenus_;
+void MainFrame::buildMenus(MenuSet& set) {
+    const std::span<const MenuEntry> entries = set.entries;
     QMenu* top = nullptr;
     QMenu* sub = nullptr;
-    for (const MenuEntry& entry : entries) {
-        const std::string name(entry.name);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const MenuEntry& entry = entries[i];
         QAction* action = nullptr;
         if (entry.level == 0) {
-            top = new QMenu(Q(entry.caption), this);
-            top->setObjectName(Q(entry.name));
+            top = new QMenu(ToQString(entry.caption), this);
+            top->setObjectName(ToQString(entry.name));
             set.menus.push_back(top);
             action = top->menuAction();
             sub = nullptr;
-            if (!frameSet && name == "mnuWindow") {
-                windowMenu_ = top;
-                connect(top, &QMenu::aboutToShow, this, &MainFrame::fillWindowMenu);
-            }
+            if (entry.name == "mnuWindow")
+                connect(top, &QMenu::aboutToShow, this, [this, top] { fillWindowMenu(top); });
         } else {
             QMenu* parent = entry.level == 2 && sub ? sub : top;
-            const bool hasChildren = &entry + 1 < entries.data() + entries.size() && (&entry + 1)->level == 2;
+            const bool hasChildren = i + 1 < entries.size() && entries[i + 1].level == 2;
             if (entry.level == 1 && hasChildren) {
-                sub = parent->addMenu(Q(entry.caption));
-                sub->setObjectName(Q(entry.name));
+                sub = parent->addMenu(ToQString(entry.caption));
+                sub->setObjectName(ToQString(entry.name));
                 action = sub->menuAction();
             } else {
-                action = parent->addAction(Q(entry.caption));
-                if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
+                action = parent->addAction(ToQString(entry.caption));
+                if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(entry.shortcut)));
                 action->setCheckable(entry.checkable);
-                const std::string key = frameSet && commands_.count("frame:" + name) ? "frame:" + name : name;
-                if (auto it = commands_.find(key); it != commands_.end()) {
-                    auto command = it->second;
-                    connect(action, &QAction::triggered, this, [command] { command(); });
-                }
+                connect(action, &QAction::triggered, this,
+                        [this, &set, name = entry.name] { commands_.run(commandFor(set, name)); });
             }
         }
-        action->setObjectName(Q(entry.name));
-        set.actions[name] = action;
+        action->setObjectName(ToQString(entry.name));
+        set.actions[std::string(entry.name)] = action;
     }
+}
+
+// The set's own command for an entry when it has one, else the entry's.
+std::string MainFrame::commandFor(const MenuSet& set, std::string_view name) const {
+    std::string own = set.prefix + std::string(name);
+    return commands_.has(own) ? own : std::string(name);
 }
 
 void MainFrame::buildToolbar() {
@@ -248,26 +127,17 @@ void MainFrame::buildToolbar() {
     };
     for (const ToolbarButton& button : app_.toolbar.buttons()) {
         const std::string key(button.key);
-        QAction* action = toolbar_->addAction(icons.at(key), Q(button.toolTip));
-        action->setObjectName(Q(button.key));
-        action->setToolTip(Q(button.toolTip));
+        QAction* action = toolbar_->addAction(icons.at(key), ToQString(button.toolTip));
+        action->setObjectName(ToQString(button.key));
+        action->setToolTip(ToQString(button.toolTip));
         action->setCheckable(key.rfind("valign", 0) == 0);
-        if (auto it = commands_.find("tool:" + key); it != commands_.end()) {
-            auto command = it->second;
-            // A button's command that cannot run (no active sheet) is ignored. The pressed state
-            // is the toolbar data's, not the click's.
-            connect(action, &QAction::triggered, this, [this, command] {
-                command();
-                refreshToolbar();
-            });
-        }
+        // The pressed state is the toolbar data's, not the click's.
+        connect(action, &QAction::triggered, this, [this, command = "tool:" + key] {
+            commands_.run(command);
+            refreshToolbar();
+        });
         toolButtons_[key] = action;
     }
-}
-
-void MainFrame::runOnActiveSheet(const std::function<void(int)>& command) {
-    const int n = ActiveSheetNumber(app_);
-    if (n > 0) command(n);
 }
 
 QMdiSubWindow* MainFrame::sheetWindow(int number) const {
@@ -285,7 +155,8 @@ void MainFrame::modelChanged(const ModelChange& change) {
         break;
     case ChangeKind::Toolbar: refreshToolbar(); break;
     case ChangeKind::Flags:
-        if (auto* window = sheetWindow(change.sheet)) window->setWindowTitle(Q(app_.sheet(change.sheet).caption()));
+        if (auto* window = sheetWindow(change.sheet))
+            window->setWindowTitle(ToQString(app_.sheet(change.sheet).caption()));
         if (change.sheet == app_.activeSheet()) refreshMenus();
         break;
     default: break;
@@ -295,12 +166,10 @@ void MainFrame::modelChanged(const ModelChange& change) {
 void MainFrame::openSheetWindow(int number) {
     Sheet& sheet = app_.sheet(number);
     auto* content = new SheetWindow(app_, sheet);
-    connect(content, &SheetWindow::defineVariableRequested, this, [this, number] {
-        VariableDefinitionDialog::Open(app_, app_.sheet(number), this);
-    });
+    connect(content, &SheetWindow::defineVariableRequested, this, [this] { commands_.run("mnuDDefine"); });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(Q(sheet.caption()));
+    window->setWindowTitle(ToQString(sheet.caption()));
     // The window menu's tile entry has Ctrl+F4; the sub-window's own menu must not take it.
     for (QAction* action : window->systemMenu()->actions()) action->setShortcut({});
     windows_[number] = window;
@@ -318,12 +187,12 @@ void MainFrame::closeSheetWindow(int number) {
     QMdiSubWindow* window = sheetWindow(number);
     windows_.erase(number);
     if (!window) return;
-    auto* content = qobject_cast<SheetWindow*>(window->widget());
-    if (!content || !content->closing()) window->close();
+    const ChildWindow* child = ChildIn(window);
+    if (!child || !child->closing()) window->close();
     refreshMenus();
 }
 
-void MainFrame::sheetActivated(QMdiSubWindow* window) {
+void MainFrame::childActivated(QMdiSubWindow* window) {
     int number = 0;
     for (const auto& [n, w] : windows_)
         if (w == window) number = n;
@@ -331,71 +200,65 @@ void MainFrame::sheetActivated(QMdiSubWindow* window) {
     refreshMenus();
 }
 
+MainFrame::MenuSet& MainFrame::menusOfActiveChild() {
+    if (app_.activeSheet() > 0) return sheetMenus_;
+    const ChildWindow* child = ChildIn(mdi_->activeSubWindow());
+    return child && child->childKind() == ChildKind::Graph ? graphMenus_ : frameMenus_;
+}
+
 void MainFrame::refreshMenus() {
-    const int active = app_.activeSheet();
-    const bool sheetShown = active > 0;
-    if (sheetShown != showingSheetMenus_ || menuBar()->actions().isEmpty()) {
+    const MenuSet& shown = menusOfActiveChild();
+    if (&shown != shownMenus_) {
         menuBar()->clear();
-        for (QMenu* menu : (sheetShown ? sheetMenus_ : frameMenus_).menus) menuBar()->addMenu(menu);
-        showingSheetMenus_ = sheetShown;
+        for (QMenu* menu : shown.menus) menuBar()->addMenu(menu);
+        shownMenus_ = &shown;
     }
-    const Sheet* sheet = sheetShown ? &app_.sheet(active) : nullptr;
-    auto refresh = [&](MenuSet& set, std::span<const MenuEntry> entries, bool shown) {
-        const bool frameSet = &set == &frameMenus_;
-        for (const MenuEntry& entry : entries) {
-            const std::string name(entry.name);
-            QAction* action = set.actions.at(name);
-            const bool submenu = action->menu() != nullptr;
-            const bool built = submenu || commands_.count(name) || (frameSet && commands_.count("frame:" + name));
+    const int active = app_.activeSheet();
+    const Sheet* sheet = active > 0 ? &app_.sheet(active) : nullptr;
+    for (const MenuSet* set : {&frameMenus_, &sheetMenus_, &graphMenus_}) {
+        for (const MenuEntry& entry : set->entries) {
+            QAction* action = set->actions.at(std::string(entry.name));
+            const bool runs = action->menu() != nullptr || commands_.enabled(commandFor(*set, entry.name));
             const bool blankStop = entry.disabledOnBlankSheet && sheet && sheet->blank();
-            // Actions of the hidden menu bar stay disabled so that their shortcuts cannot fire.
-            action->setEnabled(shown && built && !blankStop);
+            // Actions of the hidden menu bars stay disabled so that their shortcuts cannot fire.
+            action->setEnabled(set == &shown && runs && !blankStop);
         }
-    };
-    refresh(frameMenus_, FrameMenuEntries(), !sheetShown);
-    refresh(sheetMenus_, SheetMenuEntries(), sheetShown);
+    }
     const CellAlignment alignment = sheet ? sheet->nameAlignment() : CellAlignment::LeftCenter;
     sheetMenus_.actions.at("mnuVNameLeft")->setChecked(alignment == CellAlignment::LeftCenter);
     sheetMenus_.actions.at("mnuVNameCenter")->setChecked(alignment == CellAlignment::CenterCenter);
     sheetMenus_.actions.at("mnuVNameRight")->setChecked(alignment == CellAlignment::RightCenter);
+    // Commands on a sheet follow the active sheet on the toolbar too.
+    refreshToolbar();
 }
 
 void MainFrame::refreshToolbar() {
     for (const ToolbarButton& button : app_.toolbar.buttons()) {
         const std::string key(button.key);
         QAction* action = toolButtons_.at(key);
-        action->setEnabled(button.enabled && commands_.count("tool:" + key));
+        action->setEnabled(button.enabled && commands_.enabled("tool:" + key));
         if (action->isCheckable()) action->setChecked(button.pressed);
     }
 }
 
-void MainFrame::fillWindowMenu() {
+void MainFrame::fillWindowMenu(QMenu* menu) {
     for (QAction* action : windowList_) {
-        windowMenu_->removeAction(action);
+        windowListMenu_->removeAction(action);
         action->deleteLater();
     }
     windowList_.clear();
+    windowListMenu_ = menu;
     const auto windows = mdi_->subWindowList(QMdiArea::CreationOrder);
     if (windows.isEmpty()) return;
-    windowList_.push_back(windowMenu_->addSeparator());
+    windowList_.push_back(menu->addSeparator());
     int index = 1;
     for (QMdiSubWindow* window : windows) {
-        QAction* action = windowMenu_->addAction(QString("&%1 %2").arg(index++).arg(window->windowTitle()));
+        QAction* action = menu->addAction(QString("&%1 %2").arg(index++).arg(window->windowTitle()));
         action->setCheckable(true);
         action->setChecked(window == mdi_->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, window] { mdi_->setActiveSubWindow(window); });
         windowList_.push_back(action);
     }
-}
-
-void MainFrame::showHelp() {
-    const QString path = QCoreApplication::applicationDirPath() + "/Vuror32.odi";
-    if (!QFileInfo::exists(path)) {
-        app_.ui.message("ヘルプファイルが見つかりません。\n" + path.toStdString(), "ヘルプ", MessageIcon::Exclamation);
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        app_.ui.message("ヘルプファイルを開けません。\n" + path.toStdString(), "ヘルプ", MessageIcon::Exclamation);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

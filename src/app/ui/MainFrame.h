@@ -1,11 +1,12 @@
 #pragma once
 #include <QMainWindow>
-#include <functional>
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/ui/CommandRegistry.h"
 #include "sheet/ModelChange.h"
 
 class QMdiArea;
@@ -19,7 +20,8 @@ class App;
 class QtUi;
 struct MenuEntry;
 
-// The frame frmMDI: the sheet windows, the toolbar tlbVo and the two menu bars.
+// The frame frmMDI: the child windows, the toolbar tlbVo and the menu bars of the frame, the sheet
+// windows and the graph windows. What the entries do is the command registry's.
 class MainFrame : public QMainWindow, public ModelObserver {
     Q_OBJECT
 public:
@@ -33,40 +35,43 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QAction* sheetAction(const std::string& name) const { return sheetMenus_.actions.at(name); }
     QAction* frameAction(const std::string& name) const { return frameMenus_.actions.at(name); }
+    QAction* graphAction(const std::string& name) const { return graphMenus_.actions.at(name); }
     QAction* toolbarAction(const std::string& key) const { return toolButtons_.at(key); }
     QMdiSubWindow* sheetWindow(int number) const;
+    CommandRegistry& commands() { return commands_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     struct MenuSet {
+        std::span<const MenuEntry> entries;
+        std::string prefix;  // of the commands that act otherwise in this set, as "frame:"
         std::vector<QMenu*> menus;
         std::map<std::string, QAction*> actions;
     };
-    void buildMenus(MenuSet& set, std::span<const MenuEntry> entries);
+    void buildMenus(MenuSet& set);
     void buildToolbar();
-    void defineCommands();
+    std::string commandFor(const MenuSet& set, std::string_view name) const;
+    MenuSet& menusOfActiveChild();
     void openSheetWindow(int number);
     void closeSheetWindow(int number);
-    void sheetActivated(QMdiSubWindow* window);
+    void childActivated(QMdiSubWindow* window);
     void refreshMenus();
     void refreshToolbar();
-    void fillWindowMenu();
-    void runOnActiveSheet(const std::function<void(int)>& command);
-    void showHelp();
+    void fillWindowMenu(QMenu* menu);
 
     App& app_;
     QtUi& ui_;
     QMdiArea* mdi_;
+    CommandRegistry commands_;
     QToolBar* toolbar_;
-    MenuSet frameMenus_, sheetMenus_;
-    QMenu* windowMenu_ = nullptr;
+    MenuSet frameMenus_, sheetMenus_, graphMenus_;
+    const MenuSet* shownMenus_ = nullptr;
+    QMenu* windowListMenu_ = nullptr;
     std::vector<QAction*> windowList_;
-    std::map<std::string, std::function<void()>> commands_;
     std::map<std::string, QAction*> toolButtons_;
     std::map<int, QMdiSubWindow*> windows_;
-    bool showingSheetMenus_ = false;
 };
 
 }  // namespace zoriduvo

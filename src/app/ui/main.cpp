@@ -9,6 +9,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtUi.h"
 #include "sheet/App.h"
+#include "platform/qt/QtText.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -31,6 +32,6 @@ int main(int argc, char* argv[]) {
     const QString path = arguments.size() > 1 ? QDir::current().absoluteFilePath(arguments.mid(1).join(' ')) : QString();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     zoriduvo::StartUp(app);
-    if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, path.toStdString());
+    if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, zoriduvo::ToUtf8(path));
     return application.exec();
 }

@@ -13,17 +13,17 @@
 #include <QVBoxLayout>
 
 #include "categories/CaseGroupEditor.h"
-#include "sheet/ui/DialogPlacement.h"
-#include "sheet/ui/DialogWidgets.h"
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/DialogWidgets.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Rewrites a field only when its text differs, so that typing in it keeps the cursor.
 void SetText(QLineEdit* field, const std::string& text) {
-    if (field->text() != Q(text)) field->setText(Q(text));
+    if (field->text() != ToQString(text)) field->setText(ToQString(text));
 }
 }  // namespace
 
@@ -36,12 +36,12 @@ void CaseGroupDialog::Run(App& app, Sheet& sheet, QWidget* parent) {
 CaseGroupDialog::CaseGroupDialog(App& app, Sheet& sheet, QWidget* parent)
     : QDialog(parent), editor_(std::make_unique<CaseGroupEditor>(app, sheet)) {
     setObjectName("frmCGroup");
-    setWindowTitle(QString::fromUtf8(kCaseGroupTitle));
+    setWindowTitle(ToQString(kCaseGroupTitle));
     setModal(true);
 
     lstCGroup_ = new QListWidget(this);
     lstCGroup_->setObjectName("lstCGroup");
-    frameCG_ = new QGroupBox(QString::fromUtf8("ケースグループの設定"), this);
+    frameCG_ = new QGroupBox(ToQString("ケースグループの設定"), this);
     frameCG_->setObjectName("frameCG");
     txtCGroupS_ = new QLineEdit(frameCG_);
     txtCGroupS_->setObjectName("txtCGroupS");
@@ -111,11 +111,11 @@ CaseGroupDialog::CaseGroupDialog(App& app, Sheet& sheet, QWidget* parent)
 
     // Only the user's own edits react; what the dialog writes itself does not.
     connect(txtCGroupE_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        editor_->endEdited(text.toStdString());
+        editor_->endEdited(ToUtf8(text));
         showView();
     });
     connect(txtCGroupC_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        editor_->countEdited(text.toStdString());
+        editor_->countEdited(ToUtf8(text));
         showView();
     });
     connect(vScroll1_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -173,7 +173,7 @@ void CaseGroupDialog::showView() {
     const CaseGroupEditor::View& v = editor_->view();
     showing_ = true;
     QStringList lines;
-    for (const auto& line : v.lines) lines << Q(line);
+    for (const auto& line : v.lines) lines << ToQString(line);
     QStringList shown;
     for (int i = 0; i < lstCGroup_->count(); ++i) shown << lstCGroup_->item(i)->text();
     if (shown != lines) {
@@ -187,11 +187,11 @@ void CaseGroupDialog::showView() {
     vScroll1_->setRange(v.spinMinimum, v.spinMaximum);
     vScroll1_->setValue(v.spinValue);
     for (QLabel* label : {restCaption_, lblRestS_, lblRestE_, lblRestC_}) label->setVisible(v.restShown);
-    lblRestS_->setText(Q(v.restStart));
-    lblRestE_->setText(Q(v.restEnd));
-    lblRestC_->setText(Q(v.restCount));
+    lblRestS_->setText(ToQString(v.restStart));
+    lblRestE_->setText(ToQString(v.restEnd));
+    lblRestC_->setText(ToQString(v.restCount));
     for (QLabel* label : {lblCG_, lblGroupN_, groupWord_}) label->setVisible(v.summaryShown);
-    lblCG_->setText(Q(v.summaryPrefix));
+    lblCG_->setText(ToQString(v.summaryPrefix));
     lblGroupN_->setText(QString::number(v.summaryNumber));
     frameCG_->setVisible(v.defining);
     cmdCGroup_->setVisible(v.defining);

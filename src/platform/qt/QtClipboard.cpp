@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "platform/qt/QtText.h"
+
 namespace zoriduvo {
 
 void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
-void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); }
-std::string QtClipboard::text() const { return QGuiApplication::clipboard()->text().toStdString(); }
+void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+std::string QtClipboard::text() const { return ToUtf8(QGuiApplication::clipboard()->text()); }
 
 }  // namespace zoriduvo

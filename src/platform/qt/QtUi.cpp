@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/qt/QtText.h"
+
 namespace zoriduvo {
 
 namespace {
@@ -30,7 +32,7 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
 }  // namespace
 
 QStringList QtNameFilters(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    const QStringList parts = ToQString(filter).split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty()) continue;
@@ -41,7 +43,7 @@ QStringList QtNameFilters(const std::string& filter) {
 }
 
 Answer QtUi::message(const std::string& text, const std::string& title, MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons),
+    QMessageBox box(ToQt(icon), ToQString(title), ToQString(text), ToQt(buttons),
                     parent_.data());
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -59,16 +61,16 @@ void QtUi::setBusy(bool busy) {
 }
 
 std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent_.data(), QString::fromStdString(request.title));
+    QFileDialog dialog(parent_.data(), ToQString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(QtNameFilters(request.filter));
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+    if (!request.initialName.empty()) dialog.selectFile(ToQString(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return ToUtf8(dialog.selectedFiles().first());
 }
 
 std::optional<std::string> QtUi::openFileName(const FileDialogRequest& request) { return runFileDialog(request, false); }

@@ -9,13 +9,14 @@
 #include <QTimer>
 
 #include "sheet/RangeSelection.h"
-#include "sheet/ui/DialogPlacement.h"
-#include "sheet/ui/DialogWidgets.h"
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/DialogWidgets.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 namespace {
-QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
+QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(ToQString(text), parent); }
 }  // namespace
 
 RangeDialog::RangeDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(parent), app_(app), sheet_(sheet) {
@@ -67,7 +68,7 @@ void RangeDialog::showEvent(QShowEvent* event) {
 void RangeDialog::fill() {
     const RangeSelection rules(sheet_);
     lblCRange_->setText(QString::number(rules.caseCount()));
-    lblNow_->setText(QString::fromStdString(rules.stateText()));
+    lblNow_->setText(ToQString(rules.stateText()));
     cmdRemo_->setVisible(rules.rangeSet());
     txtFrom_->setText(QString::number(rules.from()));
     txtTo_->setText(QString::number(rules.to()));
@@ -83,7 +84,7 @@ bool RangeDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void RangeDialog::execute() {
     RangeSelection rules(sheet_);
-    const auto outcome = rules.execute(app_, sheet_, txtFrom_->text().toStdString(), txtTo_->text().toStdString());
+    const auto outcome = rules.execute(app_, sheet_, ToUtf8(txtFrom_->text()), ToUtf8(txtTo_->text()));
     if (outcome == RangeSelection::Outcome::Refused) {
         txtFrom_->setText(QString::number(rules.from()));
         txtTo_->setText(QString::number(rules.to()));

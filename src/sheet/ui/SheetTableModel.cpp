@@ -3,12 +3,11 @@
 #include <QColor>
 
 #include "sheet/App.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 namespace {
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 Qt::Alignment ToQt(CellAlignment alignment) {
     switch (alignment) {
     case CellAlignment::CenterCenter: return Qt::AlignCenter;
@@ -37,7 +36,7 @@ QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
     if (row >= grid.rows() || col >= grid.cols()) return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return Text(grid.text(row, col));
+    case Qt::EditRole: return ToQString(grid.text(row, col));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     case Qt::BackgroundRole: {
         const auto colour = grid.backColour(row, col);
@@ -55,9 +54,9 @@ QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation, i
     const bool across = orientation == Qt::Horizontal;
     if (line >= (across ? grid.cols() : grid.rows())) return {};
     switch (role) {
-    case NumberRole: return across ? Text(grid.text(0, line)) : Text(grid.text(line, 0));
+    case NumberRole: return across ? ToQString(grid.text(0, line)) : ToQString(grid.text(line, 0));
     case Qt::DisplayRole:
-    case NameRole: return across ? Text(grid.text(1, line)) : Text(grid.text(line, 1));
+    case NameRole: return across ? ToQString(grid.text(1, line)) : ToQString(grid.text(line, 1));
     case NameAlignmentRole:
         return QVariant::fromValue(across ? ToQt(grid.nameAlignment(line)) : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default: return {};

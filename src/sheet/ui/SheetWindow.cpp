@@ -15,6 +15,7 @@
 #include "sheet/ui/PlatformKeys.h"
 #include "sheet/ui/SheetHeaderView.h"
 #include "sheet/ui/SheetTableModel.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
@@ -138,7 +139,7 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_) {
         if (event->type() == QEvent::KeyPress) return editorKey(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::FocusOut && editor_->isVisible()) {
-            const std::string text = editor_->text().toStdString();
+            const std::string text = ToUtf8(editor_->text());
             editor_->removeEventFilter(this);
             editor_->hide();
             editor_->installEventFilter(this);
@@ -169,7 +170,7 @@ bool SheetWindow::editorKey(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const std::string text = editor_->text().toStdString();
+        const std::string text = ToUtf8(editor_->text());
         hideEditor();
         CommitEditorWithEnter(app_, sheet_, text);
         const bool shift = event->modifiers() & Qt::ShiftModifier;
@@ -187,7 +188,7 @@ void SheetWindow::openEditor(const std::string& text) {
     const QModelIndex current = model_->index(grid.row() - kFixed, grid.col() - kFixed);
     if (!current.isValid()) return;
     view_->scrollTo(current);
-    editor_->setText(QString::fromStdString(text));
+    editor_->setText(ToQString(text));
     editor_->setGeometry(view_->visualRect(current));
     editor_->show();
     editor_->setCursorPosition(static_cast<int>(editor_->text().size()));

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "platform/qt/ChildWindow.h"
+
 class QLineEdit;
 class QTableView;
 class QItemSelection;
@@ -13,14 +15,14 @@ class SheetTableModel;
 class SheetHeaderView;
 
 // The sheet window frmVo: the data grid grdVo over the sheet's core grid.
-class SheetWindow : public QWidget {
+class SheetWindow : public QWidget, public ChildWindow {
     Q_OBJECT
 public:
     SheetWindow(App& app, Sheet& sheet, QWidget* parent = nullptr);
     int number() const { return number_; }
     QTableView* grid() const { return view_; }
-    // True while the window's own close event runs.
-    bool closing() const { return closing_; }
+    ChildKind childKind() const override { return ChildKind::Sheet; }
+    bool closing() const override { return closing_; }
     QLineEdit* editor() const { return editor_; }
 
 signals:

@@ -11,13 +11,14 @@
 
 #include "sheet/App.h"
 #include "sheet/Sorting.h"
-#include "sheet/ui/DialogPlacement.h"
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 namespace {
 QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
-    auto* option = new QRadioButton(QString::fromUtf8(text), parent);
+    auto* option = new QRadioButton(ToQString(text), parent);
     option->setObjectName(name);
     return option;
 }
@@ -85,7 +86,7 @@ void SortDialog::fill() {
     const SortDialogStart start = OpenSortDialog(app_.sheet(sheetNumber_));
     selection_ = start.selection;
     cmbSort_->clear();
-    for (const std::string& name : start.names) cmbSort_->addItem(QString::fromStdString(name));
+    for (const std::string& name : start.names) cmbSort_->addItem(ToQString(name));
     cmbSort_->setCurrentIndex(start.names.empty() ? -1 : start.chosen);
     frameSort_->setVisible(start.grouped);
 }

@@ -11,11 +11,12 @@
 
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
-#include "sheet/ui/DialogPlacement.h"
+#include "platform/qt/DialogPlacement.h"
 #include "transform/EditLine.h"
 #include "transform/OperationCodes.h"
 #include "transform/RunTransformation.h"
 #include "transform/StatementForm.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
@@ -36,14 +37,12 @@ QListWidget* List(const char* name, QWidget* parent) {
     return list;
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 // Character offsets of the edit line against byte offsets of its UTF-8 text.
 std::size_t BytesBefore(const QString& text, int characters) {
-    return static_cast<std::size_t>(text.left(characters).toUtf8().size());
+    return ToUtf8(text.left(characters)).size();
 }
 int CharactersBefore(const std::string& text, std::size_t bytes) {
-    return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min(bytes, text.size()))).size());
+    return static_cast<int>(ToQString(std::string_view(text).substr(0, bytes)).size());
 }
 
 const char* const kOperatorTexts[] = {"\"", ">", "<", ")", "(", "=", "/", "*", "-", "+"};
@@ -61,9 +60,9 @@ TransformDialog::TransformDialog(App& app, Sheet& sheet, QWidget* parent)
     txtTForm_->installEventFilter(this);
     lstTForm_ = List("lstTForm", this);
     lstFunc_ = List("lstFunc", this);
-    for (std::string_view t : kFunctionTemplates) lstFunc_->addItem(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+    for (std::string_view t : kFunctionTemplates) lstFunc_->addItem(ToQString(t));
     lstVar_ = List("lstVar", this);
-    for (const std::string& name : list_.variableList()) lstVar_->addItem(Text(name));
+    for (const std::string& name : list_.variableList()) lstVar_->addItem(ToQString(name));
 
     QPushButton* cmdTrans = Button("cmdTrans", "追加", this);
     cmdRep_ = Button("cmdRep", "変換式の修正", this);
@@ -87,7 +86,7 @@ TransformDialog::TransformDialog(App& app, Sheet& sheet, QWidget* parent)
 
     auto* operators = new QHBoxLayout;
     for (int i = 0; i < 10; ++i) {
-        const QString text = QString::fromUtf8(kOperatorTexts[i]);
+        const QString text = ToQString(kOperatorTexts[i]);
         QPushButton* button = Button(QString("cmdOpel%1").arg(i), text, this, false);
         connect(button, &QPushButton::clicked, this, [this, text] { insertOperator(text); });
         operators->addWidget(button);
@@ -134,7 +133,7 @@ bool TransformDialog::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Up || key == Qt::Key_Down) {
-                txtTForm_->setText(Text(key == Qt::Key_Up ? history_.up() : history_.down()));
+                txtTForm_->setText(ToQString(key == Qt::Key_Up ? history_.up() : history_.down()));
                 return true;
             }
         }
@@ -149,7 +148,7 @@ TransformDialog::Selection TransformDialog::editSelection() const {
 }
 
 void TransformDialog::setEditLine(const EditLine& line) {
-    txtTForm_->setText(Text(line.text));
+    txtTForm_->setText(ToQString(line.text));
     txtTForm_->setFocus();
     txtTForm_->setCursorPosition(CharactersBefore(line.text, line.caret));
     savedSelection_.reset();
@@ -163,7 +162,7 @@ void TransformDialog::refreshButtons() {
 }
 
 void TransformDialog::addStatement() {
-    const std::string text = txtTForm_->text().toStdString();
+    const std::string text = ToUtf8(txtTForm_->text());
     if (auto error = list_.add(text)) {
         ShowTransformError(app_.ui, *error);
         if (error->code == TransformErrorCode::TooManyStatements) txtTForm_->clear();
@@ -172,9 +171,9 @@ void TransformDialog::addStatement() {
     }
     const StatementRecord& added = list_.records().back();
     history_.store(added.text);
-    lstTForm_->addItem(Text(added.text));
+    lstTForm_->addItem(ToQString(added.text));
     lstVar_->clear();
-    for (const std::string& name : list_.variableList()) lstVar_->addItem(Text(name));
+    for (const std::string& name : list_.variableList()) lstVar_->addItem(ToQString(name));
     txtTForm_->clear();
     txtTForm_->setFocus();
     refreshButtons();
@@ -185,7 +184,7 @@ void TransformDialog::correctStatement() {
     if (row < 0) return;
     const std::string text = list_.takeForCorrection(row);
     delete lstTForm_->takeItem(row);
-    txtTForm_->setText(Text(text));
+    txtTForm_->setText(ToQString(text));
     txtTForm_->setFocus();
     refreshButtons();
 }
@@ -202,7 +201,7 @@ void TransformDialog::deleteSelection() {
     const QString text = txtTForm_->text();
     const Selection s = editSelection();
     const std::size_t start = BytesBefore(text, s.start);
-    setEditLine(DeleteSelection(text.toStdString(), start, BytesBefore(text, s.start + s.length) - start));
+    setEditLine(DeleteSelection(ToUtf8(text), start, BytesBefore(text, s.start + s.length) - start));
 }
 
 void TransformDialog::insertFunction() {
@@ -211,8 +210,8 @@ void TransformDialog::insertFunction() {
     const QString text = txtTForm_->text();
     const Selection s = editSelection();
     const std::size_t start = BytesBefore(text, s.start);
-    setEditLine(InsertFunctionTemplate(text.toStdString(), start, BytesBefore(text, s.start + s.length) - start,
-                                       item->text().toStdString()));
+    setEditLine(InsertFunctionTemplate(ToUtf8(text), start, BytesBefore(text, s.start + s.length) - start,
+                                       ToUtf8(item->text())));
 }
 
 void TransformDialog::insertVariable() {
@@ -221,16 +220,16 @@ void TransformDialog::insertVariable() {
     const QString text = txtTForm_->text();
     const Selection s = editSelection();
     const std::size_t start = BytesBefore(text, s.start);
-    setEditLine(InsertVariableName(text.toStdString(), start, BytesBefore(text, s.start + s.length) - start,
-                                   item->text().toStdString()));
+    setEditLine(InsertVariableName(ToUtf8(text), start, BytesBefore(text, s.start + s.length) - start,
+                                   ToUtf8(item->text())));
 }
 
 void TransformDialog::insertOperator(const QString& operatorText) {
     const QString text = txtTForm_->text();
     const Selection s = editSelection();
     const std::size_t start = BytesBefore(text, s.start);
-    setEditLine(InsertOperatorText(text.toStdString(), start, BytesBefore(text, s.start + s.length) - start,
-                                   operatorText.toStdString()));
+    setEditLine(InsertOperatorText(ToUtf8(text), start, BytesBefore(text, s.start + s.length) - start,
+                                   ToUtf8(operatorText)));
 }
 
 void TransformDialog::execute() {

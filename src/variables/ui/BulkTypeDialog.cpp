@@ -13,39 +13,23 @@
 #include <QVBoxLayout>
 
 #include "sheet/App.h"
-#include "sheet/ui/DialogPlacement.h"
 #include "variables/BulkTyping.h"
 #include "variables/VariableDefinition.h"
-#include "sheet/ui/DialogWidgets.h"
+#include "platform/qt/DialogWidgets.h"
+#include "platform/qt/ModelessDialog.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
-namespace {
-QPointer<BulkTypeDialog>& OpenDialog() {
-    static QPointer<BulkTypeDialog> dialog;
-    return dialog;
-}
-}  // namespace
-
 BulkTypeDialog* BulkTypeDialog::Open(App& app, Sheet& sheet, QWidget* parent) {
-    QPointer<BulkTypeDialog>& dialog = OpenDialog();
-    if (!dialog) {
-        dialog = new BulkTypeDialog(app, sheet, parent);
-        dialog->show();
-        CentreOnScreen(*dialog);
-    } else {
-        dialog->follow(sheet);
-        dialog->show();
-    }
-    dialog->raise();
-    dialog->activateWindow();
-    return dialog;
+    return ShowModeless([&] { return new BulkTypeDialog(app, sheet, parent); },
+                        [&](BulkTypeDialog& dialog) { dialog.follow(sheet); });
 }
 
 BulkTypeDialog::BulkTypeDialog(App& app, Sheet& sheet, QWidget* parent)
     : QDialog(parent), app_(app), editor_(std::make_unique<BulkTypeEditor>(app, sheet)) {
     setObjectName("frmVtype");
-    setWindowTitle(QString::fromUtf8(kBulkTypingTitle));
+    setWindowTitle(ToQString(kBulkTypingTitle));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -57,17 +41,17 @@ BulkTypeDialog::BulkTypeDialog(App& app, Sheet& sheet, QWidget* parent)
     lstData_->setSelectionMode(QAbstractItemView::NoSelection);
     QPushButton* cmdData = Button("cmdData", ">>", this);
     QPushButton* cmdReturn = Button("cmdReturn", "元に戻す", this);
-    auto* frame = new QGroupBox(QString::fromUtf8("変数の型"), this);
+    auto* frame = new QGroupBox(ToQString("変数の型"), this);
     const char* types[] = {kContinuousType, kCategoricalType};
     for (int i = 0; i < 2; ++i) {
-        optVType_[i] = new QRadioButton(QString::fromUtf8(types[i]), frame);
+        optVType_[i] = new QRadioButton(ToQString(types[i]), frame);
         optVType_[i]->setObjectName(QString("optVType%1").arg(i));
         txtRange_[i] = new QLineEdit(frame);
         txtRange_[i]->setObjectName(QString("txtRange%1").arg(i));
         txtRange_[i]->installEventFilter(this);
     }
     optVType_[0]->setChecked(true);
-    lblRange_ = new QLabel(QString::fromUtf8("から"), frame);
+    lblRange_ = new QLabel(ToQString("から"), frame);
     lblRange_->setObjectName("lblRange");
     QPushButton* cmdExec = Button("cmdExec", "実行", this);
     QPushButton* cmdCancel = Button("cmdCancel", "ｷｬﾝｾﾙ", this);
@@ -131,7 +115,7 @@ void BulkTypeDialog::stopListening() {
 void BulkTypeDialog::showLists() {
     auto fill = [](QListWidget* list, const std::vector<std::string>& names) {
         list->clear();
-        for (const auto& name : names) list->addItem(QString::fromStdString(name));
+        for (const auto& name : names) list->addItem(ToQString(name));
     };
     fill(lstVar_, editor_->available());
     fill(lstData_, editor_->chosen());
@@ -152,8 +136,8 @@ void BulkTypeDialog::follow(Sheet& sheet) {
 
 void BulkTypeDialog::execute() {
     editor_->categorical = optVType_[1]->isChecked();
-    editor_->minimum = txtRange_[0]->text().toStdString();
-    editor_->maximum = txtRange_[1]->text().toStdString();
+    editor_->minimum = ToUtf8(txtRange_[0]->text());
+    editor_->maximum = ToUtf8(txtRange_[1]->text());
     switch (editor_->execute()) {
     case BulkTypeEditor::Outcome::Done: close(); break;
     case BulkTypeEditor::Outcome::FocusMinimum: txtRange_[0]->setFocus(); break;

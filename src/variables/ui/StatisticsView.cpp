@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "variables/StatisticsViewTexts.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
@@ -20,7 +21,7 @@ StatisticsView::StatisticsView(Sheet& sheet, QWidget* parent) : QDialog(parent),
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblBStat_, 0, 0, 1, 2);
     for (int i = 0; i < kStatisticCount; ++i) {
-        layout->addWidget(new QLabel(QString::fromUtf8(kStatisticsViewCaptions[i]), this), i + 1, 0);
+        layout->addWidget(new QLabel(ToQString(kStatisticsViewCaptions[i]), this), i + 1, 0);
         lblUniStat_[i] = new QLabel(this);
         lblUniStat_[i]->setObjectName(QString("lblUniStat%1").arg(i));
         lblUniStat_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -46,8 +47,8 @@ void StatisticsView::showVariable(int variable) {
 
 void StatisticsView::refresh() {
     const StatisticsViewTexts texts = StatisticsViewFor(sheet_, variable_);
-    lblBStat_->setText(QString::fromStdString(texts.heading));
-    for (int i = 0; i < kStatisticCount; ++i) lblUniStat_[i]->setText(QString::fromStdString(texts.values[i]));
+    lblBStat_->setText(ToQString(texts.heading));
+    for (int i = 0; i < kStatisticCount; ++i) lblUniStat_[i]->setText(ToQString(texts.values[i]));
 }
 
 void StatisticsView::closeEvent(QCloseEvent* event) {

@@ -13,55 +13,37 @@
 #include <QVBoxLayout>
 
 #include "sheet/App.h"
-#include "sheet/ui/DialogPlacement.h"
 #include "variables/VariableDefinitionEditor.h"
 #include "variables/ui/StatisticsView.h"
-#include "sheet/ui/DialogWidgets.h"
+#include "platform/qt/DialogWidgets.h"
+#include "platform/qt/ModelessDialog.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
-namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QPointer<VariableDefinitionDialog>& OpenDialog() {
-    static QPointer<VariableDefinitionDialog> dialog;
-    return dialog;
-}
-}  // namespace
-
 VariableDefinitionDialog* VariableDefinitionDialog::Open(App& app, Sheet& sheet, QWidget* parent) {
-    QPointer<VariableDefinitionDialog>& dialog = OpenDialog();
-    if (!dialog) {
-        dialog = new VariableDefinitionDialog(app, sheet, parent);
-        dialog->show();
-        CentreOnScreen(*dialog);
-    } else {
-        dialog->follow(sheet);
-        dialog->show();
-    }
-    dialog->raise();
-    dialog->activateWindow();
-    return dialog;
+    return ShowModeless([&] { return new VariableDefinitionDialog(app, sheet, parent); },
+                        [&](VariableDefinitionDialog& dialog) { dialog.follow(sheet); });
 }
 
 VariableDefinitionDialog::VariableDefinitionDialog(App& app, Sheet& sheet, QWidget* parent)
     : QDialog(parent), app_(app), editor_(std::make_unique<VariableDefinitionEditor>(app, sheet)) {
     setObjectName("frmVarLbl");
-    setWindowTitle(QString::fromUtf8(kVariableDefinitionTitle));
+    setWindowTitle(ToQString(kVariableDefinitionTitle));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
     txtVarNo_ = Field("txtVarNo", this);
     txtVName_ = Field("txtVName", this);
-    auto* frame = new QGroupBox(QString::fromUtf8("変数の型"), this);
+    auto* frame = new QGroupBox(ToQString("変数の型"), this);
     frame->setObjectName("frameType");
-    optTypeCont_ = new QRadioButton(QString::fromUtf8(kContinuousType), frame);
+    optTypeCont_ = new QRadioButton(ToQString(kContinuousType), frame);
     optTypeCont_->setObjectName("optTypeCont");
-    optTypeCateg_ = new QRadioButton(QString::fromUtf8(kCategoricalType), frame);
+    optTypeCateg_ = new QRadioButton(ToQString(kCategoricalType), frame);
     optTypeCateg_->setObjectName("optTypeCateg");
     txtRange_[0] = Field("txtRange0", frame);
     txtRange_[1] = Field("txtRange1", frame);
-    lblRange_ = new QLabel(QString::fromUtf8("から"), frame);
+    lblRange_ = new QLabel(ToQString("から"), frame);
     lblRange_->setObjectName("lblRange");
     cmdBefore_ = Button("cmdBefore", "前の変数へ", this);
     cmdNext_ = Button("cmdNext", "次の変数へ", this);
@@ -78,9 +60,9 @@ VariableDefinitionDialog::VariableDefinitionDialog(App& app, Sheet& sheet, QWidg
     types->addWidget(optTypeCateg_);
     types->addLayout(range);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QString::fromUtf8("変数番号"), this), 0, 0);
+    layout->addWidget(new QLabel(ToQString("変数番号"), this), 0, 0);
     layout->addWidget(txtVarNo_, 0, 1);
-    layout->addWidget(new QLabel(QString::fromUtf8("変数名"), this), 1, 0);
+    layout->addWidget(new QLabel(ToQString("変数名"), this), 1, 0);
     layout->addWidget(txtVName_, 1, 1);
     layout->addWidget(frame, 2, 0, 1, 2);
     auto* moves = new QHBoxLayout;
@@ -134,20 +116,20 @@ void VariableDefinitionDialog::stopListening() {
 
 void VariableDefinitionDialog::takeFields() {
     auto& f = editor_->fields();
-    f.number = txtVarNo_->text().toStdString();
-    f.name = txtVName_->text().toStdString();
+    f.number = ToUtf8(txtVarNo_->text());
+    f.name = ToUtf8(txtVName_->text());
     f.categorical = optTypeCateg_->isChecked();
-    f.minimum = txtRange_[0]->text().toStdString();
-    f.maximum = txtRange_[1]->text().toStdString();
+    f.minimum = ToUtf8(txtRange_[0]->text());
+    f.maximum = ToUtf8(txtRange_[1]->text());
 }
 
 void VariableDefinitionDialog::showFields() {
     const auto& f = editor_->fields();
-    txtVarNo_->setText(Q(f.number));
-    txtVName_->setText(Q(f.name));
+    txtVarNo_->setText(ToQString(f.number));
+    txtVName_->setText(ToQString(f.name));
     (f.categorical ? optTypeCateg_ : optTypeCont_)->setChecked(true);
-    txtRange_[0]->setText(Q(f.minimum));
-    txtRange_[1]->setText(Q(f.maximum));
+    txtRange_[0]->setText(ToQString(f.minimum));
+    txtRange_[1]->setText(ToQString(f.maximum));
     for (QWidget* w : {static_cast<QWidget*>(txtRange_[0]), static_cast<QWidget*>(txtRange_[1]),
                        static_cast<QWidget*>(lblRange_)})
         w->setEnabled(f.rangeEnabled);

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
@@ -9,14 +10,14 @@ namespace zoriduvo {
 
 // A button that Enter does not press unless it has the focus.
 inline QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(ToQString(text), parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
 
 inline QLabel* Label(const char* name, QWidget* parent, const char* text = "") {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(ToQString(text), parent);
     label->setObjectName(name);
     return label;
 }

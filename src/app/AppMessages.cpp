@@ -1,0 +1,26 @@
+#include "app/AppMessages.h"
+
+#include "app/Version.h"
+
+namespace zoriduvo {
+
+namespace {
+
+using Code = AppMessageCode;
+
+constexpr const char* kHelpTitle = "ヘルプ";
+
+constexpr MessageRow<Code> kEntries[] = {
+    {Code::InternalError, "内部エラーのため、この操作を完了できませんでした。", kProgramTitle, MessageIcon::Critical},
+    {Code::HelpFileMissing, "ヘルプファイルが見つかりません。\n", kHelpTitle, MessageIcon::Exclamation},
+    {Code::HelpFileUnopenable, "ヘルプファイルを開けません。\n", kHelpTitle, MessageIcon::Exclamation},
+    {Code::SystemInformationUnavailable, "現時点ではｼｽﾃﾑ情報を使用できません", "", MessageIcon::Exclamation},
+};
+
+static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");
+
+}  // namespace
+
+Message MessageOf(AppMessageCode code) { return RowOf(kEntries, code).message(); }
+
+}  // namespace zoriduvo

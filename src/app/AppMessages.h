@@ -1,0 +1,17 @@
+// The messages of the frame itself, one table for its Japanese texts.
+#pragma once
+#include "platform/Message.h"
+
+namespace zoriduvo {
+
+enum class AppMessageCode {
+    InternalError,                 // a command failed in a way no message foresaw; the frame goes on
+    HelpFileMissing,               // followed by the path
+    HelpFileUnopenable,            // followed by the path
+    SystemInformationUnavailable,  // titled by the version box that asked
+    Count
+};
+
+Message MessageOf(AppMessageCode code);
+
+}  // namespace zoriduvo

@@ -1,0 +1,50 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+
+class QMdiArea;
+class QWidget;
+
+namespace zoriduvo {
+
+class App;
+class Sheet;
+
+// The frame's commands by name: the control name of a menu entry ("mnuFOpen"), "tool:" with a
+// toolbar key, or a menu set's prefix ("frame:") for an entry that acts otherwise in that set.
+// Each concern registers its own; menus, toolbar and shortcuts all run them through run().
+class CommandRegistry {
+public:
+    CommandRegistry(App& app, QWidget& frame, QMdiArea& windows);
+
+    App& app() const { return app_; }
+    // The parent of dialogs; closing it ends the program.
+    QWidget& frame() const { return frame_; }
+    QMdiArea& windows() const { return windows_; }
+
+    // A later registration under the same name replaces the earlier one.
+    void add(const std::string& name, std::function<void()> command);
+    // A command on the active sheet: disabled, and doing nothing, while no sheet is active.
+    void addOnSheet(const std::string& name, std::function<void(Sheet&)> command);
+
+    bool has(const std::string& name) const { return commands_.count(name) > 0; }
+    bool enabled(const std::string& name) const;
+    // Runs a command. A failure that escapes it is shown as the internal-error message and the
+    // frame goes on.
+    void run(const std::string& name);
+
+private:
+    struct Command {
+        std::function<void()> onFrame;
+        std::function<void(Sheet&)> onSheet;
+    };
+    void dispatch(const Command& command);
+
+    App& app_;
+    QWidget& frame_;
+    QMdiArea& windows_;
+    std::map<std::string, Command> commands_;
+};
+
+}  // namespace zoriduvo

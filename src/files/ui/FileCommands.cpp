@@ -1,0 +1,47 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/ui/CommandRegistry.h"
+#include "app/ui/CommandSets.h"
+#include "files/OpenCommand.h"
+#include "files/SaveCommands.h"
+#include "sheet/App.h"
+#include "sheet/SheetRegistry.h"
+
+namespace zoriduvo {
+
+void RegisterFileCommands(CommandRegistry& commands) {
+    App& app = commands.app();
+    QWidget& frame = commands.frame();
+    QMdiArea& windows = commands.windows();
+    auto newSheet = [&app] { NewSheet(app); };
+    auto save = [&app](Sheet& sheet) { SaveCommand(app, sheet); };
+    commands.add("mnuFNew", newSheet);
+    commands.add("tool:fileNew", newSheet);
+    commands.add("mnuFOpen", [&app] { OpenFileCommand(app); });
+    commands.add("frame:mnuFOpen", [&app] {
+        NewSheet(app);
+        OpenFileCommand(app);
+    });
+    // The toolbar's Open: a blank sheet first when none is open.
+    commands.add("tool:fileOpen", [&app] {
+        if (!AnySheetOpen(app)) NewSheet(app);
+        OpenFileCommand(app);
+    });
+    commands.addOnSheet("mnuFSave", save);
+    commands.addOnSheet("tool:fileSave", save);
+    commands.addOnSheet("mnuFSaveAs", [&app](Sheet& sheet) { SaveAsCommand(app, sheet); });
+    commands.add("mnuFClose", [&app, &windows] {
+        app.closeCancelled = false;
+        if (auto* window = windows.activeSubWindow()) window->close();
+    });
+    commands.add("mnuFExit", [&app, &frame] {
+        app.closeCancelled = false;
+        frame.close();
+    });
+    commands.add("frame:mnuFExit", [&app, &frame] {
+        if (!AnySheetOpen(app)) frame.close();
+    });
+}
+
+}  // namespace zoriduvo
