@@ -1,4 +1,5 @@
 #include "platform/qt/DisplayListPainter.h"
+#include "platform/qt/QtText.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -67,7 +68,7 @@ void DisplayListPainter::draw(const DrawText& text) const {
     if (pointSize <= 0) return;
     const QFont font = DrawingFont(family_, pointSize, text.style.bold);
     const QFontMetricsF metrics(font, painter_.device());
-    const QString utf16 = QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
+    const QString utf16 = ToQString(text.text);
     const TextOffset offset = BaselineOffset(text.style, metrics.horizontalAdvance(utf16), metrics.ascent(),
                                              metrics.descent());
     painter_.setFont(font);

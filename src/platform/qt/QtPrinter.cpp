@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/qt/DisplayListPainter.h"
+#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
@@ -32,7 +33,7 @@ QtPrinter::~QtPrinter() {
 QtTextMetrics QtPrinter::metrics() const { return QtTextMetrics(printer_.resolution(), family_); }
 
 PrintStart QtPrinter::begin(const std::string& title) {
-    printer_.setDocName(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    printer_.setDocName(ToQString(title));
     painter_ = std::make_unique<QPainter>();
     onFirstPage_ = true;
     if (!painter_->begin(&printer_)) return {failure(), {}};

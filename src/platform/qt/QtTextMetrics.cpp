@@ -1,4 +1,5 @@
 #include "platform/qt/QtTextMetrics.h"
+#include "platform/qt/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -31,7 +32,7 @@ TextExtent QtTextMetrics::measure(std::string_view utf8, double points, bool bol
     const QFontMetricsF metrics(DrawingFont(family_, points, bold), &device_);
     const double twipsPerDot = 1440.0 / dotsPerInch_;
     const auto twips = [twipsPerDot](double dots) { return static_cast<int>(std::lround(dots * twipsPerDot)); };
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QString text = ToQString(utf8);
     return {twips(metrics.horizontalAdvance(text)), twips(metrics.ascent()), twips(metrics.descent())};
 }
 
