@@ -51,7 +51,7 @@ std::string MakeNative(const BenchSet& set) {
     GatherSheet(bench.app, sheet, std::string("/bench/") + set.name + ".vo", true, image);
     std::string bytes;
     Require(!EncodeNativeFile(image, 3, bytes), "the writer refused the set");
-    Require(bench.ui.messages == 0, bench.ui.lastMessage);
+    Require(bench.ui.messages.empty(), bench.ui.messages.empty() ? std::string() : bench.ui.messages.back().text);
     return bytes;
 }
 

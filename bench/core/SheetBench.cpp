@@ -47,7 +47,7 @@ void BM_SortCases(benchmark::State& state) {
         }
         key = 3 - key;
     }
-    if (bench.ui.messages != 0) state.SkipWithError(bench.ui.lastMessage.c_str());
+    if (!bench.ui.messages.empty()) state.SkipWithError(bench.ui.messages.back().text.c_str());
     CountCells(state, set);
 }
 BENCHMARK(BM_SortCases)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
