@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
@@ -16,15 +17,7 @@
 using namespace zoriduvo;
 
 namespace {
-struct Frame {
-    test::TestApp t;
-    QtUi qtUi;
-    MainFrame frame{t.app, qtUi};
-    Frame() {
-        frame.show();
-        StartUp(t.app);
-    }
-};
+using test::Frame;
 
 class GraphStandIn : public QWidget, public ChildWindow {
 public:

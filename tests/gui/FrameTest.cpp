@@ -4,6 +4,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
@@ -15,15 +16,7 @@
 using namespace zoriduvo;
 
 namespace {
-struct Frame {
-    test::TestApp t;
-    QtUi qtUi;
-    MainFrame frame{t.app, qtUi};
-    Frame() {
-        frame.show();
-        StartUp(t.app);
-    }
-};
+using test::Frame;
 
 QStringList MenuTitles(QMenuBar* bar) {
     QStringList titles;
