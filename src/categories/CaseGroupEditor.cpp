@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
+#include "sheet/CaseGroups.h"
 
 namespace zoriduvo {
 
@@ -20,22 +21,11 @@ std::string_view Cell(const Grid& grid, int row, int col) {
 
 std::int16_t Integer(std::string_view text) { return RoundToInt16(LeadingNumber(text)).value_or(0); }
 
-// The sheet's group sizes when it is grouped and they cover its cases; otherwise one group of all.
+// The sheet's group sizes; one group of all cases when it has no groups.
 std::vector<std::int16_t> GroupSizes(const Sheet& sheet, int cases) {
-    const int groups = sheet.state().caseGroups;
-    if (groups > 1 && groups <= sheet.grdSInfo.cols()) {
-        std::vector<std::int16_t> sizes;
-        int total = 0;
-        for (int k = 1; k <= groups; ++k) {
-            const std::int16_t size = Integer(Cell(sheet.grdSInfo, 0, k - 1));
-            if (size < 1) break;
-            sizes.push_back(size);
-            total += size;
-        }
-        // Sizes that do not add up to the cases would write a file that reads back wrong.
-        if (static_cast<int>(sizes.size()) == groups && total == cases) return sizes;
-    }
-    return {static_cast<std::int16_t>(cases)};
+    const std::vector<int> sizes = CaseGroupSizes(sheet);
+    if (sizes.size() < 2) return {static_cast<std::int16_t>(cases)};
+    return std::vector<std::int16_t>(sizes.begin(), sizes.end());
 }
 
 void GatherVariables(const Sheet& sheet, FileImage& image) {

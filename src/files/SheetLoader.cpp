@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "files/FilePaths.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"

@@ -75,8 +75,11 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
         app.ui.show(MessageOf(SheetMessage::CountLimit));
         return;
     }
+    // The value may stand where a statistics block stood; the growth takes the block first.
+    const std::string typed(grid.text(r, c));
     ExtendVariables(sheet, c - 1);
     ExtendCases(sheet, r - 1);
+    grid.setText(r, c, typed);
     grid.setCurrent(r, c);
 }
 

@@ -8,7 +8,8 @@ namespace zoriduvo {
 DataChange::DataChange(Sheet& sheet, Statistics statistics, Notify notify) : sheet_(sheet) {
     if (notify == Notify::OneReset) bulk_.emplace(sheet.grdVo);
     if (statistics == Statistics::Kept) return;
-    RemoveStatisticsBlocks(sheet);
+    // Blocks over part of the cases stay as they were taken until the used range grows.
+    if (sheet.statisticsValid()) RemoveStatisticsBlocks(sheet);
     sheet.setStatisticsValid(false);
 }
 

@@ -35,7 +35,6 @@ bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {
 void SelectCell(Grid& grid, int col, int row) { grid.setCurrent(row, col); }
 
 void RemoveStatisticsBlocks(Sheet& sheet) {
-    if (!sheet.statisticsValid()) return;
     Grid& grid = sheet.grdVo;
     const int cases = sheet.caseCount();
     const int blocks = sheet.state().statisticsBlocks;

@@ -12,7 +12,9 @@ void LoadVariableList(App& app, Sheet& sheet);
 bool CellHasValue(const Sheet& sheet, int variable, int caseNumber);
 // Makes the cell current and the selection that one cell.
 void SelectCell(Grid& grid, int col, int row);
-// Removes the statistics blocks below the data when they cover all cases, before data change.
+// Removes every statistics block shown below the data, over all cases or a part of them, and
+// leaves the statistics invalid. A data change takes the blocks over all cases with it; a growth
+// of the used range takes every block, since the new cases or variables would stand in them.
 void RemoveStatisticsBlocks(Sheet& sheet);
 
 }  // namespace zoriduvo

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "sheet/CaseGroups.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetOperations.h"
 
 namespace zoriduvo {
 
@@ -38,6 +40,7 @@ void ExtendVariables(Sheet& sheet, int variableCount) {
     const int used = sheet.lastColumn();
     const int lastColumn = variableCount + 1;
     if (lastColumn <= used) return;
+    RemoveStatisticsBlocks(sheet);
     EnsureGridSize(sheet, lastColumn + kSpareColumns, 0);
     for (int k = used + 1; k <= lastColumn; ++k) {
         const std::string name = DefaultVariableName(k - 1);
@@ -53,12 +56,14 @@ void ExtendCases(Sheet& sheet, int caseCount) {
     const int used = sheet.lastRow();
     const int lastRow = caseCount + 1;
     if (lastRow <= used) return;
+    RemoveStatisticsBlocks(sheet);
     EnsureGridSize(sheet, 0, lastRow + kSpareRows);
     Grid& vo = sheet.grdVo;
     for (int k = used + 1; k <= lastRow; ++k) {
         vo.setText(k, 0, std::to_string(k - 1));
         vo.setText(k, 1, DefaultCaseName(k - 1));
     }
+    GrowLastCaseGroup(sheet, used - 1, caseCount);
     sheet.setEndCell(1, std::to_string(lastRow));
 }
 

@@ -9,35 +9,11 @@
 #include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/DataChange.h"
+#include "sheet/CaseGroups.h"
 
 namespace zoriduvo {
 
 namespace {
-
-// Ends of the case groups b(0) = 0 .. b(G) = n. Sizes that no longer add up to n are cut so
-// that no group reaches past the last case and the last group ends at n.
-std::vector<int> GroupEnds(const Sheet& sheet) {
-    const int n = sheet.caseCount();
-    const int groups = sheet.state().caseGroups;
-    std::vector<int> ends{0};
-    for (int i = 1; i < groups && i <= sheet.grdSInfo.cols(); ++i) {
-        const int size = std::max(RoundToInt32(LeadingNumber(sheet.grdSInfo.text(0, i - 1))).value_or(0), 0);
-        ends.push_back(std::min(ends.back() + size, n));
-    }
-    ends.push_back(n);
-    return ends;
-}
-
-void Ungroup(Sheet& sheet) {
-    const int n = sheet.caseCount();
-    const bool grouped = sheet.state().caseGroups > 1;
-    sheet.grdSInfo.setCols(2);
-    sheet.grdSInfo.setText(0, 1, std::to_string(n));
-    sheet.state().caseGroups = 1;
-    if (!grouped) return;  // only the groups' shading needs painting over
-    Grid& grid = sheet.grdVo;
-    for (int row = 2; row <= n + 1 && row < grid.rows(); ++row) grid.setBackColour(row, 2, grid.cols() - 1, kDefaultColour);
-}
 
 }  // namespace
 
@@ -87,8 +63,8 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     const SavedSelection selection = SavedSelection::Of(grid);
     DataChange change(sheet, DataChange::Notify::OneReset);
     const bool inGroups = withinGroups && sheet.state().caseGroups > 1;
-    const std::vector<int> ends = inGroups ? GroupEnds(sheet) : std::vector<int>{0, n};
-    if (!inGroups) Ungroup(sheet);
+    const std::vector<int> ends = inGroups ? CaseGroupEnds(sheet) : std::vector<int>{0, n};
+    if (!inGroups) ClearCaseGroups(sheet);
 
     std::vector<int> order;
     order.reserve(n);

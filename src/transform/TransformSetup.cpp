@@ -5,6 +5,7 @@
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/Limits.h"
+#include "sheet/CaseGroups.h"
 
 namespace zoriduvo {
 
@@ -22,13 +23,7 @@ TransformSetup ReadTransformSetup(const Sheet& sheet) {
     }
     setup.gridColumns = sheet.grdVo.cols();
     setup.range = ReadCaseRange(sheet, WholeRows::ReachLastVariable);
-    const int groups = sheet.state().caseGroups;
-    if (groups > 1) {
-        for (int g = 0; g < groups && g < sheet.grdSInfo.cols(); ++g) {
-            const int size = RoundToInt32(LeadingNumber(sheet.grdSInfo.text(0, g))).value_or(0);
-            setup.groupSizes.push_back(std::max(size, 0));
-        }
-    }
+    if (std::vector<int> sizes = CaseGroupSizes(sheet); sizes.size() > 1) setup.groupSizes = std::move(sizes);
     setup.cursorRow = sheet.grdVo.row();
     setup.cursorCol = sheet.grdVo.col();
     return setup;

@@ -16,23 +16,6 @@ namespace zoriduvo {
 
 namespace {
 
-void ClearStatisticsBlocks(Sheet& sheet) {
-    RemoveStatisticsBlocks(sheet);
-    const int blocks = sheet.state().statisticsBlocks;
-    if (blocks > 0) {
-        // Blocks over part of the cases outlive RemoveStatisticsBlocks; once their count is 0
-        // nothing would ever remove them, and typing below the data would take them for values.
-        Grid& grid = sheet.grdVo;
-        const int n = sheet.caseCount();
-        const int lastRow = std::min(LastStatisticsRow(n, blocks), grid.rows() - 1);
-        const int lastCol = std::min(sheet.lastColumn(), grid.cols() - 1);
-        for (int r = n + 2; r <= lastRow; ++r)
-            for (int c = 1; c <= lastCol; ++c) grid.setText(r, c, "");
-    }
-    sheet.state().statisticsBlocks = 0;
-    sheet.setStatisticsValid(false);
-}
-
 // New variables standing before the last variable of the sheet get columns of their own; the
 // ones after it are added by growing the used range.
 void InsertNewVariables(Sheet& sheet, const WorkingCopy& copy) {
@@ -66,7 +49,7 @@ void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& r
 
 void WriteBack(Sheet& sheet, WorkingCopy& copy) {
     DataChange change(sheet, DataChange::Notify::OneReset);
-    ClearStatisticsBlocks(sheet);
+    RemoveStatisticsBlocks(sheet);
     InsertNewVariables(sheet, copy);
     const int count = copy.variableCount();
     ExtendVariables(sheet, count);

@@ -1,6 +1,6 @@
 #include "variables/InformationViews.h"
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/CaseRange.h"
 #include "sheet/Sheet.h"
 #include "text/PathText.h"

@@ -16,7 +16,6 @@ bool ExtendVariableCount(Sheet& sheet, int variable) {
     RemoveStatisticsBlocks(sheet);
     for (int v = n + 1; v <= variable; ++v) sheet.grdVo.setText(0, v + 1, std::to_string(v));
     sheet.setEndCell(0, std::to_string(variable + 1));
-    sheet.state().statisticsBlocks = 0;
     return true;
 }
 

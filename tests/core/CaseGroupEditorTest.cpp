@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "categories/CaseGroupEditor.h"
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"

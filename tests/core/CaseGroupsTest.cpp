@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "sheet/CaseGroups.h"
 #include "sheet/CellEditing.h"
+#include "sheet/StatisticsLayout.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
+#include "variables/StatisticsBlock.h"
 
 namespace zoriduvo {
 namespace {
@@ -113,6 +116,46 @@ TEST(UsedRange, TypingRemovesAValidStatisticsBlock) {
     Type(t, s, 2, 2, "3");
     EXPECT_EQ(s.grdVo.text(5, 1), "");
     EXPECT_FALSE(s.statisticsValid());
+}
+
+// A block over part of the cases is no data: growing the used range into it takes it away first.
+TEST(UsedRange, TypingIntoABlockOverPartOfTheCasesTakesTheBlockAway) {
+    for (const bool intoTheBlock : {true, false}) {
+        SCOPED_TRACE(intoTheBlock ? "typed into the block" : "typed in a new column");
+        TestApp t;
+        Sheet& s = t.app.sheet(NewSheet(t.app));
+        for (int c = 1; c <= 5; ++c) Type(t, s, c + 1, 2, std::to_string(c));
+        s.grdVo.setCurrent(3, 2);
+        s.grdVo.setSelectionEnd(5, s.grdVo.cols() - 1);  // cases 2 to 4 as whole rows
+        ShowStatisticsBlock(t.app, s);
+        ASSERT_FALSE(s.statisticsValid());
+        ASSERT_EQ(s.grdVo.text(StatisticsBlockRow(5, 0) + 1, 1), kStatisticCaptions[0]);
+        const int row = intoTheBlock ? StatisticsBlockRow(5, 0) + 1 : 2;
+        Type(t, s, row, intoTheBlock ? 2 : 3, "9");
+        EXPECT_EQ(s.state().statisticsBlocks, 0);
+        EXPECT_EQ(s.caseCount(), intoTheBlock ? row - 1 : 5);
+        // No caption or figure of the block is left to pass for a case name or a value.
+        for (int r = StatisticsBlockRow(5, 0); r <= StatisticsBlockRow(5, 0) + kStatisticCount; ++r) {
+            EXPECT_EQ(s.grdVo.text(r, 1), r <= s.lastRow() ? "C" + std::to_string(r - 1) : "") << "row " << r;
+            EXPECT_EQ(s.grdVo.text(r, 2), r == row ? "9" : "") << "row " << r;
+        }
+    }
+}
+
+// The last group grows to hold cases typed below a grouped sheet, and every reader agrees.
+TEST(UsedRange, TypingBelowAGroupedSheetGrowsTheLastGroup) {
+    TestApp t;
+    Sheet& s = t.app.sheet(NewSheet(t.app));
+    for (int c = 1; c <= 10; ++c) Type(t, s, c + 1, 2, std::to_string(c));
+    ASSERT_TRUE(ApplyCaseGroups(s, {3, 3, 4}));
+    Type(t, s, 12, 2, "11");
+    Type(t, s, 14, 2, "13");  // one blank case between
+    EXPECT_EQ(CaseGroupSizes(s), (std::vector<int>{3, 3, 7}));
+    EXPECT_EQ(s.grdVo.backColour(13, 2), kDefaultColour);  // the third group is white
+    ASSERT_TRUE(ApplyCaseGroups(s, {3, 10}));
+    Type(t, s, 15, 2, "14");
+    EXPECT_EQ(CaseGroupSizes(s), (std::vector<int>{3, 11}));
+    EXPECT_EQ(s.grdVo.backColour(15, s.grdVo.cols() - 1), kCaseGroupShade);
 }
 
 TEST(FocusLoss, CommitGoesToTheOriginCellAndTheCursorStays) {

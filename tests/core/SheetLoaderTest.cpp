@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "files/SheetLoader.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"

@@ -2,6 +2,7 @@
 
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
+#include "sheet/DataChange.h"
 #include "support/Fakes.h"
 
 namespace zoriduvo {
@@ -168,10 +169,10 @@ TEST(StatisticsBlocks, ValidBlocksAreEmptiedAndTheCursorKept) {
     EXPECT_EQ(s.grdVo.colSel(), 2);
 }
 
-TEST(StatisticsBlocks, BlocksOverPartOfTheCasesStay) {
+TEST(StatisticsBlocks, BlocksOverPartOfTheCasesStayThroughADataChange) {
     TestApp t;
     Sheet& s = SheetWithStatistics(t, false);
-    RemoveStatisticsBlocks(s);
+    DataChange change(s);
     EXPECT_EQ(s.grdVo.text(6, 1), "x");
     EXPECT_EQ(s.state().statisticsBlocks, 1);
 }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/DataChange.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/SheetShape.h"

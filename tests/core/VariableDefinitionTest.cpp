@@ -254,21 +254,24 @@ TEST(VariableCountExtension, OkAlwaysExtendsTheMovesOnlyWithAName) {
 }
 
 TEST(VariableCountExtension, GivesUpTheStatisticsBlocks) {
-    TestApp t;
-    Sheet& sheet = ThreeVariables(t);
-    sheet.setStatisticsValid(true);
-    sheet.state().statisticsBlocks = 1;
-    sheet.grdVo.setText(5, 1, " 1- 2");
-    sheet.grdVo.setCurrent(3, 5);
-    VariableDefinitionEditor e(t.app, sheet);
-    e.fields().number = "4";
-    ASSERT_TRUE(e.commitNumber());
-    e.fields().name = "D";
-    ASSERT_TRUE(e.next());
-    EXPECT_EQ(sheet.variableCount(), 4);
-    EXPECT_EQ(sheet.state().statisticsBlocks, 0);
-    EXPECT_FALSE(sheet.statisticsValid());
-    EXPECT_EQ(sheet.grdVo.text(5, 1), "");
+    for (const bool overAllCases : {true, false}) {
+        SCOPED_TRACE(overAllCases ? "block over all cases" : "block over part of the cases");
+        TestApp t;
+        Sheet& sheet = ThreeVariables(t);
+        sheet.setStatisticsValid(overAllCases);
+        sheet.state().statisticsBlocks = 1;
+        sheet.grdVo.setText(5, 1, " 1- 2");
+        sheet.grdVo.setCurrent(3, 5);
+        VariableDefinitionEditor e(t.app, sheet);
+        e.fields().number = "4";
+        ASSERT_TRUE(e.commitNumber());
+        e.fields().name = "D";
+        ASSERT_TRUE(e.next());
+        EXPECT_EQ(sheet.variableCount(), 4);
+        EXPECT_EQ(sheet.state().statisticsBlocks, 0);
+        EXPECT_FALSE(sheet.statisticsValid());
+        EXPECT_EQ(sheet.grdVo.text(5, 1), "");
+    }
 }
 
 TEST(DefinitionMoves, NextAndPreviousWalkAndStore) {

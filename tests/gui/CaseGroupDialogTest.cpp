@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "GuiTestRegistry.h"
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "categories/ui/CaseGroupDialog.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"

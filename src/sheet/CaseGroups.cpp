@@ -1,4 +1,4 @@
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 
 #include <string>
 
@@ -29,6 +29,13 @@ std::vector<int> CaseGroupSizes(const Sheet& sheet) {
     sizes.reserve(groups);
     for (int i = 0; i < groups; ++i) sizes.push_back(RoundToInt16(LeadingNumber(info.text(0, i))).value_or(0));
     return SoundSizes(sizes, n) ? sizes : whole;
+}
+
+std::vector<int> CaseGroupEnds(const Sheet& sheet) {
+    std::vector<int> ends{0};
+    for (const int size : CaseGroupSizes(sheet)) ends.push_back(ends.back() + size);
+    if (ends.size() == 1) ends.push_back(0);
+    return ends;
 }
 
 void ShadeCaseGroups(Sheet& sheet, const std::vector<int>& sizes) {
@@ -65,8 +72,22 @@ void ClearCaseGroups(Sheet& sheet) {
     Grid& info = sheet.grdSInfo;
     info.setCols(2);
     info.setText(0, 1, std::to_string(sheet.caseCount()));
+    const bool grouped = sheet.state().caseGroups > 1;
     sheet.state().caseGroups = 1;
-    ShadeCaseGroups(sheet, {});
+    if (grouped) ShadeCaseGroups(sheet, {});  // only the groups' shading needs painting over
+}
+
+void GrowLastCaseGroup(Sheet& sheet, int oldCaseCount, int newCaseCount) {
+    const int groups = sheet.state().caseGroups;
+    if (groups < 2 || newCaseCount <= oldCaseCount) return;
+    const std::vector<int> sizes = CaseGroupSizes(sheet);
+    if (static_cast<int>(sizes.size()) != groups) return;  // stored sizes that never held together
+    const int added = newCaseCount - oldCaseCount;
+    sheet.grdSInfo.setText(0, groups - 1, std::to_string(sizes.back() + added));
+    if (groups % 2 == 1) return;  // the last group is white
+    Grid& grid = sheet.grdVo;
+    for (int c = oldCaseCount + 1; c <= newCaseCount && c + 1 < grid.rows(); ++c)
+        grid.setBackColour(c + 1, 2, grid.cols() - 1, kCaseGroupShade);
 }
 
 }  // namespace zoriduvo
