@@ -222,7 +222,7 @@ void CaseGroupEditor::join() {
 }
 
 bool CaseGroupEditor::apply() {
-    DataChange change(sheet_, DataChange::Statistics::Kept);
+    DataChange change(sheet_, kCaseGroupTitle, DataChange::Statistics::Kept);
     if (!view_.applyEnabled || !ApplyCaseGroups(sheet_, sizes_)) return false;
     change.done();
     return true;
@@ -230,7 +230,7 @@ bool CaseGroupEditor::apply() {
 
 bool CaseGroupEditor::remove() {
     if (!view_.removeShown) return false;
-    DataChange change(sheet_, DataChange::Statistics::Kept);
+    DataChange change(sheet_, kCaseGroupTitle, DataChange::Statistics::Kept);
     ClearCaseGroups(sheet_);
     change.done();
     return true;

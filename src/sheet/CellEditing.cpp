@@ -44,7 +44,7 @@ void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
     const int row = grid.row(), col = grid.col();
     grid.setCurrent(sheet.editOriginRow, sheet.editOriginColumn);
     grid.setText(sheet.editOriginRow, sheet.editOriginColumn, Typed(text));
-    DataChange change(sheet);
+    DataChange change(sheet, kTypingStep);
     app.cellCommitGuard = true;
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
@@ -55,7 +55,7 @@ void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
 void LeaveCell(App& app, Sheet& sheet) {
     const Grid& grid = sheet.grdVo;
     if (!app.cellCommitGuard || grid.row() < 2 || grid.col() < 2) return;
-    DataChange change(sheet);
+    DataChange change(sheet, kTypingStep);
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
     change.done();

@@ -4,6 +4,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kTypingStep = "入力";
+
 class App;
 class Sheet;
 

@@ -5,14 +5,19 @@
 
 namespace zoriduvo {
 
-DataChange::DataChange(Sheet& sheet, Statistics statistics, Notify notify) : sheet_(sheet) {
-    if (notify == Notify::OneReset) bulk_.emplace(sheet.grdVo);
+DataChange::DataChange(Sheet& sheet, const std::string& name, Statistics statistics, Notify notify)
+    : sheet_(sheet), bulk_(notify == Notify::OneReset ? std::optional<Grid::BulkChange>(std::in_place, sheet.grdVo)
+                                                       : std::nullopt),
+      step_(sheet.history(), name) {
     if (statistics == Statistics::Kept) return;
     // Blocks over part of the cases stay as they were taken until the used range grows.
     if (sheet.statisticsValid()) RemoveStatisticsBlocks(sheet);
     sheet.setStatisticsValid(false);
 }
 
-void DataChange::done() { sheet_.setModified(true); }
+void DataChange::done() {
+    sheet_.setModified(true);
+    step_.changedData();
+}
 
 }  // namespace zoriduvo

@@ -1,11 +1,14 @@
 // The bookkeeping of every command that changes a sheet's data, in one place: on entry the
 // statistics blocks below the data go and the statistics are no longer valid; done() marks the
 // sheet modified. A command that refuses returns before it makes a DataChange, or leaves without
-// calling done(), and the sheet stays unmodified.
+// calling done(), and the sheet stays unmodified. Whatever the change did is one undo step,
+// named by the command.
 #pragma once
 #include <optional>
+#include <string>
 
 #include "sheet/Grid.h"
+#include "sheet/UndoHistory.h"
 
 namespace zoriduvo {
 
@@ -18,9 +21,10 @@ public:
     // OneReset: the views are told one bulk rewrite when the change ends, instead of each cell.
     enum class Notify { EachChange, OneReset };
 
-    explicit DataChange(Sheet& sheet, Statistics statistics = Statistics::Removed,
-                        Notify notify = Notify::EachChange);
-    DataChange(Sheet& sheet, Notify notify) : DataChange(sheet, Statistics::Removed, notify) {}
+    DataChange(Sheet& sheet, const std::string& name, Statistics statistics = Statistics::Removed,
+               Notify notify = Notify::EachChange);
+    DataChange(Sheet& sheet, const std::string& name, Notify notify)
+        : DataChange(sheet, name, Statistics::Removed, notify) {}
     DataChange(const DataChange&) = delete;
     DataChange& operator=(const DataChange&) = delete;
 
@@ -29,7 +33,8 @@ public:
 
 private:
     Sheet& sheet_;
-    std::optional<Grid::BulkChange> bulk_;
+    std::optional<Grid::BulkChange> bulk_;  // told after the step ends, so views see the whole change
+    UndoStep step_;
 };
 
 }  // namespace zoriduvo

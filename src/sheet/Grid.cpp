@@ -27,6 +27,18 @@ void Grid::setRows(int rows) {
     if (rows < 0) throw std::out_of_range("negative row count");
     const int old = rowCount_;
     if (rows == old) return;
+    if (recording()) {
+        if (rows > old) {
+            record([this, old] { setRows(old); });
+        } else {
+            StoredRows cut = storedRows(rows, old - rows);
+            const std::size_t bytes = cut.bytes();
+            record([this, rows, old, cut = std::move(cut)]() mutable {
+                setRows(old);
+                putBackRows(rows, std::move(cut));
+            }, bytes);
+        }
+    }
     rowCount_ = rows;
     if (static_cast<int>(cells_.size()) > rows) cells_.resize(rows);
     if (static_cast<int>(colours_.size()) > rows) colours_.resize(rows);
@@ -40,6 +52,18 @@ void Grid::setCols(int cols) {
     if (cols < 0) throw std::out_of_range("negative column count");
     const int old = colCount_;
     if (cols == old) return;
+    if (recording()) {
+        if (cols > old) {
+            record([this, old] { setCols(old); });
+        } else {
+            StoredColumns cut = storedColumns(cols, old - cols);
+            const std::size_t bytes = cut.bytes();
+            record([this, cols, old, cut = std::move(cut)]() mutable {
+                setCols(old);
+                putBackColumns(cols, std::move(cut));
+            }, bytes);
+        }
+    }
     colCount_ = cols;
     if (cols < old) {
         for (auto& cells : cells_)
@@ -61,6 +85,7 @@ void Grid::clampCursor() {
 void Grid::insertRows(int at, int count) {
     if (at < 0 || at > rowCount_ || count < 0) throw std::out_of_range("rows outside the grid");
     if (count == 0) return;
+    if (recording()) record([this, at, count] { removeRows(at, count); });
     if (at < static_cast<int>(cells_.size())) cells_.insert(cells_.begin() + at, count, {});
     if (at < static_cast<int>(colours_.size())) colours_.insert(colours_.begin() + at, count, {});
     rowHeights_.insert(rowHeights_.begin() + at, count, kDefaultRowHeight);
@@ -71,6 +96,14 @@ void Grid::insertRows(int at, int count) {
 void Grid::removeRows(int at, int count) {
     if (at < 0 || count < 0 || at + count > rowCount_) throw std::out_of_range("rows outside the grid");
     if (count == 0) return;
+    if (recording()) {
+        StoredRows cut = storedRows(at, count);
+        const std::size_t bytes = cut.bytes();
+        record([this, at, count, cut = std::move(cut)]() mutable {
+            insertRows(at, count);
+            putBackRows(at, std::move(cut));
+        }, bytes);
+    }
     auto cut = [&](auto& rows) {
         const int end = std::min(at + count, static_cast<int>(rows.size()));
         if (at < end) rows.erase(rows.begin() + at, rows.begin() + end);
@@ -86,6 +119,7 @@ void Grid::removeRows(int at, int count) {
 void Grid::insertCols(int at, int count) {
     if (at < 0 || at > colCount_ || count < 0) throw std::out_of_range("columns outside the grid");
     if (count == 0) return;
+    if (recording()) record([this, at, count] { removeCols(at, count); });
     for (auto& cells : cells_)
         if (at < static_cast<int>(cells.size())) cells.insert(cells.begin() + at, count, CellText());
     for (auto& spans : colours_)
@@ -102,6 +136,14 @@ void Grid::insertCols(int at, int count) {
 void Grid::removeCols(int at, int count) {
     if (at < 0 || count < 0 || at + count > colCount_) throw std::out_of_range("columns outside the grid");
     if (count == 0) return;
+    if (recording()) {
+        StoredColumns cut = storedColumns(at, count);
+        const std::size_t bytes = cut.bytes();
+        record([this, at, count, cut = std::move(cut)]() mutable {
+            insertCols(at, count);
+            putBackColumns(at, std::move(cut));
+        }, bytes);
+    }
     for (auto& cells : cells_) {
         const int end = std::min(at + count, static_cast<int>(cells.size()));
         if (at < end) cells.erase(cells.begin() + at, cells.begin() + end);
@@ -132,6 +174,11 @@ void Grid::permuteRows(int first, const std::vector<int>& order) {
         moved[i] = std::move(cells_[first + order[i]]);
     }
     for (int i = 0; i < n; ++i) cells_[first + i] = std::move(moved[i]);
+    if (recording()) {
+        std::vector<int> back(n);
+        for (int i = 0; i < n; ++i) back[order[i]] = i;
+        record([this, first, back = std::move(back)] { permuteRows(first, back); }, sizeof(int) * n);
+    }
     tell(ChangeKind::Reset);
 }
 
@@ -159,6 +206,11 @@ void Grid::setText(int row, int col, std::string_view text) {
         cells.resize(col + 1);
     }
     if (cells[col].view() == text) return;
+    if (recording()) {
+        CellText old = cells[col];
+        const std::size_t bytes = old.view().size() > 14 ? old.view().size() : 0;
+        record([this, row, col, old = std::move(old)] { setText(row, col, old.view()); }, bytes);
+    }
     cells[col].assign(text);
     const bool fixed = row < fixedRows_ || col < fixedCols_;
     tell(fixed ? ChangeKind::Names : ChangeKind::Cell, row, col);
@@ -187,16 +239,19 @@ void Grid::setLeftCol(int col) {
 }
 
 void Grid::setColWidth(int col, int twips) {
+    if (recording()) record([this, col, old = colWidths_.at(col)] { setColWidth(col, old); });
     colWidths_.at(col) = twips;
     tell(ChangeKind::Layout);
 }
 
 void Grid::setRowHeight(int row, int twips) {
+    if (recording()) record([this, row, old = rowHeights_.at(row)] { setRowHeight(row, old); });
     rowHeights_.at(row) = twips;
     tell(ChangeKind::Layout);
 }
 
 void Grid::setNameAlignment(int col, CellAlignment alignment) {
+    if (recording()) record([this, col, old = nameAlignments_.at(col)] { setNameAlignment(col, old); });
     nameAlignments_.at(col) = alignment;
     tell(ChangeKind::Layout);
 }
@@ -213,10 +268,80 @@ void Grid::setBackColour(int row, int firstCol, int lastCol, std::uint32_t colou
     if (row < 0 || row >= rowCount_) throw std::out_of_range("row outside the grid");
     if (row >= static_cast<int>(colours_.size())) colours_.resize(row + 1);
     auto& spans = colours_[row];
+    if (recording()) {
+        record([this, row, old = spans] {
+            colours_[row] = old;
+            tell(ChangeKind::Layout);
+        }, spans.size() * sizeof(ColourSpan));
+    }
     // Spans wholly covered by the new one can never show again.
     std::erase_if(spans, [&](const ColourSpan& s) { return s.first >= firstCol && s.last <= lastCol; });
     spans.push_back({firstCol, lastCol, colour});
     tell(ChangeKind::Layout);
+}
+
+std::size_t Grid::StoredRows::bytes() const {
+    std::size_t total = heights.size() * sizeof(int);
+    for (const auto& row : cells) total += row.size() * sizeof(CellText);
+    for (const auto& row : colours) total += row.size() * sizeof(ColourSpan);
+    return total;
+}
+
+Grid::StoredRows Grid::storedRows(int first, int count) const {
+    StoredRows rows;
+    for (int r = first; r < first + count; ++r) {
+        rows.cells.push_back(r < static_cast<int>(cells_.size()) ? cells_[r] : std::vector<CellText>{});
+        rows.colours.push_back(r < static_cast<int>(colours_.size()) ? colours_[r] : std::vector<ColourSpan>{});
+        rows.heights.push_back(rowHeights_[r]);
+    }
+    return rows;
+}
+
+// The rows are in place, empty; they take back what they held.
+void Grid::putBackRows(int first, StoredRows rows) {
+    const int count = static_cast<int>(rows.heights.size());
+    if (static_cast<int>(cells_.size()) < first + count) cells_.resize(first + count);
+    if (static_cast<int>(colours_.size()) < first + count) colours_.resize(first + count);
+    for (int i = 0; i < count; ++i) {
+        cells_[first + i] = std::move(rows.cells[i]);
+        colours_[first + i] = std::move(rows.colours[i]);
+        rowHeights_[first + i] = rows.heights[i];
+    }
+    tell(ChangeKind::Reset);
+}
+
+std::size_t Grid::StoredColumns::bytes() const {
+    std::size_t total = widths.size() * (sizeof(int) + sizeof(CellAlignment));
+    for (const auto& row : cells) total += row.size() * sizeof(CellText);
+    for (const auto& row : colours) total += row.size() * sizeof(ColourSpan);
+    return total;
+}
+
+Grid::StoredColumns Grid::storedColumns(int first, int count) const {
+    StoredColumns columns;
+    for (const auto& row : cells_) {
+        const int end = std::min(first + count, static_cast<int>(row.size()));
+        columns.cells.emplace_back(row.begin() + std::min(first, end), row.begin() + end);
+    }
+    columns.widths.assign(colWidths_.begin() + first, colWidths_.begin() + first + count);
+    columns.alignments.assign(nameAlignments_.begin() + first, nameAlignments_.begin() + first + count);
+    columns.colours = colours_;
+    return columns;
+}
+
+// The columns are in place, empty; they take back what they held.
+void Grid::putBackColumns(int first, StoredColumns columns) {
+    for (std::size_t r = 0; r < columns.cells.size() && r < cells_.size(); ++r) {
+        auto& held = columns.cells[r];
+        if (held.empty()) continue;
+        auto& row = cells_[r];
+        if (row.size() < first + held.size()) row.resize(first + held.size());
+        std::move(held.begin(), held.end(), row.begin() + first);
+    }
+    std::copy(columns.widths.begin(), columns.widths.end(), colWidths_.begin() + first);
+    std::copy(columns.alignments.begin(), columns.alignments.end(), nameAlignments_.begin() + first);
+    colours_ = std::move(columns.colours);
+    tell(ChangeKind::Reset);
 }
 
 }  // namespace zoriduvo

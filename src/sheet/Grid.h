@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sheet/CellText.h"
+#include "sheet/Journal.h"
 #include "sheet/ModelChange.h"
 
 namespace zoriduvo {
@@ -66,6 +67,8 @@ public:
 
     // Changes of this grid are told on the bus as changes of the given sheet.
     void attach(ChangeBus* bus, int sheet) { bus_ = bus, sheet_ = sheet; }
+    // Changes of contents, shape, sizes and colours are recorded for undo while the journal records.
+    void attach(Journal* journal) { journal_ = journal; }
 
     // While a bulk change lives, single notifications are held back and one reset is told at the end.
     class BulkChange {
@@ -86,6 +89,26 @@ private:
     };
     void tell(ChangeKind kind, int row = 0, int col = 0, int count = 0) const;
     void clampCursor();
+    bool recording() const { return journal_ && journal_->recording(); }
+    void record(Journal::Entry entry, std::size_t bytes = 0) { journal_->record(std::move(entry), bytes); }
+    // The rows first .. first + count - 1 as they are stored, for putting back.
+    struct StoredRows {
+        std::vector<std::vector<CellText>> cells;
+        std::vector<std::vector<ColourSpan>> colours;
+        std::vector<int> heights;
+        std::size_t bytes() const;
+    };
+    StoredRows storedRows(int first, int count) const;
+    void putBackRows(int first, StoredRows rows);
+    struct StoredColumns {
+        std::vector<std::vector<CellText>> cells;  // by row, the columns of that row held
+        std::vector<int> widths;
+        std::vector<CellAlignment> alignments;
+        std::vector<std::vector<ColourSpan>> colours;  // every row's spans, before the change
+        std::size_t bytes() const;
+    };
+    StoredColumns storedColumns(int first, int count) const;
+    void putBackColumns(int first, StoredColumns columns);
 
     int rowCount_, colCount_, fixedRows_, fixedCols_;
     std::vector<std::vector<CellText>> cells_;
@@ -94,6 +117,7 @@ private:
     std::vector<std::vector<ColourSpan>> colours_;  // by row, only where set
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0, topRow_ = 0, leftCol_ = 0;
     ChangeBus* bus_ = nullptr;
+    Journal* journal_ = nullptr;
     int sheet_ = 0;
     int muted_ = 0;
 };

@@ -4,6 +4,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kRangeStep = "範囲指定";
+
 class App;
 class Sheet;
 

@@ -32,6 +32,8 @@ void Sheet::loadWindow() {
     nameAlignment_ = CellAlignment::LeftCenter;
     editOriginRow = editOriginColumn = 2;
     grdVo.attach(&app_.bus, number_);
+    for (Grid* grid : {&grdVo, &grdVoLabel, &grdVoStat, &grdSInfo}) grid->attach(&history_.journal());
+    history_.clear();
     app_.bus.publish({ChangeKind::Reset, number_});
 }
 

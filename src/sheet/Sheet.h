@@ -4,6 +4,7 @@
 #include "sheet/Grid.h"
 #include "sheet/ModelChange.h"
 #include "sheet/SheetRecords.h"
+#include "sheet/UndoHistory.h"
 
 namespace zoriduvo {
 
@@ -64,6 +65,9 @@ public:
     // A new sheet's records (creation, or a number handed out again).
     void resetRecords();
 
+    // The undo steps of this sheet; a sheet that loads afresh starts a new history.
+    UndoHistory& history() { return history_; }
+
     int editOriginRow = 2;
     int editOriginColumn = 2;
 
@@ -72,6 +76,7 @@ private:
 
     App& app_;
     int number_;
+    UndoHistory history_{*this};
     std::string endCells_[2] = {"1", "1"};
     std::string caption_;
     std::string comment_;

@@ -61,7 +61,7 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     if (n < 1 || variable < 1 || variable > sheet.variableCount() || col >= grid.cols()) return false;
     BusyPointer busy(app.ui);
     const SavedSelection selection = SavedSelection::Of(grid);
-    DataChange change(sheet, DataChange::Notify::OneReset);
+    DataChange change(sheet, kSortStep, DataChange::Notify::OneReset);
     const bool inGroups = withinGroups && sheet.state().caseGroups > 1;
     const std::vector<int> ends = inGroups ? CaseGroupEnds(sheet) : std::vector<int>{0, n};
     if (!inGroups) ClearCaseGroups(sheet);

@@ -6,6 +6,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kSortStep = "ソート";
+
 class App;
 class Sheet;
 

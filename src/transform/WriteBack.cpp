@@ -48,7 +48,7 @@ void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& r
 }  // namespace
 
 void WriteBack(Sheet& sheet, WorkingCopy& copy) {
-    DataChange change(sheet, DataChange::Notify::OneReset);
+    DataChange change(sheet, kTransformStep, DataChange::Notify::OneReset);
     RemoveStatisticsBlocks(sheet);
     InsertNewVariables(sheet, copy);
     const int count = copy.variableCount();

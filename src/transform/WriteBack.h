@@ -2,6 +2,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kTransformStep = "変数変換";
+
 class Sheet;
 class WorkingCopy;
 

@@ -60,7 +60,7 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
             return Outcome::Refused;
         }
     }
-    DataChange change(sheet_, DataChange::Statistics::Kept);
+    DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
     Grid& label = sheet_.grdVoLabel;
     const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);

@@ -44,6 +44,8 @@ void ShowStatisticsBlock(App& app, Sheet& sheet) {
     app.state<StatisticsTable>() = ComputeStatistics(sheet, range.first, range.last);
 
     Grid& grid = sheet.grdVo;
+    // A view of the data, not a change of it: a step of its own that leaves the sheet unmodified.
+    UndoStep step(sheet.history(), kStatisticsStep);
     {
         Grid::BulkChange bulk(grid);
         const int blocks = sheet.state().statisticsBlocks;

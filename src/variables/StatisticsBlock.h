@@ -2,6 +2,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kStatisticsStep = "基礎統計量";
+
 class App;
 class Sheet;
 

@@ -108,18 +108,21 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
             return false;
         }
     }
+    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
     const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
     WriteDefinition(*sheet_, variable_, d);
     buffer_ = d;
     const bool extended = (extendAlways || !d.name.empty()) && ExtendVariableCount(*sheet_, variable_);
     // A stored definition is a change to save even when the dialog is left with Cancel.
-    if (changed || extended) DataChange(*sheet_, DataChange::Statistics::Kept).done();
+    if (changed || extended) change.done();
     return true;
 }
 
 bool VariableDefinitionEditor::ok() {
-    if (closed_ || !store(true)) return false;
-    DataChange change(*sheet_, DataChange::Statistics::Kept);
+    if (closed_) return false;
+    // The store and the end of the dialog are one step.
+    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
+    if (!store(true)) return false;
     sheet_->setStatisticsValid(false);
     change.done();
     finish();

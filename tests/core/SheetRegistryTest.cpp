@@ -172,7 +172,7 @@ TEST(StatisticsBlocks, ValidBlocksAreEmptiedAndTheCursorKept) {
 TEST(StatisticsBlocks, BlocksOverPartOfTheCasesStayThroughADataChange) {
     TestApp t;
     Sheet& s = SheetWithStatistics(t, false);
-    DataChange change(s);
+    DataChange change(s, "test");
     EXPECT_EQ(s.grdVo.text(6, 1), "x");
     EXPECT_EQ(s.state().statisticsBlocks, 1);
 }

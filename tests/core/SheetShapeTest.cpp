@@ -107,7 +107,7 @@ TEST(DataChange, AcceptedChangeMarksModifiedAndRefusedOneOnlyGivesUpTheStatistic
         ASSERT_FALSE(sheet.grdVo.text(StatisticsBlockRow(sheet.caseCount(), 0) + 1, 1).empty());
         {
             test::ChangeRecorder recorder(t.app.bus);
-            DataChange change(sheet, DataChange::Notify::OneReset);
+            DataChange change(sheet, "test", DataChange::Notify::OneReset);
             sheet.grdVo.setText(2, 2, "9");
             if (accepted) change.done();
             EXPECT_EQ(recorder.count(ChangeKind::Cell), 0);
@@ -122,7 +122,7 @@ TEST(DataChange, AcceptedChangeMarksModifiedAndRefusedOneOnlyGivesUpTheStatistic
 TEST(DataChange, ChangesThatKeepValuesKeepTheStatistics) {
     TestApp t;
     Sheet& sheet = DefinedSheet(t);
-    DataChange(sheet, DataChange::Statistics::Kept).done();
+    DataChange(sheet, "test", DataChange::Statistics::Kept).done();
     EXPECT_TRUE(sheet.statisticsValid());
     EXPECT_EQ(sheet.state().statisticsBlocks, 1);
     EXPECT_TRUE(sheet.modified());

@@ -1,0 +1,114 @@
+#include "sheet/UndoHistory.h"
+
+#include <algorithm>
+
+#include "sheet/Sheet.h"
+
+namespace zoriduvo {
+
+namespace {
+const std::string kNoName;
+}  // namespace
+
+void UndoHistory::begin(const std::string& name) {
+    if (depth_++ > 0) return;
+    open_.emplace();
+    open_->name = name;
+    open_->before = take();
+    recording_.emplace(journal_, open_->entries);
+}
+
+void UndoHistory::end(bool changedData) {
+    if (depth_ == 0) return;
+    if (open_) open_->changedData = open_->changedData || changedData;
+    if (--depth_ > 0) return;
+    recording_.reset();
+    Step step = std::move(*open_);
+    open_.reset();
+    step.after = take();
+    if (step.entries.entries.empty() && !step.changedData) return;
+    // A new step drops the undone ones.
+    while (steps_.size() > position_) {
+        bytes_ -= steps_.back().entries.bytes;
+        steps_.pop_back();
+    }
+    if (saved_ && *saved_ > position_) saved_.reset();
+    bytes_ += step.entries.bytes;
+    steps_.push_back(std::move(step));
+    ++position_;
+    trim();
+}
+
+void UndoHistory::trim() {
+    while (steps_.size() > 1 && (steps_.size() > kMaxSteps || (bytes_ > kMaxBytes && steps_.size() > 100))) {
+        bytes_ -= steps_.front().entries.bytes;
+        steps_.pop_front();
+        --position_;
+        if (saved_) saved_ = *saved_ > 0 ? std::optional<std::size_t>(*saved_ - 1) : std::nullopt;
+    }
+}
+
+const std::string& UndoHistory::undoName() const { return canUndo() ? steps_[position_ - 1].name : kNoName; }
+const std::string& UndoHistory::redoName() const { return canRedo() ? steps_[position_].name : kNoName; }
+
+void UndoHistory::undo() {
+    if (!canUndo()) return;
+    Step& step = steps_[--position_];
+    travel(step, step.before);
+}
+
+void UndoHistory::redo() {
+    if (!canRedo()) return;
+    Step& step = steps_[position_++];
+    travel(step, step.after);
+}
+
+// Runs the step's records (which turns them into their own inverse) and puts the records back.
+void UndoHistory::travel(Step& step, const Records& to) {
+    Grid::BulkChange bulk(sheet_.grdVo);
+    bytes_ -= step.entries.bytes;
+    step.entries = journal_.replay(std::move(step.entries));
+    bytes_ += step.entries.bytes;
+    put(to);
+}
+
+bool UndoHistory::matchesFile() const {
+    if (!saved_) return false;
+    const std::size_t from = std::min(*saved_, position_), to = std::max(*saved_, position_);
+    return std::none_of(steps_.begin() + from, steps_.begin() + to, [](const Step& s) { return s.changedData; });
+}
+
+void UndoHistory::clear() {
+    steps_.clear();
+    position_ = 0;
+    saved_ = 0;
+    bytes_ = 0;
+}
+
+UndoHistory::Records UndoHistory::take() const {
+    Records r;
+    r.endCells[0] = sheet_.endCell(0);
+    r.endCells[1] = sheet_.endCell(1);
+    r.comment = sheet_.comment();
+    r.fileLabel = sheet_.information().fileLabel;
+    r.state = sheet_.state();
+    r.statisticsValid = sheet_.statisticsValid();
+    return r;
+}
+
+void UndoHistory::put(const Records& r) {
+    const bool wasModified = sheet_.modified();
+    sheet_.setEndCell(0, r.endCells[0]);
+    sheet_.setEndCell(1, r.endCells[1]);
+    sheet_.setComment(r.comment);
+    sheet_.information().fileLabel = r.fileLabel;
+    SheetState state = r.state;
+    state.modified = wasModified;
+    state.blank = sheet_.blank();
+    sheet_.state() = state;
+    sheet_.setBlank(r.state.blank);
+    sheet_.setStatisticsValid(r.statisticsValid);
+    sheet_.setModified(!matchesFile());
+}
+
+}  // namespace zoriduvo

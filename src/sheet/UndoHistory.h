@@ -1,0 +1,97 @@
+// The undo steps of one sheet. A step is one command: what its grids recorded while it ran, and
+// the sheet's records before and after it. Undo puts the sheet back as it was before the step,
+// cell for cell and flag for flag; redo as it was after. The history keeps at least 100 steps
+// and drops the oldest beyond its memory bound.
+#pragma once
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "sheet/Journal.h"
+#include "sheet/SheetRecords.h"
+
+namespace zoriduvo {
+
+class Sheet;
+
+class UndoHistory {
+public:
+    static constexpr std::size_t kMaxSteps = 200;
+    static constexpr std::size_t kMaxBytes = 64u << 20;
+
+    explicit UndoHistory(Sheet& sheet) : sheet_(sheet) {}
+    UndoHistory(const UndoHistory&) = delete;
+    UndoHistory& operator=(const UndoHistory&) = delete;
+
+    Journal& journal() { return journal_; }
+
+    // Steps nest: the outermost one is the step; a step that changed nothing is no step.
+    void begin(const std::string& name);
+    // changedData: the step is a change to save (the modified flag), not only a view of the data.
+    void end(bool changedData);
+
+    bool canUndo() const { return position_ > 0 && depth_ == 0; }
+    bool canRedo() const { return position_ < steps_.size() && depth_ == 0; }
+    const std::string& undoName() const;
+    const std::string& redoName() const;
+    void undo();
+    void redo();
+
+    // The sheet now matches its file: undoing or redoing back to here clears the modified flag.
+    void markSaved() { saved_ = position_; }
+    // A new content (a file loaded into the sheet): no step before it can be taken back.
+    void clear();
+
+    std::size_t stepCount() const { return steps_.size(); }
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    // What the grids do not hold: end cells, comment, label and the flags.
+    struct Records {
+        std::string endCells[2];
+        std::string comment;
+        std::string fileLabel;
+        SheetState state;
+        bool statisticsValid = false;
+    };
+    struct Step {
+        std::string name;
+        Journal::Entries entries;  // undo them while the step is done, redo them once undone
+        Records before, after;
+        bool changedData = false;
+    };
+
+    Records take() const;
+    void put(const Records& records);
+    void travel(Step& step, const Records& to);
+    bool matchesFile() const;
+    void trim();
+
+    Sheet& sheet_;
+    Journal journal_;
+    std::deque<Step> steps_;
+    std::size_t position_ = 0;  // steps before it are done, from it on undone
+    std::optional<std::size_t> saved_ = 0;
+    std::size_t bytes_ = 0;
+    int depth_ = 0;
+    std::optional<Step> open_;
+    std::optional<Journal::Recording> recording_;
+};
+
+// One command as one step of the sheet's history, for the lifetime of the guard.
+class UndoStep {
+public:
+    UndoStep(UndoHistory& history, const std::string& name) : history_(history) { history_.begin(name); }
+    ~UndoStep() { history_.end(changedData_); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+    void changedData() { changedData_ = true; }
+
+private:
+    UndoHistory& history_;
+    bool changedData_ = false;
+};
+
+}  // namespace zoriduvo
