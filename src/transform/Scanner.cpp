@@ -190,7 +190,12 @@ int Scanner::minusCode() const {
 
 Token Scanner::scanMinus(std::size_t start) {
     const char after = start + 1 < text_.size() ? text_[start + 1] : '\0';
-    if ((IsDigit(after) || after == '.') && minusStartsLiteral()) return scanNumber(start, start + 1, true);
+    if ((IsDigit(after) || after == '.') && minusStartsLiteral()) {
+        const Token literal = scanNumber(start, start + 1, true);
+        // A power binds tighter than the minus before it, so -2^2 is -(2^2) wherever it stands.
+        if (literal.kind != TokenKind::Number || peekNonBlank() != '^' || minusCode() == kOpNegateExponent)
+            return literal;
+    }
     at_ = start + 1;
     return Make(TokenKind::Operator, minusCode(), start, text_.substr(start, 1));
 }
