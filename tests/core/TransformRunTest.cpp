@@ -76,9 +76,9 @@ TEST(TransformRun, MissingValuesSpreadThroughEveryFamily) {
         {"Y = STDVAL(A)", {"*", "", "*", "*"}},
         {"Y = $0 + A", {"2", "", "7", "13"}},
         {"Y = SQR(A - 2)", {"", "", "*", "*"}},
-        // A false condition takes the ELSE value, even where the condition's variable is blank.
+        // A false condition, or one computed from a blank, takes the ELSE value.
         {"IF A > 2 THEN Y = B ELSE Y = 0", {"0", "0", "", "3"}},
-        {"IF A < 2 THEN Y = 5 ELSE Y = 6", {"5", "", "6", "6"}},
+        {"IF A < 2 THEN Y = 5 ELSE Y = 6", {"5", "6", "6", "6"}},
         // A blank in the part not taken leaves the result alone; one in the part taken makes it blank.
         {"IF A > 2 THEN Y = 1 ELSE Y = B", {"2", "2", "1", "1"}},
         {"IF B > 2 THEN Y = 1 ELSE Y = A", {"1", "", "4", "1"}},
@@ -99,6 +99,38 @@ TEST(TransformRun, IfWithoutElseKeepsTheTargetWhereTheConditionIsFalse) {
     ASSERT_FALSE(r.run({"IF A > 2 THEN Y = 1", "IF A > 2 THEN Z = A"}));
     ExpectTexts(r.column(2), {"10", "20", "1", "1"});
     ExpectTexts(r.column(3), {"", "", "4", "9"});
+}
+
+TEST(TransformRun, AConditionComputedFromABlankIsNotTrue) {
+    // A: 1, blank, 4   Y: 10, 20, 30
+    const ValueCase cases[] = {
+        {"IF A < 2 THEN Y = 5", {"5", "20", "30"}},
+        {"IF NOT A THEN Y = 5", {"5", "20", "5"}},
+        {"IF A <> 4 THEN Y = 5 ELSE Y = 6", {"5", "6", "6"}},
+        {"IF SQR(A - 2) THEN Y = 5 ELSE Y = 6", {"6", "6", "5"}},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        TransformRun r({"A", "Y"}, {{"1", "10"}, {"", "20"}, {"4", "30"}});
+        ASSERT_FALSE(r.run({c.statement}));
+        ExpectTexts(r.column(2), c.texts);
+    }
+}
+
+TEST(TransformRun, FunctionsOfOtherCasesReadTheColumnAsItWasBeforeTheStatement) {
+    const ValueCase cases[] = {
+        {"X = LAG(X, 1)", {"", "2", "2"}},
+        {"X = LAG(X, -1)", {"-2", "-2", ""}},
+        {"IF $0 > 1 THEN X = LAG(X, 1)", {"1", "2", "2"}},
+        {"X = RANK(X) * 10", {"10", "20", "30"}},
+        {"X = STDVAL(X)", {"-1", "0", "1"}},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        TransformRun r({"X"}, {{"1"}, {"3"}, {"5"}});
+        ASSERT_FALSE(r.run({c.statement}));
+        ExpectTexts(r.column(1), c.texts);
+    }
 }
 
 TEST(TransformRun, ResultsAreShownThroughTheCellFormatter) {
