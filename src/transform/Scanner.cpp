@@ -60,10 +60,11 @@ constexpr Keyword kKeywords[] = {
     {"NOT", TokenKind::Operator, kOpNot},
 };
 
-// "$" followed by the plain decimal form of a non-negative integer: its value, saturated; -1 otherwise.
-long VariableNumberOf(std::string_view upper) {
-    if (upper.size() < 2 || upper[0] != '$') return -1;
-    const std::string_view digits = upper.substr(1);
+}  // namespace
+
+long VariableNumberOf(std::string_view word) {
+    if (word.size() < 2 || word[0] != '$') return -1;
+    const std::string_view digits = word.substr(1);
     if (digits.size() > 1 && digits[0] == '0') return -1;
     long n = 0;
     for (char c : digits) {
@@ -72,8 +73,6 @@ long VariableNumberOf(std::string_view upper) {
     }
     return n;
 }
-
-}  // namespace
 
 Token Scanner::next() {
     if (last_) return *last_;

@@ -18,6 +18,9 @@ enum class TransformErrorCode {
     TargetStartsWithSymbol,
     EmptyTarget,
     BadTargetName,
+    TabAfterKeyword,
+    NestedIf,
+    CaseNumberTarget,
     // Compilation (information icon)
     SyntaxError,
     FunctionNeedsBracket,
