@@ -12,6 +12,7 @@
 #include "transform/Expand.h"
 #include "transform/OperationCodes.h"
 #include "transform/RangeTables.h"
+#include "transform/Scanner.h"
 #include "transform/TransformList.h"
 #include "transform/WorkingCopy.h"
 
@@ -222,8 +223,14 @@ std::optional<TransformError> RunStatement(WorkingCopy& copy, const StatementRec
     if (!FitsCopy(expression, copy)) return TransformError{TransformErrorCode::OperandMismatch, 0};
     if (IsExpandStatement(expression)) return RunExpand(copy, statement, setup);
     int t = copy.findTarget(statement.target);
-    if (t == 0 && (t = copy.append(statement.target)) == 0)
-        return TransformError{TransformErrorCode::TooManyNewVariables, 0};
+    if (t == 0) {
+        // "$n" reads variable n, so a new variable may take that name only as variable n.
+        const long number = VariableNumberOf(statement.target);
+        if (number >= 0 && number != copy.variableCount() + 1)
+            return TransformError{TransformErrorCode::BadTargetNumber, 0};
+        if (auto refusal = copy.refuseAdding(1)) return refusal;
+        t = copy.append(statement.target);
+    }
     WorkColumn& target = copy.column(t);
     CaseEvaluator evaluator(copy, expression, target, setup, random);
     const CaseRange range = copy.range();

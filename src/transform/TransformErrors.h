@@ -43,6 +43,8 @@ enum class TransformErrorCode {
     ExpandNotAlone,
     // Run
     TooManyNewVariables,
+    SheetFull,
+    BadTargetNumber,
     Count
 };
 

@@ -2,6 +2,7 @@
 
 
 #include "TransformTestSupport.h"
+#include "sheet/Limits.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SingleTolerance.h"
@@ -287,14 +288,14 @@ TEST(TransformRun, ExpandIntoAVariableInTheMiddleMovesTheLaterOnes) {
 
 TEST(TransformRun, TargetsByNumberByLastNameOrNew) {
     TransformRun r({"A", "A", "B"}, {{"1", "2", "3"}});
-    ASSERT_FALSE(r.run({"A = 7", "$3 = 8", "$1 = 9", "New = 1", "New = A + 1", "$9 = 5"}));
+    ASSERT_FALSE(r.run({"A = 7", "$3 = 8", "$1 = 9", "New = 1", "New = A + 1", "$5 = 5"}));
     ExpectTexts(r.column(1), {"9"});
     ExpectTexts(r.column(2), {"7"});
     ExpectTexts(r.column(3), {"8"});
     EXPECT_EQ(r.sheet.variableCount(), 5);
     EXPECT_EQ(r.name(4), "New");
     ExpectTexts(r.column(4), {"10"});
-    EXPECT_EQ(r.name(5), "$9");
+    EXPECT_EQ(r.name(5), "$5");
 }
 
 TEST(TransformRun, ANewVariableBeyondTheGridGrowsItWithSpareColumns) {
@@ -402,6 +403,34 @@ TEST(TransformRun, ARefusedRunLeavesTheSheetAsItWas) {
     list.remove(6);
     EXPECT_TRUE(ExecuteTransformation(r.t.app, r.sheet, list));
     EXPECT_EQ(r.sheet.variableCount(), 21);
+}
+
+struct RunRefusalCase {
+    const char* name;
+    int variables;
+    std::vector<std::string> statements;
+    const char* text;
+};
+
+// Each refused before the sheet changes: no room, or a "$n" name that "$n" would never read.
+TEST(TransformRun, NewVariablesThatCannotBeAddedAreRefusedWithTheirReason) {
+    const RunRefusalCase cases[] = {
+        {"a full sheet", kMaxVariables, {"Y = 1"}, "変数の数が 32767 に達しているので、新しい変数を作れません"},
+        {"a number beyond the next variable", 3, {"$9 = 1"}, "代入する変数の番号が誤りです"},
+        {"a number past the variable another statement adds", 3, {"N = 1", "$6 = 1"}, "代入する変数の番号が誤りです"},
+    };
+    for (const RunRefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> names(c.variables), row(c.variables, "1");
+        for (int v = 0; v < c.variables; ++v) names[v] = "V" + std::to_string(v + 1);
+        TransformRun r(names, {row});
+        TransformList list(ReadTransformSetup(r.sheet));
+        for (const std::string& statement : c.statements) ASSERT_FALSE(list.add(statement));
+        EXPECT_FALSE(ExecuteTransformation(r.t.app, r.sheet, list));
+        ASSERT_EQ(r.t.ui.messages.size(), 1u);
+        EXPECT_EQ(r.t.ui.messages[0].text, c.text);
+        EXPECT_EQ(r.sheet.variableCount(), c.variables);
+    }
 }
 
 TEST(TransformRun, ThirtyTwoThousandCasesInOneReset) {
