@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "platform/Random.h"
 #include "sheet/NumberText.h"
@@ -10,6 +12,7 @@
 #include "transform/Expand.h"
 #include "transform/OperationCodes.h"
 #include "transform/RangeTables.h"
+#include "transform/Scanner.h"
 #include "transform/TransformList.h"
 #include "transform/WorkingCopy.h"
 
@@ -145,14 +148,15 @@ WorkCell CaseEvaluator::lag(std::size_t at, int c, WorkCell x, WorkCell k) const
 void CaseEvaluator::apply(int code, std::size_t at, int c) {
     const int index = c - range_.first;
     switch (code) {
+    // A condition with no value is not true, whatever value stands in for it.
     case kOpIf: {
         const WorkCell y = pop(), x = pop(), condition = pop();
-        push(condition.value != 0 ? WorkCell{x.value, condition.valid && x.valid} : y);
+        push(condition.valid && condition.value != 0 ? x : y);
         return;
     }
     case kOpIfThen: {
         const WorkCell x = pop(), condition = pop();
-        push(condition.value != 0 ? WorkCell{x.value, condition.valid && x.valid} : target_.cell(index));
+        push(condition.valid && condition.value != 0 ? x : target_.cell(index));
         return;
     }
     case kOpNot:
@@ -219,16 +223,27 @@ std::optional<TransformError> RunStatement(WorkingCopy& copy, const StatementRec
     if (!FitsCopy(expression, copy)) return TransformError{TransformErrorCode::OperandMismatch, 0};
     if (IsExpandStatement(expression)) return RunExpand(copy, statement, setup);
     int t = copy.findTarget(statement.target);
-    if (t == 0 && (t = copy.append(statement.target)) == 0)
-        return TransformError{TransformErrorCode::TooManyNewVariables, 0};
+    if (t == 0) {
+        // "$n" reads variable n, so a new variable may take that name only as variable n.
+        const long number = VariableNumberOf(statement.target);
+        if (number >= 0 && number != copy.variableCount() + 1)
+            return TransformError{TransformErrorCode::BadTargetNumber, 0};
+        if (auto refusal = copy.refuseAdding(1)) return refusal;
+        t = copy.append(statement.target);
+    }
     WorkColumn& target = copy.column(t);
     CaseEvaluator evaluator(copy, expression, target, setup, random);
     const CaseRange range = copy.range();
+    // Results wait until every case is done: LAG may read other cases of the target itself.
+    std::vector<float> values(target.values.size(), 0.0f);
+    std::vector<std::uint8_t> valid(target.valid.size(), 0);
     for (int c = range.first; c <= range.last; ++c) {
         const WorkCell result = evaluator.evaluate(c);
-        target.values[c - range.first] = result.valid ? result.value : 0.0f;
-        target.valid[c - range.first] = result.valid;
+        values[c - range.first] = result.valid ? result.value : 0.0f;
+        valid[c - range.first] = result.valid;
     }
+    target.values = std::move(values);
+    target.valid = std::move(valid);
     target.written = true;
     return std::nullopt;
 }

@@ -12,7 +12,8 @@ struct StatementRecord;
 struct TransformSetup;
 
 // Determines the target (adding it when it is new), evaluates every case of the range and stores
-// the results in the working copy. Refused only when the run would add too many variables.
+// the results in the working copy once every case is done. Refused when a variable cannot be
+// added: the sheet or the run has no room, or a new "$n" target would not become variable n.
 std::optional<TransformError> RunStatement(WorkingCopy& copy, const StatementRecord& statement,
                                            const TransformSetup& setup, Random& random);
 

@@ -22,15 +22,14 @@ std::optional<TransformError> RunExpand(WorkingCopy& copy, const StatementRecord
     int t = copy.findTarget(statement.target);
     std::string base;
     if (t == 0) {
+        if (auto refusal = copy.refuseAdding(count)) return refusal;
         base = statement.target;
-        for (int j = 0; j < count; ++j) {
-            const int added = copy.append(base);
-            if (added == 0) return TransformError{TransformErrorCode::TooManyNewVariables, 0};
-            if (j == 0) t = added;
-        }
+        t = copy.append(base);
+        for (int j = 1; j < count; ++j) copy.append(base);
     } else {
+        if (auto refusal = copy.refuseAdding(count - 1)) return refusal;
         base = copy.header(t).name;
-        if (!copy.insertAfter(t, count - 1)) return TransformError{TransformErrorCode::TooManyNewVariables, 0};
+        copy.insertAfter(t, count - 1);
     }
     std::vector<WorkColumn*> dummies;
     for (int j = 0; j < count; ++j) {

@@ -60,10 +60,11 @@ constexpr Keyword kKeywords[] = {
     {"NOT", TokenKind::Operator, kOpNot},
 };
 
-// "$" followed by the plain decimal form of a non-negative integer: its value, saturated; -1 otherwise.
-long VariableNumberOf(std::string_view upper) {
-    if (upper.size() < 2 || upper[0] != '$') return -1;
-    const std::string_view digits = upper.substr(1);
+}  // namespace
+
+long VariableNumberOf(std::string_view word) {
+    if (word.size() < 2 || word[0] != '$') return -1;
+    const std::string_view digits = word.substr(1);
     if (digits.size() > 1 && digits[0] == '0') return -1;
     long n = 0;
     for (char c : digits) {
@@ -72,8 +73,6 @@ long VariableNumberOf(std::string_view upper) {
     }
     return n;
 }
-
-}  // namespace
 
 Token Scanner::next() {
     if (last_) return *last_;
@@ -190,7 +189,12 @@ int Scanner::minusCode() const {
 
 Token Scanner::scanMinus(std::size_t start) {
     const char after = start + 1 < text_.size() ? text_[start + 1] : '\0';
-    if ((IsDigit(after) || after == '.') && minusStartsLiteral()) return scanNumber(start, start + 1, true);
+    if ((IsDigit(after) || after == '.') && minusStartsLiteral()) {
+        const Token literal = scanNumber(start, start + 1, true);
+        // A power binds tighter than the minus before it, so -2^2 is -(2^2) wherever it stands.
+        if (literal.kind != TokenKind::Number || peekNonBlank() != '^' || minusCode() == kOpNegateExponent)
+            return literal;
+    }
     at_ = start + 1;
     return Make(TokenKind::Operator, minusCode(), start, text_.substr(start, 1));
 }

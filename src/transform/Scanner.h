@@ -62,6 +62,9 @@ private:
     std::optional<Token> last_;     // End or Error, once reached
 };
 
+// "$" followed by the plain decimal form of a non-negative integer: its value, saturated; -1 otherwise.
+long VariableNumberOf(std::string_view word);
+
 // All tokens of a text up to and including End or Error.
 std::vector<Token> ScanAll(std::string_view text, const TransformSetup& setup);
 

@@ -14,6 +14,19 @@ std::string UpperAscii(std::string_view text) {
     return upper;
 }
 
+// Where a keyword of the IF form stands: the first place it is followed by a blank, npos if none.
+std::size_t FindKeyword(std::string_view upper, std::string_view word) {
+    for (std::size_t at = upper.find(word); at != std::string_view::npos; at = upper.find(word, at + 1))
+        if (at + word.size() < upper.size() && IsBlank(upper[at + word.size()])) return at;
+    return std::string_view::npos;
+}
+
+// The form is told apart by a space after its keywords; after a tab the parts would run together
+// into a target name.
+bool TabFollows(std::string_view text, std::size_t keyword, std::size_t length) {
+    return keyword != std::string_view::npos && text[keyword + length] == '\t';
+}
+
 struct Assignment {
     std::string target;
     std::string expression;
@@ -54,6 +67,10 @@ Assignment SplitAssignment(std::string_view text, std::size_t offset) {
             a.error = Fail(TransformErrorCode::TargetStartsWithSymbol, offset + start);
             return a;
         }
+        if (FindKeyword(UpperAscii(a.target), "IF") == 0) {
+            a.error = Fail(TransformErrorCode::NestedIf, offset + start);
+            return a;
+        }
     }
     if (a.target.empty()) {
         a.error = Fail(TransformErrorCode::EmptyTarget, offset + start);
@@ -77,15 +94,23 @@ StatementParts SplitStatement(std::string_view statement) {
     const std::string_view t = Trim(statement);
     const std::size_t offset = lead == std::string_view::npos ? 0 : lead;
     const std::string upper = UpperAscii(t);
+    if (upper.rfind("IF\t", 0) == 0) {
+        parts.error = Fail(TransformErrorCode::TabAfterKeyword, offset + 2);
+        return parts;
+    }
     if (upper.rfind("IF ", 0) != 0) {
         Assignment a = SplitAssignment(t, offset);
         parts.error = a.error;
         if (!a.error) parts.target = std::move(a.target), parts.expression = std::move(a.expression);
         return parts;
     }
-    const std::size_t then = upper.find("THEN ");
+    const std::size_t then = FindKeyword(upper, "THEN");
     if (then == std::string::npos) {
         parts.error = Fail(TransformErrorCode::NotIfThenElse, offset);
+        return parts;
+    }
+    if (TabFollows(t, then, 4)) {
+        parts.error = Fail(TransformErrorCode::TabAfterKeyword, offset + then + 4);
         return parts;
     }
     const std::string_view condition = t.substr(0, then + 5);
@@ -95,7 +120,11 @@ StatementParts SplitStatement(std::string_view statement) {
         return parts;
     }
     const std::size_t expressionAt = offset + t.size() - first.expression.size();
-    const std::size_t elseAt = UpperAscii(first.expression).find("ELSE ");
+    const std::size_t elseAt = FindKeyword(UpperAscii(first.expression), "ELSE");
+    if (TabFollows(first.expression, elseAt, 4)) {
+        parts.error = Fail(TransformErrorCode::TabAfterKeyword, expressionAt + elseAt + 4);
+        return parts;
+    }
     if (elseAt == std::string::npos) {
         parts.target = std::move(first.target);
         parts.expression = std::string(condition) + first.expression;

@@ -20,6 +20,9 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::TargetStartsWithSymbol, "変数名が特殊記号または数字で始まっています。", kTitle, kForm},
     {Code::EmptyTarget, "代入する変数名がありません", kTitle, kForm},
     {Code::BadTargetName, "変数名に \" や , は使えません", kTitle, kForm},
+    {Code::TabAfterKeyword, "IF, THEN, ELSE の後にはタブではなく空白を入れてください", kTitle, kForm},
+    {Code::NestedIf, "THEN や ELSE の後に IF は書けません", kTitle, kForm},
+    {Code::CaseNumberTarget, "$0 はケース番号なので代入できません", kTitle, kForm},
     {Code::SyntaxError, "Syntax Error", kTitle, kCompile},
     {Code::FunctionNeedsBracket, "関数の後には '(' が必要です", kTitle, kCompile},
     {Code::IfStructure, "Syntax : 'IF .. THEN .. (ELSE ..)'", kTitle, kCompile},
@@ -40,6 +43,8 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::LagSecondArgument, "LAG の2番目の引数には数値、変数名または $0 を1つだけ指定してください", kTitle, kCompile},
     {Code::ExpandNotAlone, "EXPAND は 変数 = EXPAND(変数名) の形で単独に使ってください", kTitle, kCompile},
     {Code::TooManyNewVariables, "一度の変換で新しく作れる変数は20個までです", kTitle, kForm},
+    {Code::SheetFull, "変数の数が 32767 に達しているので、新しい変数を作れません", kTitle, kForm},
+    {Code::BadTargetNumber, "代入する変数の番号が誤りです", kTitle, kForm},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -18,6 +18,9 @@ enum class TransformErrorCode {
     TargetStartsWithSymbol,
     EmptyTarget,
     BadTargetName,
+    TabAfterKeyword,
+    NestedIf,
+    CaseNumberTarget,
     // Compilation (information icon)
     SyntaxError,
     FunctionNeedsBracket,
@@ -40,6 +43,8 @@ enum class TransformErrorCode {
     ExpandNotAlone,
     // Run
     TooManyNewVariables,
+    SheetFull,
+    BadTargetNumber,
     Count
 };
 

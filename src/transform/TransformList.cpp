@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sheet/NumberText.h"
+#include "transform/Scanner.h"
 #include "transform/StatementForm.h"
 #include "text/Trim.h"
 
@@ -23,6 +24,8 @@ std::optional<TransformError> TransformList::add(std::string_view statement) {
     if (size() >= kMaxStatements) return TransformError{TransformErrorCode::TooManyStatements, 0};
     StatementParts parts = SplitStatement(statement);
     if (parts.error) return parts.error;
+    // $0 reads the case number, so a variable of that name could never be read.
+    if (VariableNumberOf(parts.target) == 0) return TransformError{TransformErrorCode::CaseNumberTarget, 0};
     CompileResult compiled = CompileExpression(parts.expression, setup_);
     if (compiled.error) return compiled.error;
     if (!isKnownTarget(parts.target)) variableList_.push_back(parts.target);

@@ -57,12 +57,14 @@ int WorkingCopy::findTarget(const std::string& target) const {
     return 0;
 }
 
-bool WorkingCopy::mayAdd(int count) const {
-    return newVariables_ + count <= kMaxNewVariables && variableCount() + count <= kMaxVariables;
+std::optional<TransformError> WorkingCopy::refuseAdding(int count) const {
+    if (variableCount() + count > kMaxVariables) return TransformError{TransformErrorCode::SheetFull, 0};
+    if (newVariables_ + count > kMaxNewVariables) return TransformError{TransformErrorCode::TooManyNewVariables, 0};
+    return std::nullopt;
 }
 
 int WorkingCopy::append(const std::string& name) {
-    if (!mayAdd(1)) return 0;
+    if (refuseAdding(1)) return 0;
     auto column = std::make_unique<WorkColumn>();
     column->name = name;
     columns_.push_back(std::move(column));
@@ -72,7 +74,7 @@ int WorkingCopy::append(const std::string& name) {
 
 bool WorkingCopy::insertAfter(int v, int count) {
     if (count <= 0) return true;
-    if (!mayAdd(count)) return false;
+    if (refuseAdding(count)) return false;
     std::vector<std::unique_ptr<WorkColumn>> added(count);
     for (auto& column : added) column = std::make_unique<WorkColumn>();
     columns_.insert(columns_.begin() + v + 1, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));

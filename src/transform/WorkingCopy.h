@@ -3,10 +3,12 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "sheet/CaseRange.h"
+#include "transform/TransformErrors.h"
 #include "transform/TransformSetup.h"
 
 namespace zoriduvo {
@@ -52,6 +54,9 @@ public:
     // The variable a target names: "$n" for an existing number n, else the last variable of that
     // name; 0 when the target is new.
     int findTarget(const std::string& target) const;
+    // Why count more variables may not be added: the sheet would pass its limit, or the run its
+    // new variables; nothing when they may.
+    std::optional<TransformError> refuseAdding(int count) const;
     // A new continuous variable after the last one, all cells empty; 0 when no more may be added.
     int append(const std::string& name);
     // count new empty variables directly after v; later variables move right. False when no more
@@ -59,8 +64,6 @@ public:
     bool insertAfter(int v, int count);
 
 private:
-    bool mayAdd(int count) const;
-
     const Sheet& sheet_;
     CaseRange range_;
     std::vector<std::unique_ptr<WorkColumn>> columns_;  // index 0 unused

@@ -110,6 +110,23 @@ TEST(TransformCompiler, PrecedenceMinusRuleAndOperands) {
     }
 }
 
+TEST(TransformCompiler, MinusBeforeAPowerNegatesThePowerWhereverItStands) {
+    const TransformSetup setup = SetupOf({"A"});
+    const CodeCase cases[] = {
+        {"(-2^2)", "#2 #2 ^ neg"},
+        {"1 + -2^2", "#1 #2 #2 ^ neg +"},
+        {"IF A THEN -2 ^ 2", "A #2 #2 ^ neg IF2"},
+        {"A = -.5^2", "A #0.5 #2 ^ neg ="},
+        {"2^-2^2", "#2 #-2 ^ #2 ^"},
+    };
+    for (const CodeCase& c : cases) {
+        SCOPED_TRACE(c.expression);
+        const CompileResult r = CompileExpression(c.expression, setup);
+        ASSERT_FALSE(r.error) << static_cast<int>(r.error->code);
+        EXPECT_EQ(Disassemble(r.expression, setup), c.code);
+    }
+}
+
 TEST(TransformCompiler, FirstOfTwoEqualNamesWinsAndKeywordNamesNeedTheirNumber) {
     const TransformSetup setup = SetupOf({"A", "A", "SUM"});
     EXPECT_EQ(CompileExpression("A", setup).expression.code, (std::vector<std::int16_t>{1, 0}));

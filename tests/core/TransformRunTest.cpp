@@ -2,6 +2,7 @@
 
 
 #include "TransformTestSupport.h"
+#include "sheet/Limits.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SingleTolerance.h"
@@ -76,9 +77,9 @@ TEST(TransformRun, MissingValuesSpreadThroughEveryFamily) {
         {"Y = STDVAL(A)", {"*", "", "*", "*"}},
         {"Y = $0 + A", {"2", "", "7", "13"}},
         {"Y = SQR(A - 2)", {"", "", "*", "*"}},
-        // A false condition takes the ELSE value, even where the condition's variable is blank.
+        // A false condition, or one computed from a blank, takes the ELSE value.
         {"IF A > 2 THEN Y = B ELSE Y = 0", {"0", "0", "", "3"}},
-        {"IF A < 2 THEN Y = 5 ELSE Y = 6", {"5", "", "6", "6"}},
+        {"IF A < 2 THEN Y = 5 ELSE Y = 6", {"5", "6", "6", "6"}},
         // A blank in the part not taken leaves the result alone; one in the part taken makes it blank.
         {"IF A > 2 THEN Y = 1 ELSE Y = B", {"2", "2", "1", "1"}},
         {"IF B > 2 THEN Y = 1 ELSE Y = A", {"1", "", "4", "1"}},
@@ -99,6 +100,38 @@ TEST(TransformRun, IfWithoutElseKeepsTheTargetWhereTheConditionIsFalse) {
     ASSERT_FALSE(r.run({"IF A > 2 THEN Y = 1", "IF A > 2 THEN Z = A"}));
     ExpectTexts(r.column(2), {"10", "20", "1", "1"});
     ExpectTexts(r.column(3), {"", "", "4", "9"});
+}
+
+TEST(TransformRun, AConditionComputedFromABlankIsNotTrue) {
+    // A: 1, blank, 4   Y: 10, 20, 30
+    const ValueCase cases[] = {
+        {"IF A < 2 THEN Y = 5", {"5", "20", "30"}},
+        {"IF NOT A THEN Y = 5", {"5", "20", "5"}},
+        {"IF A <> 4 THEN Y = 5 ELSE Y = 6", {"5", "6", "6"}},
+        {"IF SQR(A - 2) THEN Y = 5 ELSE Y = 6", {"6", "6", "5"}},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        TransformRun r({"A", "Y"}, {{"1", "10"}, {"", "20"}, {"4", "30"}});
+        ASSERT_FALSE(r.run({c.statement}));
+        ExpectTexts(r.column(2), c.texts);
+    }
+}
+
+TEST(TransformRun, FunctionsOfOtherCasesReadTheColumnAsItWasBeforeTheStatement) {
+    const ValueCase cases[] = {
+        {"X = LAG(X, 1)", {"", "2", "2"}},
+        {"X = LAG(X, -1)", {"-2", "-2", ""}},
+        {"IF $0 > 1 THEN X = LAG(X, 1)", {"1", "2", "2"}},
+        {"X = RANK(X) * 10", {"10", "20", "30"}},
+        {"X = STDVAL(X)", {"-1", "0", "1"}},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        TransformRun r({"X"}, {{"1"}, {"3"}, {"5"}});
+        ASSERT_FALSE(r.run({c.statement}));
+        ExpectTexts(r.column(1), c.texts);
+    }
 }
 
 TEST(TransformRun, ResultsAreShownThroughTheCellFormatter) {
@@ -255,14 +288,14 @@ TEST(TransformRun, ExpandIntoAVariableInTheMiddleMovesTheLaterOnes) {
 
 TEST(TransformRun, TargetsByNumberByLastNameOrNew) {
     TransformRun r({"A", "A", "B"}, {{"1", "2", "3"}});
-    ASSERT_FALSE(r.run({"A = 7", "$3 = 8", "$1 = 9", "New = 1", "New = A + 1", "$9 = 5"}));
+    ASSERT_FALSE(r.run({"A = 7", "$3 = 8", "$1 = 9", "New = 1", "New = A + 1", "$5 = 5"}));
     ExpectTexts(r.column(1), {"9"});
     ExpectTexts(r.column(2), {"7"});
     ExpectTexts(r.column(3), {"8"});
     EXPECT_EQ(r.sheet.variableCount(), 5);
     EXPECT_EQ(r.name(4), "New");
     ExpectTexts(r.column(4), {"10"});
-    EXPECT_EQ(r.name(5), "$9");
+    EXPECT_EQ(r.name(5), "$5");
 }
 
 TEST(TransformRun, ANewVariableBeyondTheGridGrowsItWithSpareColumns) {
@@ -370,6 +403,34 @@ TEST(TransformRun, ARefusedRunLeavesTheSheetAsItWas) {
     list.remove(6);
     EXPECT_TRUE(ExecuteTransformation(r.t.app, r.sheet, list));
     EXPECT_EQ(r.sheet.variableCount(), 21);
+}
+
+struct RunRefusalCase {
+    const char* name;
+    int variables;
+    std::vector<std::string> statements;
+    const char* text;
+};
+
+// Each refused before the sheet changes: no room, or a "$n" name that "$n" would never read.
+TEST(TransformRun, NewVariablesThatCannotBeAddedAreRefusedWithTheirReason) {
+    const RunRefusalCase cases[] = {
+        {"a full sheet", kMaxVariables, {"Y = 1"}, "変数の数が 32767 に達しているので、新しい変数を作れません"},
+        {"a number beyond the next variable", 3, {"$9 = 1"}, "代入する変数の番号が誤りです"},
+        {"a number past the variable another statement adds", 3, {"N = 1", "$6 = 1"}, "代入する変数の番号が誤りです"},
+    };
+    for (const RunRefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> names(c.variables), row(c.variables, "1");
+        for (int v = 0; v < c.variables; ++v) names[v] = "V" + std::to_string(v + 1);
+        TransformRun r(names, {row});
+        TransformList list(ReadTransformSetup(r.sheet));
+        for (const std::string& statement : c.statements) ASSERT_FALSE(list.add(statement));
+        EXPECT_FALSE(ExecuteTransformation(r.t.app, r.sheet, list));
+        ASSERT_EQ(r.t.ui.messages.size(), 1u);
+        EXPECT_EQ(r.t.ui.messages[0].text, c.text);
+        EXPECT_EQ(r.sheet.variableCount(), c.variables);
+    }
 }
 
 TEST(TransformRun, ThirtyTwoThousandCasesInOneReset) {

@@ -82,6 +82,32 @@ TEST(TransformMessages, StatementsShowTheirMessages) {
     }
 }
 
+struct GarbageCase {
+    const char* statement;
+    const char* text;
+};
+
+// Forms that would otherwise add a variable named after a piece of the statement, or one that no
+// statement could read.
+TEST(TransformMessages, StatementsThatWouldMakeStrayVariablesAreRefused) {
+    const GarbageCase cases[] = {
+        {"IF A > 1 THEN IF B THEN Y = 1", "THEN や ELSE の後に IF は書けません"},
+        {"IF A THEN Y = 1 ELSE if B THEN Y = 2", "THEN や ELSE の後に IF は書けません"},
+        {"IF\tA > 1 THEN Y = 1", "IF, THEN, ELSE の後にはタブではなく空白を入れてください"},
+        {"IF A > 1 THEN Y = 1 ELSE\tY = 2", "IF, THEN, ELSE の後にはタブではなく空白を入れてください"},
+        {"$0 = 2", "$0 はケース番号なので代入できません"},
+        {"IF A THEN \"$0\" = 1", "$0 はケース番号なので代入できません"},
+    };
+    for (const GarbageCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        TransformList list(SetupOf({"A", "B", "Y"}));
+        const auto error = list.add(c.statement);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(MessageOf(error->code).text, c.text);
+        EXPECT_EQ(MessageOf(error->code).icon, MessageIcon::Exclamation);
+    }
+}
+
 TEST(TransformMessages, TheTwentyFirstStatementIsRefused) {
     TransformList list(SetupOf({"A"}));
     for (int i = 0; i < 20; ++i) ASSERT_FALSE(list.add("Y = A + " + std::to_string(i)));
