@@ -9,7 +9,9 @@
 namespace zoriduvo {
 
 CloseOutcome CloseSheetQuery(App& app, Sheet& sheet) {
-    if (!app.closeCancelled && sheet.modified()) {
+    // The cancel flag speaks to the exit under way only, which stops at once when it is set: a
+    // flag left from an earlier Cancel must not let a later close drop changes unasked.
+    if (sheet.modified()) {
         const Message question = FileMessageOf(FileText::CloseQuestion, {sheet.caption()});
         switch (app.ui.show(question, MessageButtons::YesNoCancel)) {
         case Answer::Yes:

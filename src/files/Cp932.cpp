@@ -12,6 +12,20 @@ namespace {
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
+
+// Single bytes that iconv's table leaves out and the Windows code page maps, both ways.
+struct ExtraByte {
+    std::string_view cp932, utf8;
+};
+constexpr ExtraByte kExtraBytes[] = {
+    {"\x80", "\u0080"}, {"\xA0", "\u00A0"}, {"\xFD", "\uF8F0"}, {"\xFE", "\uF8F1"}, {"\xFF", "\uF8F2"},
+};
+
+const ExtraByte* ExtraByteAt(std::string_view rest, bool fromCp932) {
+    for (const ExtraByte& extra : kExtraBytes)
+        if (rest.starts_with(fromCp932 ? extra.cp932 : extra.utf8)) return &extra;
+    return nullptr;
+}
 }  // namespace
 
 Cp932Converter::Cp932Converter(Direction direction) {
@@ -19,6 +33,7 @@ Cp932Converter::Cp932Converter(Direction direction) {
     iconv_t cd = iconv_open(toUtf8 ? "UTF-8" : "CP932", toUtf8 ? "CP932" : "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 table");
     descriptor_ = cd;
+    toUtf8_ = toUtf8;
 }
 
 Cp932Converter::~Cp932Converter() { iconv_close(static_cast<iconv_t>(descriptor_)); }
@@ -46,9 +61,20 @@ bool Cp932Converter::convert(std::string_view in, std::string& out, std::size_t*
             out.resize(out.size() * 2);
             continue;
         }
-        out.resize(used);
-        if (badOffset) *badOffset = in.size() - srcLeft;
-        return false;
+        const std::size_t offset = in.size() - srcLeft;
+        const ExtraByte* extra = ExtraByteAt(in.substr(offset), toUtf8_);
+        if (!extra) {
+            out.resize(used);
+            if (badOffset) *badOffset = offset;
+            return false;
+        }
+        const std::string_view from = toUtf8_ ? extra->cp932 : extra->utf8;
+        const std::string_view to = toUtf8_ ? extra->utf8 : extra->cp932;
+        if (out.size() - used < to.size()) out.resize(out.size() * 2 + to.size());
+        out.replace(used, to.size(), to);
+        used += to.size();
+        src += from.size();
+        srcLeft -= from.size();
     }
     out.resize(used);
     return true;

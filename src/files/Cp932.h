@@ -10,7 +10,9 @@ namespace zoriduvo {
 
 // Conversions between the program's UTF-8 text and code page 932, the code of the system's files
 // (the vendor table, which holds characters such as ① and ～ that strict Shift-JIS refuses).
-// One converter keeps its iconv descriptor, so that converting a file line by line stays cheap.
+// The single bytes 0x80, 0xA0 and 0xFD-0xFF, outside iconv's table, are U+0080, U+00A0 and
+// U+F8F0-U+F8F2 as in the Windows code page. One converter keeps its iconv descriptor, so that
+// converting a file line by line stays cheap.
 class Cp932Converter {
 public:
     enum class Direction { ToUtf8, FromUtf8 };
@@ -26,6 +28,7 @@ public:
 
 private:
     void* descriptor_;
+    bool toUtf8_;
 };
 
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* badOffset = nullptr);

@@ -1,5 +1,6 @@
 #include "files/CsvQuickReader.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "files/Cp932.h"
@@ -57,6 +58,9 @@ CsvLayout DecideCsvLayout(const std::vector<std::string_view>& lines) {
         layout.header = layout.caseNames = true;
         layout.variables = f1;
     } else if (f1 == 1) {
+        // A name above a number is the variable's name, not a case of value 0.
+        const std::string_view a = FieldAt(Fields(lines[0]), 0);
+        layout.header = !a.empty() && !BeginsWithNumber(a) && BeginsWithNumber(FieldAt(Fields(lines[1]), 0));
         layout.variables = 1;
     } else {
         const auto first = Fields(lines[0]);
@@ -120,6 +124,10 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
         for (int v = 1; v <= layout.variables; ++v) {
             const std::string_view value = FieldAt(fields, k++);
             read.appendValue(value == "%M" ? std::string_view() : value);
+        }
+        if (std::any_of(fields.begin() + std::min(k, fields.size()), fields.end(),
+                        [](std::string_view f) { return !Trim(f).empty(); })) {
+            if (read.linesCut++ == 0) read.firstLineCut = static_cast<int>(line);
         }
     }
     image = std::move(read);

@@ -32,14 +32,27 @@ const ImageStatistics& FileImage::statisticsOf(int v) const {
 }
 
 std::string_view FileImage::value(int c, int v) const {
-    if (c < 1 || v < 1 || v > variableCount) return {};
-    const std::size_t k = static_cast<std::size_t>(c - 1) * static_cast<std::size_t>(variableCount) + (v - 1);
-    if (k >= valueEnds_.size()) return {};
+    if (c < 1 || v < 1 || v > variableCount || c > static_cast<int>(caseStarts_.size())) return {};
+    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : valueEnds_.size();
+    const std::size_t k = caseStarts_[c - 1] + (v - 1);
+    if (k >= end) return {};
     const std::size_t begin = k == 0 ? 0 : valueEnds_[k - 1];
     return std::string_view(valueChars_).substr(begin, valueEnds_[k] - begin);
 }
 
 void FileImage::appendValue(std::string_view text) {
+    if (caseStarts_.empty() || nextVariable_ >= variableCount) {
+        caseStarts_.push_back(valueEnds_.size());
+        nextVariable_ = 0;
+        emptiesPending_ = 0;
+    }
+    ++nextVariable_;
+    if (text.empty()) {
+        ++emptiesPending_;
+        return;
+    }
+    valueEnds_.insert(valueEnds_.end(), emptiesPending_, valueChars_.size());
+    emptiesPending_ = 0;
     valueChars_.append(text);
     valueEnds_.push_back(valueChars_.size());
 }

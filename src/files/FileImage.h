@@ -38,6 +38,9 @@ public:
     std::string statisticsCorner;
     std::vector<ImageStatistics> statistics;
     std::string comment;  // lines joined with CR LF
+    // Lines whose fields beyond the variables were left out (a CSV file), and the first of them.
+    int linesCut = 0;
+    int firstLineCut = 0;
 
     int groupCount() const { return static_cast<int>(groupSizes.size()); }
     // Running sums of the group sizes with a leading 0.
@@ -47,16 +50,22 @@ public:
     std::string_view caseName(int c) const;
     const ImageStatistics& statisticsOf(int v) const;
 
-    // Values go in case by case, variable by variable; value(c, v) of one not given is empty.
+    // Values go in case by case, variable by variable (variableCount of them make a case); value(c, v)
+    // of one not given is empty.
     std::string_view value(int c, int v) const;
     void appendValue(std::string_view text);
     // Room for count values of chars bytes in all, when the counts are known to be real.
     void reserveValues(std::size_t count, std::size_t chars);
+    // The values held: empty ones at the end of a case are not, so a short line costs no more than
+    // what it has.
     std::size_t valuesHeld() const { return valueEnds_.size(); }
 
 private:
     std::string valueChars_;
-    std::vector<std::size_t> valueEnds_;  // compact: one offset per cell instead of one string
+    std::vector<std::size_t> valueEnds_;   // compact: one offset per cell instead of one string
+    std::vector<std::size_t> caseStarts_;  // where each case's values begin in valueEnds_
+    int nextVariable_ = 0;                 // of the last case begun
+    std::size_t emptiesPending_ = 0;       // empty values of that case not held until one follows
 };
 
 // Room for the values of the image's cases and variables as a reader takes them from a text of

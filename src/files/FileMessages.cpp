@@ -45,6 +45,13 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::FolderInTheWay, "同じ名前のフォルダーがあります。", "", kNone},
     {Text::WriteError, "書き込み中にエラーが発生しました（%1）。", "", kNone},
     {Text::OldFileKept, "元のファイルは変更されていません。", "", kNone},
+    {Text::InPlaceWriteFailed,
+     "保存先のフォルダーに新しいファイルを作れないため元のファイルに直接書き込みましたが、途中で失敗しました。\n"
+     "元のファイルは壊れている可能性があります。",
+     "", kNone},
+    {Text::LinesCut,
+     "%1 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は %2 行目です。",
+     kOpenTitle, MessageIcon::Exclamation},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");

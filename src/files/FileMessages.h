@@ -42,6 +42,8 @@ enum class FileText {
     FolderInTheWay,
     WriteError,  // %1 the system's reason
     OldFileKept,
+    InPlaceWriteFailed,
+    LinesCut,  // %1 the number of lines, %2 the first of them
     Count
 };
 

@@ -28,8 +28,12 @@ public:
     std::optional<FileProblem> problem;
 
     void readBody() {
-        if (readHead() && readVariables() && readCases() && hasStatistics()) readStatistics();
-        image_.statisticsPresent = hasStatistics();
+        // Statistics cut short are no statistics: taken as valid, a save would write them as read.
+        image_.statisticsPresent = readHead() && readVariables() && readCases() && hasStatistics() && readStatistics();
+        if (!image_.statisticsPresent) {
+            image_.statistics.clear();
+            image_.statisticsCorner.clear();
+        }
         readComment();
     }
 
@@ -133,25 +137,26 @@ private:
         return true;
     }
 
-    void readStatistics() {
+    bool readStatistics() {
         const int count = image_.variableCount;
-        if (!skip(count + 1)) return;
+        if (!skip(count + 1)) return false;
         const auto corner = field();
-        if (!corner) return;
+        if (!corner) return false;
         image_.statisticsCorner = std::string(*corner);
-        if (!skip(count)) return;
+        if (!skip(count)) return false;
         image_.statistics.resize(count);
         float ImageStatistics::*const rows[] = {&ImageStatistics::maximum, &ImageStatistics::minimum,
                                                 &ImageStatistics::mean, &ImageStatistics::deviation,
                                                 &ImageStatistics::cases};
         for (auto row : rows) {
-            if (!skip(1)) return;
+            if (!skip(1)) return false;
             for (int v = 1; v <= count; ++v) {
                 const auto f = field();
-                if (!f) return;
+                if (!f) return false;
                 image_.statistics[v - 1].*row = ToSingle(LeadingNumber(*f));
             }
         }
+        return true;
     }
 
     void readComment() {
@@ -181,6 +186,8 @@ private:
 std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image) {
     std::size_t bad = 0;
     const auto text = Cp932ToUtf8(bytes, &bad);
+    // A file of another kind under a ".vo" name is no vo-Data, whatever bytes it holds.
+    if (!text && bytes.find(kTagPrefix) == std::string_view::npos) return FileProblem{FileError::NotVoData};
     if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
 
     FieldReader in(*text);

@@ -14,15 +14,6 @@ namespace zoriduvo {
 
 namespace {
 
-bool OpenInSomeSheet(App& app, const std::string& path) {
-    for (int n : app.openSheets()) {
-        const std::string& other = app.sheet(n).information().path;
-        // Only paths with a folder name a file; imported sheets keep a bare name.
-        if (!other.empty() && other.front() == '/' && SameFile(other, path)) return true;
-    }
-    return false;
-}
-
 enum class Reader { Native, Csv, None };
 
 Reader ChooseReader(const std::string& path, const std::string& bytes) {
@@ -33,6 +24,15 @@ Reader ChooseReader(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+int SheetHoldingFile(App& app, const std::string& path) {
+    for (int n : app.openSheets()) {
+        const std::string& other = app.sheet(n).information().path;
+        // Only paths with a folder name a file; imported sheets keep a bare name.
+        if (!other.empty() && other.front() == '/' && SameFile(other, path)) return n;
+    }
+    return 0;
+}
+
 OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     const std::string path = AbsolutePath(chosen);
     auto bytes = ReadWholeFile(path);
@@ -40,12 +40,13 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         ShowFileProblem(app.ui, {FileError::FileMissing});
         return OpenOutcome::Failed;
     }
-    if (OpenInSomeSheet(app, path)) {
+    if (SheetHoldingFile(app, path) != 0) {
         ShowFileProblem(app.ui, {FileError::AlreadyOpen});
         return OpenOutcome::AlreadyOpen;
     }
 
     std::optional<FileProblem> problem;
+    int linesCut = 0, firstLineCut = 0;
     {
         BusyPointer busy(app.ui);
         FileImage image;
@@ -66,12 +67,16 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             options.hasFile = image.formatTag != "CSV";
             options.into = into;
             if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
+            linesCut = image.linesCut;
+            firstLineCut = image.firstLineCut;
         }
     }
     if (problem) {
         ShowFileProblem(app.ui, *problem);
         return OpenOutcome::Failed;
     }
+    if (linesCut > 0)
+        app.ui.show(FileMessageOf(FileText::LinesCut, {std::to_string(linesCut), std::to_string(firstLineCut)}));
     return OpenOutcome::Opened;
 }
 

@@ -17,7 +17,12 @@ enum class OpenOutcome {
 // missing or empty, "already open" when a sheet holds the same file, then the reader by the name's
 // ending (".vo": native, ".csv": CSV, else native only when a field carries a vo-Data tag) and the
 // loader. into: as LoadOptions::into. A CSV sheet has no file to save to, so Save asks for a name.
+// When lines of a CSV file held more fields than its variables, the opened sheet is followed by a
+// message that counts them.
 OpenOutcome OpenPath(App& app, const std::string& path, int into = 0);
+
+// The open sheet whose file is the file at path (by identity, not by name); 0 when none is.
+int SheetHoldingFile(App& app, const std::string& path);
 
 // File > "開く(&O)...": the open dialog, then OpenPath.
 OpenOutcome OpenFileCommand(App& app);

@@ -5,6 +5,7 @@
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/NativeFileSave.h"
+#include "files/OpenCommand.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "variables/Statistics.h"
@@ -36,6 +37,12 @@ SaveOutcome SaveAsCommand(App& app, Sheet& sheet) {
     const auto chosen = app.ui.saveFileName(request);
     if (!chosen) return SaveOutcome::Cancelled;
     const std::string path = AbsolutePath(*chosen);
+    // Two sheets bound to one file would overwrite each other's saves.
+    const int holder = SheetHoldingFile(app, path);
+    if (holder != 0 && holder != sheet.number()) {
+        ShowFileProblem(app.ui, {FileError::AlreadyOpen});
+        return SaveOutcome::Failed;
+    }
     if (!SaveTo(app, sheet, path)) return SaveOutcome::Failed;
     sheet.setCaption(FileNameOf(path));
     return SaveOutcome::Saved;

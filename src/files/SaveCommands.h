@@ -11,7 +11,7 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // otherwise Save As. The close question saves with it too.
 SaveOutcome SaveCommand(App& app, Sheet& sheet);
 // File > "名前をつけて保存(&A)...": the save dialog, then version 3 to the chosen path; the
-// caption becomes the file name.
+// caption becomes the file name. A file that another open sheet holds is refused as Open refuses it.
 SaveOutcome SaveAsCommand(App& app, Sheet& sheet);
 
 }  // namespace zoriduvo

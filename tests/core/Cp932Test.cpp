@@ -39,7 +39,25 @@ TEST(Cp932Text, CharactersOutsideTheCodeAreRefusedWithTheirPlace) {
     EXPECT_FALSE(Cp932ToUtf8("ok\r\n\x81", &bad));  // a lead byte without its partner
     EXPECT_EQ(bad, 4u);
     EXPECT_EQ(LineOfOffset("ok\r\n\x81", bad), 2);
-    EXPECT_FALSE(Cp932ToUtf8("\xFF"));
+    EXPECT_FALSE(Cp932ToUtf8("\x81\x7F"));  // a lead byte with no trail byte of the code
+}
+
+// The single bytes iconv's table leaves out read and write as the Windows code page has them.
+TEST(Cp932Text, BytesOutsideTheIconvTableAsTheWindowsCodePage) {
+    struct Case {
+        std::string cp932, utf8;
+    };
+    const Case cases[] = {
+        {"a\x80" "b", "a\u0080b"},
+        {"\xA0", "\u00A0"},
+        {"\xFD\xFE\xFF", "\uF8F0\uF8F1\uF8F2"},
+        {"\x8A\xBF\xFF\x8E\x9A", "漢\uF8F2字"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8);
+        EXPECT_EQ(Utf8ToCp932(c.utf8), c.cp932);
+    }
 }
 
 TEST(Cp932ForeignText, ByteOrderMarkOrValidUtf8MeansUtf8) {

@@ -74,6 +74,63 @@ TEST(CsvQuickReaderValues, BlanksRaggedLinesAndTrailingEmptyLines) {
     EXPECT_EQ(Row(image, 4), (Texts{"7", "8", "9"}));
 }
 
+TEST(CsvQuickReaderLayout, OneColumnWithAName) {
+    struct Case {
+        const char* name;
+        const char* text;
+        Texts names, firstRow;
+    };
+    const Case cases[] = {
+        {"name above numbers", "x\r\n5\r\n6\r\n", {"x"}, {"5"}},
+        {"quoted name", "\"身長\"\r\n170\r\n", {"身長"}, {"170"}},
+        {"number above numbers", "0.0\r\n5\r\n", {"V1"}, {"0.0"}},
+        {"name above a name", "x\r\ny\r\n", {"V1"}, {"x"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileImage image = ReadCsv(c.text);
+        EXPECT_EQ(Names(image), c.names);
+        EXPECT_EQ(Row(image, 1), c.firstRow);
+    }
+}
+
+// Memory follows the file, not variables times lines: a short line holds only what it has.
+TEST(CsvQuickReaderValues, ShortLinesUnderAWideHeaderHoldOnlyTheirFields) {
+    std::string text = "x1";
+    for (int v = 2; v <= 5000; ++v) text += ",x" + std::to_string(v);
+    text += "\r\n1\r\n,,3\r\n\r\n4\r\n";
+    const FileImage image = ReadCsv(text);
+    ASSERT_EQ(image.variableCount, 5000);
+    ASSERT_EQ(image.caseCount, 4);
+    EXPECT_LE(image.valuesHeld(), 6u);
+    const Texts expected[] = {{"1", "", ""}, {"", "", "3"}, {"", "", ""}, {"4", "", ""}};
+    for (int c = 1; c <= 4; ++c) {
+        const Texts row = Row(image, c);
+        EXPECT_EQ(Texts(row.begin(), row.begin() + 3), expected[c - 1]);
+    }
+    EXPECT_EQ(image.value(4, 5000), "");
+}
+
+TEST(CsvQuickReaderValues, LinesWithFieldsBeyondTheVariablesAreCounted) {
+    struct Case {
+        const char* name;
+        const char* text;
+        int cut, first;
+    };
+    const Case cases[] = {
+        {"none", "a,b\r\n1,2\r\n3\r\n", 0, 0},
+        {"empty fields beyond lose nothing", "a,b\r\n1,2,,\r\n3,4, \r\n", 0, 0},
+        {"two lines", "a,b\r\n1,2\r\n3,4,5\r\n6,7,,8\r\n", 2, 3},
+        {"case names", ",a\r\nk,1\r\nm,2,3\r\n", 1, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileImage image = ReadCsv(c.text);
+        EXPECT_EQ(image.linesCut, c.cut);
+        EXPECT_EQ(image.firstLineCut, c.first);
+    }
+}
+
 TEST(CsvQuickReaderText, Utf8WithOrWithoutMarkAndCodePage932ReadAlike) {
     const std::string utf8 = "名前,①\r\n1,2\r\n";
     for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, test::Sjis(utf8)}) {

@@ -296,6 +296,84 @@ TEST(SaveCommands, CloseQuestionYesSavesThroughTheInstalledSaver) {
     EXPECT_TRUE(g.t.app.closeCancelled);
 }
 
+// A version 3 file whose statistics block is missing or cut short: the statistics are not taken as
+// valid, so a save computes them instead of writing what little was read.
+TEST(OpenCommandFiles, StatisticsCutShortAreComputedOnSave) {
+    const std::string full = test::TestData("native-v3-groups/expected.vo");
+    struct Case {
+        const char* name;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"no block", full.find("\"nn\"")},
+        {"cut after the maxima", full.find("\"Min\"")},
+        {"last count missing", full.find(", 0 \r\n///*")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame f;
+        const std::string path = f.folder.file("cut.vo");
+        test::WriteBytes(path, full.substr(0, c.length));
+        ASSERT_FALSE(f.open(path));
+        Sheet& sheet = f.active();
+        EXPECT_FALSE(sheet.statisticsValid());
+        sheet.setModified(true);
+        ASSERT_EQ(SaveCommand(f.t.app, sheet), SaveOutcome::Saved);
+        FileImage saved;
+        ASSERT_FALSE(ReadNativeFile(path, saved));
+        EXPECT_EQ(saved.statisticsOf(1).cases, 2);
+        EXPECT_EQ(saved.statisticsOf(1).maximum, 170.5f);
+        EXPECT_EQ(saved.statisticsOf(2).cases, 2);
+    }
+}
+
+TEST(OpenCommandFiles, FileOfAnotherKindNamedVoIsNotVoData) {
+    Frame f;
+    test::WriteBytes(f.folder.file("picture.vo"), "\x89PNG\r\n\x1A\n\x81\x20\x00");
+    EXPECT_FALSE(f.open(f.folder.file("picture.vo")));
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_EQ(f.t.ui.messages[0].text, "vo形式のデータではありません。");
+}
+
+TEST(OpenCommandCsv, LinesCutAtTheVariableCountAreCounted) {
+    Frame f;
+    const std::string csv = f.folder.file("wide.csv");
+    test::WriteBytes(csv, "a,b\r\n1,2\r\n3,4,5\r\n6,7, \r\n8,9,,10\r\n");
+    ASSERT_FALSE(f.open(csv));
+    EXPECT_EQ(f.active().grdVo.text(3, 3), "4");
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_EQ(f.t.ui.messages[0].text,
+              "2 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は 3 行目です。");
+    EXPECT_EQ(f.t.ui.messages[0].title, kOpenTitle);
+}
+
+// Save As onto a file that another sheet holds would bind two sheets to one file.
+TEST(SaveCommands, SaveAsOntoAFileOpenInAnotherSheetIsRefused) {
+    Frame f;
+    const std::string path = SurveyFile(f, "data.vo");
+    ASSERT_FALSE(f.open(path));
+    const std::string old = test::ReadBytes(path);
+    fs::create_symlink(path, f.folder.file("link.vo"));
+    Sheet& other = f.t.app.sheet(NewSheet(f.t.app));
+    test::FillSheet(other, {{"1"}});
+    other.setModified(true);
+    const std::string unbound = other.information().path;
+    for (const std::string& name : {path, f.folder.file("link.vo")}) {
+        SCOPED_TRACE(name);
+        f.t.ui.messages.clear();
+        f.t.ui.fileNames.push_back(name);
+        EXPECT_EQ(SaveAsCommand(f.t.app, other), SaveOutcome::Failed);
+        ASSERT_EQ(f.t.ui.messages.size(), 1u);
+        EXPECT_EQ(f.t.ui.messages[0].text, "このファイルはすでに開かれています。");
+        EXPECT_EQ(test::ReadBytes(path), old);
+        EXPECT_EQ(other.information().path, unbound);
+    }
+    // The sheet that holds the file may save as it again.
+    f.t.app.sheet(1).setModified(true);
+    f.t.ui.fileNames.push_back(path);
+    EXPECT_EQ(SaveAsCommand(f.t.app, f.t.app.sheet(1)), SaveOutcome::Saved);
+}
+
 TEST(OpenAtStart, CommandLinePathFillsSheetOne) {
     TestApp t;
     test::TempFolder folder;

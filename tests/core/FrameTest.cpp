@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "FileTestSupport.h"
 #include "app/Exit.h"
@@ -105,14 +106,26 @@ TEST(ExitOrder, YesSavesEachSheetThenCloses) {
     EXPECT_EQ(t.app.sheet(1).information().path, folder.file("c.vo"));
 }
 
-TEST(CloseQuery, WhileTheCancelFlagIsSetASheetClosesWithoutAsking) {
-    TestApp t;
-    ThreeModifiedSheets(t);
-    t.app.closeCancelled = true;
-    EXPECT_EQ(CloseSheetQuery(t.app, t.app.sheet(2)), CloseOutcome::Closed);
-    EXPECT_TRUE(t.ui.messages.empty());
-    EXPECT_FALSE(t.app.closeCancelled);
-    EXPECT_EQ(t.app.openSheets(), (std::vector<int>{1, 3}));
+// A Cancel, in a close question or in the exit, must not let the next closes drop changes unasked.
+TEST(CloseQuery, AfterACancelEveryModifiedSheetIsStillAsked) {
+    const std::function<void(TestApp&)> cancels[] = {
+        [](TestApp& t) { EXPECT_EQ(CloseSheetQuery(t.app, t.app.sheet(3)), CloseOutcome::KeptOpen); },
+        [](TestApp& t) { EXPECT_FALSE(ExitProgram(t.app)); },
+    };
+    for (const auto& cancel : cancels) {
+        TestApp t;
+        ThreeModifiedSheets(t);
+        t.ui.answers = {Answer::Cancel};
+        cancel(t);
+        ASSERT_TRUE(t.app.closeCancelled);
+        t.ui.messages.clear();
+        t.ui.answers = {Answer::No, Answer::No};
+        EXPECT_EQ(CloseSheetQuery(t.app, t.app.sheet(3)), CloseOutcome::Closed);
+        EXPECT_EQ(CloseSheetQuery(t.app, t.app.sheet(2)), CloseOutcome::Closed);
+        ASSERT_EQ(t.ui.messages.size(), 2u);
+        EXPECT_EQ(t.ui.messages[1].text, "'名称未設定:2'は保存されていません。\n\r保存しますか？");
+        EXPECT_EQ(t.app.openSheets(), (std::vector<int>{1}));
+    }
 }
 
 TEST(StartUpState, SheetOneAndALockedToolbar) {

@@ -37,6 +37,23 @@ TEST(SafeSave, ALinkStaysALinkAndItsFileIsReplaced) {
     EXPECT_EQ(Entries(folder.path() / "real"), 1u);
 }
 
+// The temporary and the old file's second name are made from the target's name, and must still fit
+// where the name itself takes all the room a folder allows.
+TEST(SafeSave, LongestFileNamesStillSave) {
+    test::TempFolder folder;
+    std::string longest;
+    for (int i = 0; i < 85; ++i) longest += "名";  // 255 bytes
+    const std::string first = folder.file(longest);
+    const std::string second = folder.file(std::string(254, 'x') + "y");
+    ASSERT_FALSE(SaveFileSafely(first, "new"));
+    EXPECT_EQ(test::ReadBytes(first), "new");
+    test::WriteBytes(second, "old");
+    ASSERT_FALSE(SaveFilesSafely({{first, "a"}, {second, "b"}}));
+    EXPECT_EQ(test::ReadBytes(first), "a");
+    EXPECT_EQ(test::ReadBytes(second), "b");
+    EXPECT_EQ(Entries(folder.path()), 2u);
+}
+
 TEST(SafeSave, AFolderInTheWayIsRefusedAndKept) {
     test::TempFolder folder;
     fs::create_directory(folder.path() / "taken.vo");

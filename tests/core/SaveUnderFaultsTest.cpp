@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "FileTestSupport.h"
@@ -99,6 +100,48 @@ TEST_F(SaveUnderFaults, RefusedRenameKeepsTheOldFileAndRemovesTheTemporary) {
     fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
     EXPECT_EQ(RunUnprivileged([this] { return failedSaveSays("この場所に書き込む権限がありません。"); }), 0);
     expectOldFileKept(folder.path());
+}
+
+// A file the user may not write is refused even where its folder would let a rename replace it; a
+// file the user may write in a folder that takes no new file is written in place, and a failure
+// there says that the old file may be damaged.
+TEST_F(SaveUnderFaults, FilePermissionsDecideBetweenRefusalAndAWriteInPlace) {
+    constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    constexpr auto kReadOnlyFolder = kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    constexpr auto kAll = fs::perms::all;
+    constexpr auto kReadWrite = kReadOnly | fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    struct Case {
+        const char* name;
+        fs::perms folder, file;
+        bool diskFull;
+        const char* says;  // nullptr: saved
+    };
+    const Case cases[] = {
+        {"read-only file in a writable folder", kAll, kReadOnly, false, "この場所に書き込む権限がありません。"},
+        {"writable file in a read-only folder", kReadOnlyFolder, kReadWrite, false, nullptr},
+        {"the write in place fails", kReadOnlyFolder, kReadWrite, true, "元のファイルは壊れている可能性があります。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::permissions(folder.path(), kAll);
+        test::WriteBytes(path, old);
+        fs::permissions(path, c.file);
+        fs::permissions(folder.path(), c.folder);
+        sheet->setModified(true);
+        t.ui.messages.clear();
+        const int result = RunUnprivileged([&] {
+            if (!c.says) return SaveCommand(t.app, *sheet) == SaveOutcome::Saved ? 0 : 1;
+            std::optional<test::FileSizeLimit> limit;
+            if (c.diskFull) limit.emplace();
+            return failedSaveSays(c.says, !c.diskFull);
+        });
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+        const std::string now = test::ReadBytes(path);
+        if (!c.diskFull) {
+            EXPECT_EQ(now.find("999") != std::string::npos, c.says == nullptr);
+        }
+    }
 }
 
 // The folder was moved away after the file was opened: the save finds no folder and writes
