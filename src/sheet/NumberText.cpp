@@ -14,6 +14,8 @@ namespace {
 
 constexpr double kSingleMax = static_cast<double>(FLT_MAX);
 constexpr double kSingleMin = static_cast<double>(FLT_MIN);
+constexpr double kExactSingleIntegers = 16777216.0;  // 2^24
+constexpr int kSingleDigits = 7;
 
 // ---------------------------------------------------------------------------
 // Leading-number scan
@@ -213,6 +215,13 @@ void RoundToPlaces(Decimal& r, int places) {
     StripTrailingZeros(r);
 }
 
+// Rounds to `places` decimal places, but to no more than the 7 significant digits a single
+// holds unless its digits are exact (an integral single below 2^24); one rounding, so the
+// shown digits never drift twice away from the value.
+void RoundShown(Decimal& r, int places, bool exact) {
+    RoundToPlaces(r, exact ? places : std::min(places, kSingleDigits - 1 - r.exp));
+}
+
 // Integer part in full (at least "0"), the point, then `places` decimals, or
 // only up to the last nonzero one when keepZeros is false. The point is
 // always written; callers drop it when it ends up last.
@@ -362,12 +371,16 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
 
     const double magnitude = std::fabs(x);
 
-    // The digits of the single; values the single range loses entirely
-    // (overflow, or underflow to 0) keep the double's digits instead.
+    // The digits of the single, shown to 7 significant digits unless they are
+    // exact (an integral single below 2^24); values the single range loses
+    // entirely (overflow, or underflow to 0) keep the double's digits instead.
     Decimal m;
+    bool exact = false;
     if (magnitude != 0) {
-        const bool single = magnitude <= kSingleMax && static_cast<float>(magnitude) != 0;
-        m = single ? ShortestDecimal(static_cast<float>(magnitude)) : ShortestDecimal(magnitude);
+        const float s = ToSingle(magnitude);
+        const bool single = magnitude <= kSingleMax && s != 0;
+        m = single ? ShortestDecimal(s) : ShortestDecimal(magnitude);
+        exact = single && s < kExactSingleIntegers && std::floor(s) == s;
     }
 
     // e: the exponent of x rounded to 3 significant digits, so 9.996E11
@@ -387,10 +400,12 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
     if (!scientific && e >= 0) {
         const int places = std::max(0, width - 3 - e);
         Decimal r = m;
-        RoundToPlaces(r, places);
+        RoundShown(r, places, exact);
         AppendFixed(out, r, places, keepZeros);
     } else if (!scientific) {
-        AppendFixed(out, m, 2 + DecimalPlaces(m), keepZeros);
+        Decimal r = m;
+        RoundShown(r, DecimalPlaces(r), exact);
+        AppendFixed(out, r, 2 + DecimalPlaces(r), keepZeros);
         if (out.size() - body >= static_cast<std::size_t>(width)) {
             out.resize(body);
             scientific = true;
@@ -406,7 +421,7 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
             e += mantissa.exp;
             mantissa.exp = 0;
         }
-        RoundToPlaces(mantissa, digits - 1);
+        RoundShown(mantissa, digits - 1, exact);
         AppendFixed(out, mantissa, digits - 1, false);
         AppendExponent(out, e);
     }
