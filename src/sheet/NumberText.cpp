@@ -215,13 +215,6 @@ void RoundToPlaces(Decimal& r, int places) {
     StripTrailingZeros(r);
 }
 
-// Rounds to `places` decimal places, but to no more than the 7 significant digits a single
-// holds unless its digits are exact (an integral single below 2^24); one rounding, so the
-// shown digits never drift twice away from the value.
-void RoundShown(Decimal& r, int places, bool exact) {
-    RoundToPlaces(r, exact ? places : std::min(places, kSingleDigits - 1 - r.exp));
-}
-
 // Integer part in full (at least "0"), the point, then `places` decimals, or
 // only up to the last nonzero one when keepZeros is false. The point is
 // always written; callers drop it when it ends up last.
@@ -371,17 +364,22 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
 
     const double magnitude = std::fabs(x);
 
-    // The digits of the single, shown to 7 significant digits unless they are
-    // exact (an integral single below 2^24); values the single range loses
-    // entirely (overflow, or underflow to 0) keep the double's digits instead.
+    // The digits of the single; values the single range loses entirely
+    // (overflow, or underflow to 0) keep the double's digits instead.
     Decimal m;
+    double value = magnitude;
     bool exact = false;
     if (magnitude != 0) {
         const float s = ToSingle(magnitude);
         const bool single = magnitude <= kSingleMax && s != 0;
+        if (single) value = s;
         m = single ? ShortestDecimal(s) : ShortestDecimal(magnitude);
         exact = single && s < kExactSingleIntegers && std::floor(s) == s;
     }
+    // The fixed forms show 7 significant digits, rounded from the value itself
+    // so they match the single's print form, or every digit of an exact
+    // integral single below 2^24.
+    const auto fixedDigits = [&] { return exact ? m : RoundedDecimal(value, kSingleDigits); };
 
     // e: the exponent of x rounded to 3 significant digits, so 9.996E11
     // counts as 12. When m lies within a normal single's precision of x, only
@@ -399,12 +397,11 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
     bool scientific = e > width - 2 || e < 3 - width;
     if (!scientific && e >= 0) {
         const int places = std::max(0, width - 3 - e);
-        Decimal r = m;
-        RoundShown(r, places, exact);
+        Decimal r = fixedDigits();
+        RoundToPlaces(r, places);
         AppendFixed(out, r, places, keepZeros);
     } else if (!scientific) {
-        Decimal r = m;
-        RoundShown(r, DecimalPlaces(r), exact);
+        const Decimal r = fixedDigits();
         AppendFixed(out, r, 2 + DecimalPlaces(r), keepZeros);
         if (out.size() - body >= static_cast<std::size_t>(width)) {
             out.resize(body);
@@ -421,7 +418,7 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
             e += mantissa.exp;
             mantissa.exp = 0;
         }
-        RoundShown(mantissa, digits - 1, exact);
+        RoundToPlaces(mantissa, digits - 1);
         AppendFixed(out, mantissa, digits - 1, false);
         AppendExponent(out, e);
     }

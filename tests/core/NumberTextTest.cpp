@@ -239,6 +239,7 @@ TEST(FormatNumber, SevenSignificantDigitsExceptExactIntegers) {
         {"eight digit integer beyond 2^24", 20240131, "20240130", "20240130.00"},
         {"largest exact integer", 16777215, "16777215", "16777215.00"},
         {"seven digits below one", 0.99999994f, "0.9999999", "0.999999900"},
+        {"rounded from the single, not its shortest text", 0.00017559405f, "0.000175594", "1.75594E-04"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
