@@ -62,7 +62,8 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         grid.setText(c + 1, 1, image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) {
             const std::string_view value = image.value(c, v);
-            if (!value.empty()) grid.setText(c + 1, v + 1, ShortestText(ToSingle(LeadingNumber(value))));
+            // A loaded value keeps its double: only computed values are singles.
+            if (!value.empty()) grid.setText(c + 1, v + 1, GeneralText(LeadingNumber(value)));
         }
     }
 }

@@ -15,7 +15,8 @@
 namespace zoriduvo {
 
 namespace {
-std::string Typed(const std::string& text) { return FormatNumber(LeadingNumber(text)); }
+// Clamped to the single range at entry, so the text shown is the value analyses use.
+std::string Typed(const std::string& text) { return FormatNumber(ToSingle(LeadingNumber(text))); }
 }  // namespace
 
 std::string EditorTextOfCurrentCell(const Sheet& sheet) {

@@ -14,6 +14,8 @@ namespace {
 
 constexpr double kSingleMax = static_cast<double>(FLT_MAX);
 constexpr double kSingleMin = static_cast<double>(FLT_MIN);
+constexpr double kExactSingleIntegers = 16777216.0;  // 2^24
+constexpr int kSingleDigits = 7;
 
 // ---------------------------------------------------------------------------
 // Leading-number scan
@@ -365,10 +367,19 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
     // The digits of the single; values the single range loses entirely
     // (overflow, or underflow to 0) keep the double's digits instead.
     Decimal m;
+    double value = magnitude;
+    bool exact = false;
     if (magnitude != 0) {
-        const bool single = magnitude <= kSingleMax && static_cast<float>(magnitude) != 0;
-        m = single ? ShortestDecimal(static_cast<float>(magnitude)) : ShortestDecimal(magnitude);
+        const float s = ToSingle(magnitude);
+        const bool single = magnitude <= kSingleMax && s != 0;
+        if (single) value = s;
+        m = single ? ShortestDecimal(s) : ShortestDecimal(magnitude);
+        exact = single && s < kExactSingleIntegers && std::floor(s) == s;
     }
+    // The fixed forms show 7 significant digits, rounded from the value itself
+    // so they match the single's print form, or every digit of an exact
+    // integral single below 2^24.
+    const auto fixedDigits = [&] { return exact ? m : RoundedDecimal(value, kSingleDigits); };
 
     // e: the exponent of x rounded to 3 significant digits, so 9.996E11
     // counts as 12. When m lies within a normal single's precision of x, only
@@ -386,11 +397,12 @@ std::string FormatNumber(double x, int width, int digits, bool keepZeros) {
     bool scientific = e > width - 2 || e < 3 - width;
     if (!scientific && e >= 0) {
         const int places = std::max(0, width - 3 - e);
-        Decimal r = m;
+        Decimal r = fixedDigits();
         RoundToPlaces(r, places);
         AppendFixed(out, r, places, keepZeros);
     } else if (!scientific) {
-        AppendFixed(out, m, 2 + DecimalPlaces(m), keepZeros);
+        const Decimal r = fixedDigits();
+        AppendFixed(out, r, 2 + DecimalPlaces(r), keepZeros);
         if (out.size() - body >= static_cast<std::size_t>(width)) {
             out.resize(body);
             scientific = true;

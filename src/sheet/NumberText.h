@@ -52,7 +52,11 @@ std::string PrintDouble(double v);
 std::string ShortestText(float v);
 
 // The number-to-cell-text formatter (every caller passes width 12 and 6
-// digits). keepZeros keeps the trailing zeros of the fixed form's decimals.
+// digits). The value is taken as a single and shown with at most 7
+// significant digits (1/3 -> "0.3333333", 100/3 -> "33.33333"), except an
+// integral single below 2^24, which is exact and shows all its digits
+// (12345678 -> "12345678"). keepZeros keeps the trailing zeros of the fixed
+// form's decimals.
 // Infinities give "INF"/"-INF", NaN an empty text; values the single range
 // cannot hold are formatted from the double value by the same rules.
 std::string FormatNumber(double x, int width = 12, int digits = 6, bool keepZeros = false);

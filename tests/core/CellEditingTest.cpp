@@ -33,6 +33,20 @@ TEST(TypedValues, TextIsStoredAsTheFormattedLeadingNumber) {
     }
 }
 
+// What a typed value shows is what analyses use: no text beyond the single range.
+TEST(TypedValues, BeyondTheSingleRangeIsClampedAtEntry) {
+    struct Case {
+        const char* typed;
+        const char* stored;
+    } cases[] = {{"1E39", "3.40282E+38"}, {"-1D50", "-3.40282E+38"}, {"1e-50", "0"}};
+    for (const auto& c : cases) {
+        TestApp t;
+        Sheet& s = t.app.sheet(NewSheet(t.app));
+        Type(t, s, 2, 2, c.typed);
+        EXPECT_EQ(s.grdVo.text(2, 2), c.stored) << c.typed;
+    }
+}
+
 TEST(UsedRange, FirstValueNumbersNamesAndUnlocks) {
     TestApp t;
     Sheet& s = t.app.sheet(NewSheet(t.app));

@@ -195,7 +195,7 @@ TEST(FormatNumber, CellTexts) {
         {"exponent 12 keeps its point", 1e12, "1.E+12", "1.E+12"},
         {"mantissa below one", 9.996e11, "0.9996E+12", "0.9996E+12"},
         {"negative mantissa below one", -9.996e11, "-0.9996E+12", "-0.9996E+12"},
-        {"exponent 10 integer part in full", 12345678901.0, "12345679000", "12345679000"},
+        {"exponent 10 integer part in full", 12345678901.0, "12345680000", "12345680000"},
         {"rounds up to exponent 10", 9.996e9, "9996000000", "9996000000"},
         {"rounds up to exponent 11", 9.996e10, "0.9996E+11", "0.9996E+11"},
         {"rounds up to exponent 0", 0.9996, "0.9996", "0.999600000"},
@@ -203,11 +203,11 @@ TEST(FormatNumber, CellTexts) {
         {"exponent -9 needing 12 characters", 1.5e-9, "1.5E-09", "1.5E-09"},
         {"rounds up to exponent -10", 9.996e-11, "0.9996E-10", "0.9996E-10"},
         {"exponent -10", 9.994e-10, "9.994E-10", "9.994E-10"},
-        {"11 characters stay fixed", 0.012345678, "0.012345678", "1.23457E-02"},
-        {"sign is not counted", -0.012345678, "-0.012345678", "-1.23457E-02"},
-        {"12 characters go to exponent form", 0.0012345678, "1.23457E-03", "1.23457E-03"},
-        {"digits of the single", 0.123456789123, "0.12345679", "1.23457E-01"},
-        {"rounded to a single", 16777217.0, "16777216", "16777216.00"},
+        {"11 characters stay fixed", 0.001234567, "0.001234567", "1.23457E-03"},
+        {"sign is not counted", -0.001234567, "-0.001234567", "-1.23457E-03"},
+        {"12 characters go to exponent form", 0.0001234567, "1.23457E-04", "1.23457E-04"},
+        {"digits of the single", 0.123456789123, "0.1234568", "0.123456800"},
+        {"rounded to a single", 16777217.0, "16777220", "16777220.00"},
         {"half up on the decimal digits", 1.000005e-5f, "1.00001E-05", "1.00001E-05"},
         {"largest single", FLT_MAX, "3.40282E+38", "3.40282E+38"},
         {"smallest normal single", FLT_MIN, "1.17549E-38", "1.17549E-38"},
@@ -221,6 +221,25 @@ TEST(FormatNumber, CellTexts) {
         {"infinity", kInf, "INF", "INF"},
         {"negative infinity", -kInf, "-INF", "-INF"},
         {"NaN is a blank", kNaN, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FormatNumber(c.x), c.dropZeros);
+        EXPECT_EQ(FormatNumber(c.x, 12, 6, true), c.keepZeros);
+    }
+}
+
+// Computed values and statistics read back from a file show the same seven digits.
+TEST(FormatNumber, SevenSignificantDigitsExceptExactIntegers) {
+    struct Case { const char* name; double x; const char* dropZeros; const char* keepZeros; };
+    const Case cases[] = {
+        {"a third", 1 / 3.0, "0.3333333", "0.333333300"},
+        {"a hundred thirds", 100 / 3.0, "33.33333", "33.33333000"},
+        {"nine digit integer", 123456789, "123456800", "123456800.0"},
+        {"eight digit integer beyond 2^24", 20240131, "20240130", "20240130.00"},
+        {"largest exact integer", 16777215, "16777215", "16777215.00"},
+        {"seven digits below one", 0.99999994f, "0.9999999", "0.999999900"},
+        {"rounded from the single, not its shortest text", 0.00017559405f, "0.000175594", "1.75594E-04"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

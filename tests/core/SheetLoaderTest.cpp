@@ -36,7 +36,33 @@ TEST(SheetLoaderValues, ShortestTextOfTheLeadingNumber) {
         const char* shown;
     };
     const Case cases[] = {{"abc", "0"}, {"2.50", "2.5"}, {"", ""}, {"1e3", "1000"}, {"12abc", "12"},
-                          {"0.1", "0.1"}, {"-0", "0"}, {"1.5D2", "150"}, {"1e40", "3.4028235E+38"}};
+                          {"0.1", "0.1"}, {"-0", "0"}, {"1.5D2", "150"}, {"1e40", "1E+40"}};
+    FileImage image;
+    image.groupSizes = {static_cast<std::int16_t>(std::size(cases))};
+    image.caseCount = image.groupSizes[0];
+    image.variableCount = 1;
+    for (const Case& c : cases) image.appendValue(c.stored);
+    TestApp t;
+    NewSheet(t.app);
+    const Sheet& sheet = t.app.sheet(LoadImageIntoSheet(t.app, image));
+    for (int c = 1; c <= image.caseCount; ++c) {
+        SCOPED_TRACE(cases[c - 1].stored);
+        EXPECT_EQ(sheet.grdVo.text(c + 1, 2), cases[c - 1].shown);
+    }
+}
+
+// Opening and saving a file must not change its values: IDs and coordinates keep every digit.
+TEST(SheetLoaderValues, LoadedValuesKeepTheirDoubleDigits) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"20240131", "20240131"},     {"99999999", "99999999"}, {"35.6812345", "35.6812345"},
+        {"1234567.89", "1234567.89"}, {"300000", "300000"},     {"0.0001", "0.0001"},
+        {"787300000", "787300000"},   {"1.50", "1.5"},          {"-139.7671234", "-139.7671234"},
+        {"1e15", "1E+15"},            {"0.00001", "1E-05"},     {"0.1234567890123456", "0.123456789012346"},
+    };
     FileImage image;
     image.groupSizes = {static_cast<std::int16_t>(std::size(cases))};
     image.caseCount = image.groupSizes[0];

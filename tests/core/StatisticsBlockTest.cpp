@@ -44,12 +44,12 @@ TEST(StatisticsBlockCommand, OverAllCasesFillsTheBlockAndTheStatisticsGrid) {
     EXPECT_TRUE(grid.isEmpty(12, 1));  // one empty row below the data
     EXPECT_EQ(ColumnTexts(grid, 13, 1, 7),
               (std::vector<std::string>{" 1- 10", " 最　大", " 最　小", " 平　均", "標準偏差", "ケース数", ""}));
-    EXPECT_EQ(ColumnTexts(grid, 14, 2, 5), (std::vector<std::string>{"10", "1", "5.5", "3.0276504", "10"}));
-    EXPECT_EQ(ColumnTexts(grid, 14, 3, 5), (std::vector<std::string>{"90", "10", "50", "27.386127", "9"}));
+    EXPECT_EQ(ColumnTexts(grid, 14, 2, 5), (std::vector<std::string>{"10", "1", "5.5", "3.02765", "10"}));
+    EXPECT_EQ(ColumnTexts(grid, 14, 3, 5), (std::vector<std::string>{"90", "10", "50", "27.38613", "9"}));
     EXPECT_EQ(sheet.state().statisticsBlocks, 1);
     EXPECT_TRUE(sheet.statisticsValid());
     EXPECT_EQ(sheet.grdVoStat.text(0, 0), " 1- 10");
-    EXPECT_EQ(ColumnTexts(sheet.grdVoStat, 1, 2, 5), (std::vector<std::string>{"90", "10", "50", "27.386127", "9"}));
+    EXPECT_EQ(ColumnTexts(sheet.grdVoStat, 1, 2, 5), (std::vector<std::string>{"90", "10", "50", "27.38613", "9"}));
     EXPECT_EQ(t.ui.busyDepth, 0);
     EXPECT_FALSE(sheet.modified());
 }
@@ -95,7 +95,7 @@ TEST(StatisticsBlockCommand, PartialRangeFiguresComeFromThoseCasesOnly) {
     Sheet& sheet = TenCases(t);
     SelectWholeRows(sheet.grdVo, 5, 10);
     ShowStatisticsBlock(t.app, sheet);
-    EXPECT_EQ(ColumnTexts(sheet.grdVo, 14, 2, 5), (std::vector<std::string>{"9", "4", "6.5", "1.8708287", "6"}));
+    EXPECT_EQ(ColumnTexts(sheet.grdVo, 14, 2, 5), (std::vector<std::string>{"9", "4", "6.5", "1.870829", "6"}));
 }
 
 TEST(StatisticsBlockCommand, VariableWithoutCasesShowsDashes) {

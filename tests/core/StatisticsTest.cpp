@@ -92,7 +92,7 @@ TEST(StatisticsForSaving, FillsTheGridAndSetsTheFlagWithoutABlock) {
     EXPECT_TRUE(sheet.grdVo.isEmpty(6, 1));
     const Grid& stat = sheet.grdVoStat;
     EXPECT_EQ(stat.text(0, 0), " 1- 3");
-    const std::vector<std::string> first = {"9", "2", "5", "3.6055512", "3"};
+    const std::vector<std::string> first = {"9", "2", "5", "3.605551", "3"};
     for (int row = 1; row <= 5; ++row) {
         SCOPED_TRACE(row);
         EXPECT_EQ(stat.text(row, 1), first[row - 1]);
