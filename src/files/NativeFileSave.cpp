@@ -17,6 +17,7 @@ std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int v
     sheet.statisticsAndFile().hasFile = true;
     if (version == 2 || version == 3) sheet.setStatisticsValid(true);
     sheet.setModified(false);
+    sheet.history().markSaved();
     return std::nullopt;
 }
 

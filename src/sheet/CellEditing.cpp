@@ -34,18 +34,22 @@ std::optional<std::string> EditorTextForKey(const Sheet& sheet, int keyCode) {
 }
 
 void CommitEditorWithEnter(App& app, Sheet& sheet, const std::string& text) {
-    app.cellCommitGuard = true;
     Grid& grid = sheet.grdVo;
+    // The value and the growth of the used range it brings are one step.
+    DataChange change(sheet, kTypingStep);
     grid.setText(grid.row(), grid.col(), Typed(text));
+    app.cellCommitGuard = true;
+    ExtendUsedRange(app, sheet);
+    change.done();
 }
 
 void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
     if (text.empty() || app.cellCommitGuard) return;
     Grid& grid = sheet.grdVo;
     const int row = grid.row(), col = grid.col();
+    DataChange change(sheet, kTypingStep);
     grid.setCurrent(sheet.editOriginRow, sheet.editOriginColumn);
     grid.setText(sheet.editOriginRow, sheet.editOriginColumn, Typed(text));
-    DataChange change(sheet, kTypingStep);
     app.cellCommitGuard = true;
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
@@ -53,13 +57,9 @@ void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
     grid.setCurrent(row, col);
 }
 
-void LeaveCell(App& app, Sheet& sheet) {
-    const Grid& grid = sheet.grdVo;
-    if (!app.cellCommitGuard || grid.row() < 2 || grid.col() < 2) return;
-    DataChange change(sheet, kTypingStep);
-    ExtendUsedRange(app, sheet);
+void LeaveCell(App& app, Sheet&) {
+    // The commit did its work; leaving the cell ends the guard against a second commit.
     app.cellCommitGuard = false;
-    change.done();
 }
 
 void ExtendUsedRange(App& app, Sheet& sheet) {

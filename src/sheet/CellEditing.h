@@ -24,12 +24,12 @@ std::optional<std::string> EditorTextForKey(const Sheet& sheet, int keyCode);
 // The current cell's value read as a number, in the general number text (F2, double click).
 std::string EditorTextOfCurrentCell(const Sheet& sheet);
 
-// Enter in the editor: the value goes into the current cell and the commit guard is set; the
-// range update runs when the cursor leaves the cell.
+// Enter in the editor: the value goes into the current cell, the used range grows to it and the
+// commit guard is set until the cursor leaves the cell.
 void CommitEditorWithEnter(App& app, Sheet& sheet, const std::string& text);
 // The editor lost the focus some other way: the value goes into the cell where editing began.
 void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text);
-// The cursor is about to leave the current cell: runs the range update after a commit.
+// The cursor is about to leave the current cell: the guard of a commit ends.
 void LeaveCell(App& app, Sheet& sheet);
 // Brings the used range, numbering and default names up to the current cell; only under the guard.
 void ExtendUsedRange(App& app, Sheet& sheet);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sheet/App.h"
 #include "sheet/Sheet.h"
 
 namespace zoriduvo {
@@ -37,6 +38,7 @@ void UndoHistory::end(bool changedData) {
     steps_.push_back(std::move(step));
     ++position_;
     trim();
+    tell();
 }
 
 void UndoHistory::trim() {
@@ -55,12 +57,14 @@ void UndoHistory::undo() {
     if (!canUndo()) return;
     Step& step = steps_[--position_];
     travel(step, step.before);
+    tell();
 }
 
 void UndoHistory::redo() {
     if (!canRedo()) return;
     Step& step = steps_[position_++];
     travel(step, step.after);
+    tell();
 }
 
 // Runs the step's records (which turns them into their own inverse) and puts the records back.
@@ -83,7 +87,11 @@ void UndoHistory::clear() {
     position_ = 0;
     saved_ = 0;
     bytes_ = 0;
+    tell();
 }
+
+// The menus name the steps to undo and redo.
+void UndoHistory::tell() const { sheet_.app().bus.publish({ChangeKind::Flags, sheet_.number()}); }
 
 UndoHistory::Records UndoHistory::take() const {
     Records r;

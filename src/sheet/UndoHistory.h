@@ -67,6 +67,7 @@ private:
     void travel(Step& step, const Records& to);
     bool matchesFile() const;
     void trim();
+    void tell() const;
 
     Sheet& sheet_;
     Journal journal_;
