@@ -4,7 +4,6 @@
 
 #include "GuiTestRegistry.h"
 #include "app/StartUp.h"
-#include "app/ui/ChildPlacement.h"
 #include "app/ui/MainFrame.h"
 #include "platform/qt/QtUi.h"
 #include "support/Fakes.h"
@@ -30,18 +29,6 @@ struct SizedFrame {
 class ChildPlacementTest : public QObject {
     Q_OBJECT
 private slots:
-    void cascadePlacesStayInTheArea() {
-        const struct {
-            const char* name;
-            int index;
-            QPoint place;
-        } cases[] = {{"first", 0, {0, 0}}, {"second", 1, {20, 20}}, {"last that fits", 5, {100, 100}},
-                     {"starts again", 6, {0, 0}}};
-        for (const auto& c : cases)
-            QVERIFY2(CascadePlace(c.index, {700, 500}, {800, 610}, 20) == c.place, c.name);
-        QCOMPARE(CascadePlace(3, {900, 700}, {800, 600}, 20), QPoint(0, 0));
-    }
-
     void newSheetsCascadeInsideTheFrame() {
         SizedFrame f;
         for (int i = 0; i < 2; ++i) f.frame.commands().run("mnuFNew");

@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -72,24 +71,6 @@ private slots:
             std::unique_ptr<QDialog> dialog(c.open(t.app, TenCases(t)));
             QCOMPARE(TabChain(dialog.get(), c.chain), c.chain);
         }
-    }
-
-    void bulkTypeTabCarriesTheMaximum() {
-        test::TestApp t;
-        Sheet& sheet = TenCases(t);
-        std::unique_ptr<BulkTypeDialog> dialog(new BulkTypeDialog(t.app, sheet));
-        Activate(dialog.get());
-        dialog->findChild<QListWidget*>("lstVar")->item(0)->setSelected(true);
-        dialog->findChild<QPushButton*>("cmdData")->click();
-        dialog->findChild<QRadioButton*>("optVType1")->click();
-        QCOMPARE(Focused(), QString("txtRange0"));
-        QTest::keyClicks(QApplication::focusWidget(), "1");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(Focused(), QString("txtRange1"));
-        QTest::keyClicks(QApplication::focusWidget(), "3");
-        dialog->findChild<QPushButton*>("cmdExec")->click();
-        QCOMPARE(std::string(sheet.grdVoLabel.text(1, 1)), std::string("3"));
-        QCOMPARE(t.ui.beeps, 0);
     }
 
     void caseGroupsFocusAndChoice() {
