@@ -117,6 +117,27 @@ private slots:
         QVERIFY(f.sheet().modified());
     }
 
+    void movingKeysCommitIntoTheOriginCell() {
+        const struct {
+            const char* name;
+            Qt::Key key;
+        } cases[] = {{"down", Qt::Key_Down}, {"up", Qt::Key_Up}, {"tab", Qt::Key_Tab},
+                     {"backtab", Qt::Key_Backtab}, {"page down", Qt::Key_PageDown}};
+        for (const auto& c : cases) {
+            TypingFrame f;
+            f.at(4, 3);
+            QTest::keyClick(f.view(), Qt::Key_9);
+            QTest::keyClick(f.window->editor(), c.key);
+            QVERIFY2(!f.window->editor()->isVisible(), c.name);
+            QCOMPARE(std::string(f.sheet().grdVo.text(4, 3)), std::string("9"));
+            const int row = f.sheet().grdVo.row(), col = f.sheet().grdVo.col();
+            QVERIFY2(row != 4 || col != 3, c.name);
+            // Enter now belongs to the grid: it moves on and writes nothing.
+            QTest::keyClick(f.view(), Qt::Key_Return);
+            QCOMPARE(std::string(f.sheet().grdVo.text(row, col)), std::string(""));
+        }
+    }
+
     void f2OnAnEmptyCellShowsZero() {
         TypingFrame f;
         QTest::keyClick(f.view(), Qt::Key_F2);

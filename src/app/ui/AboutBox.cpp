@@ -38,6 +38,8 @@ AboutBox::AboutBox(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     layout->addStretch();
     layout->addWidget(buttons);
     ok->setDefault(true);
+    // The window manager cuts a caption wider than the box; room for it and the title bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
 }
 
 void AboutBox::startSystemInformation() {

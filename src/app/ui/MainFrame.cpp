@@ -6,14 +6,15 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include "app/Exit.h"
 #include "app/FrameLayout.h"
 #include "app/MenuTable.h"
 #include "app/Version.h"
+#include "app/ui/ChildPlacement.h"
 #include "app/ui/CommandSets.h"
+#include "app/ui/ProgramIcons.h"
 #include "platform/qt/ChildWindow.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
@@ -22,12 +23,6 @@
 #include "sheet/ui/SheetWindow.h"
 
 namespace zoriduvo {
-
-namespace {
-QIcon ToolIcon(const QString& theme, QStyle::StandardPixmap fallback, QStyle* style) {
-    return QIcon::fromTheme(theme, style->standardIcon(fallback));
-}
-}  // namespace
 
 MainFrame::MainFrame(App& app, QtUi& ui)
     : app_(app), ui_(ui), mdi_(new QMdiArea(this)), commands_(app, *this, *mdi_),
@@ -110,24 +105,9 @@ void MainFrame::buildToolbar() {
     toolbar_ = addToolBar("tlbVo");
     toolbar_->setObjectName("tlbVo");
     toolbar_->setMovable(false);
-    QStyle* s = style();
-    const std::map<std::string, QIcon> icons = {
-        {"fileNew", ToolIcon("document-new", QStyle::SP_FileIcon, s)},
-        {"fileOpen", ToolIcon("document-open", QStyle::SP_DialogOpenButton, s)},
-        {"fileSave", ToolIcon("document-save", QStyle::SP_DialogSaveButton, s)},
-        {"filePrint", ToolIcon("document-print", QStyle::SP_ComputerIcon, s)},
-        {"editCut", ToolIcon("edit-cut", QStyle::SP_DialogDiscardButton, s)},
-        {"editCopy", ToolIcon("edit-copy", QStyle::SP_FileDialogDetailedView, s)},
-        {"editPaste", ToolIcon("edit-paste", QStyle::SP_FileDialogContentsView, s)},
-        {"valignLeft", ToolIcon("format-justify-left", QStyle::SP_ArrowLeft, s)},
-        {"valignCenter", ToolIcon("format-justify-center", QStyle::SP_ArrowUp, s)},
-        {"valignRight", ToolIcon("format-justify-right", QStyle::SP_ArrowRight, s)},
-        {"sortAs", ToolIcon("view-sort-ascending", QStyle::SP_ArrowUp, s)},
-        {"sortDs", ToolIcon("view-sort-descending", QStyle::SP_ArrowDown, s)},
-    };
     for (const ToolbarButton& button : app_.toolbar.buttons()) {
         const std::string key(button.key);
-        QAction* action = toolbar_->addAction(icons.at(key), ToQString(button.toolTip));
+        QAction* action = toolbar_->addAction(ProgramIcon(key.c_str()), ToQString(button.toolTip));
         action->setObjectName(ToQString(button.key));
         action->setToolTip(ToQString(button.toolTip));
         action->setCheckable(key.rfind("valign", 0) == 0);
@@ -173,10 +153,7 @@ void MainFrame::openSheetWindow(int number) {
     // The window menu's tile entry has Ctrl+F4; the sub-window's own menu must not take it.
     for (QAction* action : window->systemMenu()->actions()) action->setShortcut({});
     windows_[number] = window;
-    const QRect inner = mdi_->viewport()->rect();
-    const TwipRect size = SheetWindowGeometry(PixelsToTwips(inner.width(), logicalDpiX()),
-                                              PixelsToTwips(inner.height(), logicalDpiY()));
-    window->resize(TwipsToPixels(size.width, logicalDpiX()), TwipsToPixels(size.height, logicalDpiY()));
+    PlaceNewChild(*mdi_, *window);
     window->show();
     mdi_->setActiveSubWindow(window);
     app_.setActiveSheet(number);

@@ -1,6 +1,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/ui/ChildPlacement.h"
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/CommandSets.h"
 
@@ -35,7 +36,7 @@ void ArrangeIcons(QMdiArea& windows) {
 
 void RegisterWindowCommands(CommandRegistry& commands) {
     QMdiArea& windows = commands.windows();
-    commands.add("mnuWCascade", [&windows] { windows.cascadeSubWindows(); });
+    commands.add("mnuWCascade", [&windows] { CascadeChildren(windows); });
     commands.add("mnuWTile", [&windows] { TileSideBySide(windows); });
     commands.add("mnuWArrange", [&windows] { ArrangeIcons(windows); });
 }

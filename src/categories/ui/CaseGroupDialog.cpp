@@ -123,9 +123,11 @@ CaseGroupDialog::CaseGroupDialog(App& app, Sheet& sheet, QWidget* parent)
         editor_->spun(value);
         showView();
     });
-    connect(lstCGroup_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_) return;
-        editor_->selectLine(row + 1);
+    // A line is chosen by selecting it; the list making its first line current on getting the focus
+    // chooses nothing.
+    connect(lstCGroup_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (showing_ || lstCGroup_->selectedItems().isEmpty()) return;
+        editor_->selectLine(lstCGroup_->row(lstCGroup_->selectedItems().first()) + 1);
         showView();
     });
     connect(cmdCGroup_, &QPushButton::clicked, this, [this] {
@@ -153,7 +155,17 @@ CaseGroupDialog::CaseGroupDialog(App& app, Sheet& sheet, QWidget* parent)
     });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     for (QLineEdit* field : {txtCGroupS_, txtCGroupE_, txtCGroupC_}) field->installEventFilter(this);
+    TabOrder({lstCGroup_, cmdRep_, cmdJoint_, cmdRemo_, txtCGroupS_, txtCGroupE_, txtCGroupC_, cmdCGroup_, cmdRest_,
+              cmdExec_, cmdCancel});
+    // What comes and goes keeps its place, so that the rest of the dialog does not move.
+    for (QWidget* w : std::initializer_list<QWidget*>{restCaption_, lblRestS_, lblRestE_, lblRestC_, lblCG_, lblGroupN_,
+                                                      groupWord_, lblRep_, cmdRep_, cmdRemo_, frameCG_, cmdCGroup_}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     showView();
+    (editor_->view().defining ? static_cast<QWidget*>(txtCGroupC_) : lstCGroup_)->setFocus();
 }
 
 CaseGroupDialog::~CaseGroupDialog() = default;

@@ -12,6 +12,8 @@ public:
     virtual ChildKind childKind() const = 0;
     // True while the window's own close event runs.
     virtual bool closing() const = 0;
+    // Scrolls the rows first .. last of its grid into view; a window without a grid has none.
+    virtual void showRows(int /*first*/, int /*last*/) {}
 };
 
 // The child shown in a sub-window of the frame; null for none.

@@ -1,19 +1,49 @@
 #pragma once
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <initializer_list>
 #include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 
 // Dialog controls carry the system's control names, so that tests and the rules find them.
 
+// Enter presses the button that has the focus, as Space does. (Qt's auto-default would also make
+// the first button the default that Enter in any field presses.)
+class EnterPressesFocusedButton : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 // A button that Enter does not press unless it has the focus.
+inline void PressedByEnterWhenFocused(QPushButton* button) {
+    button->setAutoDefault(false);
+    button->installEventFilter(new EnterPressesFocusedButton(button));
+}
+
 inline QPushButton* Button(const char* name, const char* text, QWidget* parent) {
     auto* button = new QPushButton(ToQString(text), parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    PressedByEnterWhenFocused(button);
     return button;
+}
+
+// Tab goes through the widgets in the order given: the order in which the dialog shows them.
+inline void TabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* before = nullptr;
+    for (QWidget* widget : widgets) {
+        if (before) QWidget::setTabOrder(before, widget);
+        before = widget;
+    }
 }
 
 inline QLabel* Label(const char* name, QWidget* parent, const char* text = "") {

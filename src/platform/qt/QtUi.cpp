@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "platform/qt/QtText.h"
@@ -42,9 +43,20 @@ QStringList QtNameFilters(const std::string& filter) {
     return filters;
 }
 
+// A message belongs to the dialog that raised it: closing it gives the focus back to that dialog,
+// not to the frame.
+QWidget* QtUi::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_.data();
+}
+
 Answer QtUi::message(const std::string& text, const std::string& title, MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(ToQt(icon), ToQString(title), ToQString(text), ToQt(buttons),
-                    parent_.data());
+    // Texts written for the platform break lines with CR and LF together; Qt would show two breaks.
+    QString shown = ToQString(text);
+    shown.replace("\r\n", "\n").replace("\n\r", "\n").replace(u'\r', u'\n');
+    const QString caption = ToQString(title.empty() ? std::string(kProgramTitle) : title);
+    QMessageBox box(ToQt(icon), caption, shown, ToQt(buttons), owner());
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -61,16 +73,19 @@ void QtUi::setBusy(bool busy) {
 }
 
 std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent_.data(), ToQString(request.title));
+    QFileDialog dialog(owner(), ToQString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(QtNameFilters(request.filter));
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!folder_.isEmpty()) dialog.setDirectory(folder_);
     if (!request.initialName.empty()) dialog.selectFile(ToQString(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ToUtf8(dialog.selectedFiles().first());
+    const QString chosen = dialog.selectedFiles().first();
+    folder_ = QFileInfo(chosen).absolutePath();
+    return ToUtf8(chosen);
 }
 
 std::optional<std::string> QtUi::openFileName(const FileDialogRequest& request) { return runFileDialog(request, false); }

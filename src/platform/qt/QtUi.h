@@ -9,6 +9,8 @@ namespace zoriduvo {
 class QtUi : public Ui {
 public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
+    // Where the file dialogs open until the user picks a file elsewhere.
+    void setFolder(const QString& folder) { folder_ = folder; }
     Answer message(const std::string& text, const std::string& title, MessageIcon icon,
                    MessageButtons buttons) override;
     void beep() override;
@@ -18,7 +20,9 @@ public:
 
 private:
     std::optional<std::string> runFileDialog(const FileDialogRequest& request, bool save);
+    QWidget* owner() const;
     QPointer<QWidget> parent_;
+    QString folder_;
 };
 
 // "desc|pattern|desc|pattern|" as a Qt name filter list.

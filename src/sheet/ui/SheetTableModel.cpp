@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "categories/CaseGroups.h"
 #include "sheet/App.h"
 #include "platform/qt/QtText.h"
 
@@ -41,6 +42,8 @@ QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
         const auto colour = grid.backColour(row, col);
         if (colour == kDefaultColour) return {};
+        // The even groups' grey is too faint on today's screens: they show a clearer tint.
+        if (colour == kCaseGroupShade) return QColor(214, 230, 250);
         // Colours are kept as the platform's BGR numbers (blue in the high byte).
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }

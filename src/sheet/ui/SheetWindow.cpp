@@ -1,6 +1,7 @@
 #include "sheet/ui/SheetWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "files/CloseSheet.h"
 #include "sheet/App.h"
 #include "sheet/CellEditing.h"
+#include "sheet/ui/NumberCellDelegate.h"
 #include "sheet/ui/PlatformKeys.h"
 #include "sheet/ui/SheetHeaderView.h"
 #include "sheet/ui/SheetTableModel.h"
@@ -38,6 +40,7 @@ SheetWindow::SheetWindow(App& app, Sheet& sheet, QWidget* parent)
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view_->setWordWrap(false);
+    view_->setItemDelegate(new NumberCellDelegate(view_));
     // Cells are 1200 twips wide: a narrow proportional Japanese face fits the widest
     // formatted number ("1.23457E+11") in them without cutting it.
     QFont font = view_->font();
@@ -109,6 +112,14 @@ void SheetWindow::showCursor() {
     syncing_ = false;
 }
 
+void SheetWindow::showRows(int first, int last) {
+    const int column = sheet_.grdVo.leftCol() - kFixed;
+    // The rows may have just been added: the scroll range must know them first.
+    view_->doItemsLayout();
+    view_->scrollTo(model_->index(last - kFixed, column));
+    view_->scrollTo(model_->index(first - kFixed, column));
+}
+
 // View → core grid state.
 void SheetWindow::takeCursor() {
     if (syncing_) return;
@@ -178,6 +189,20 @@ bool SheetWindow::editorKey(QKeyEvent* event) {
         return true;
     }
     case Qt::Key_Escape: hideEditor(); return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // A key that moves the cursor leaves the cell as a click elsewhere does: the value goes into
+        // the cell where editing began, then the grid moves.
+        const std::string text = ToUtf8(editor_->text());
+        hideEditor();
+        CommitEditorOnFocusLoss(app_, sheet_, text);
+        QCoreApplication::sendEvent(view_, event);
+        return true;
+    }
     default: return false;
     }
 }

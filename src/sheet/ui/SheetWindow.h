@@ -24,6 +24,7 @@ public:
     ChildKind childKind() const override { return ChildKind::Sheet; }
     bool closing() const override { return closing_; }
     QLineEdit* editor() const { return editor_; }
+    void showRows(int first, int last) override;
 
 signals:
     // A double click on a whole column or a whole row.

@@ -12,6 +12,7 @@
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
 #include "platform/qt/DialogPlacement.h"
+#include "platform/qt/DialogWidgets.h"
 #include "transform/EditLine.h"
 #include "transform/OperationCodes.h"
 #include "transform/RunTransformation.h"
@@ -22,10 +23,10 @@ namespace zoriduvo {
 
 namespace {
 
-QPushButton* Button(const QString& name, const QString& text, QWidget* parent, bool takesFocus = true) {
+QPushButton* TransformButton(const QString& name, const QString& text, QWidget* parent, bool takesFocus = true) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    PressedByEnterWhenFocused(button);
     // Buttons that edit the line leave the focus, and with it the selection, where it is.
     if (!takesFocus) button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -64,14 +65,14 @@ TransformDialog::TransformDialog(App& app, Sheet& sheet, QWidget* parent)
     lstVar_ = List("lstVar", this);
     for (const std::string& name : list_.variableList()) lstVar_->addItem(ToQString(name));
 
-    QPushButton* cmdTrans = Button("cmdTrans", "追加", this);
-    cmdRep_ = Button("cmdRep", "変換式の修正", this);
-    cmdRemo_ = Button("cmdRemo", "ﾘｽﾄから削除", this);
-    QPushButton* cmdDel = Button("cmdDel", "DEL", this, false);
-    QPushButton* cmdFunc = Button("cmdFunc", "関数の挿入", this, false);
-    QPushButton* cmdVar = Button("cmdVar", "変数の挿入", this, false);
-    cmdExec_ = Button("cmdExec", "実行", this);
-    QPushButton* cmdCancel = Button("cmdCancel", "ｷｬﾝｾﾙ", this);
+    QPushButton* cmdTrans = TransformButton("cmdTrans", "追加", this);
+    cmdRep_ = TransformButton("cmdRep", "変換式の修正", this);
+    cmdRemo_ = TransformButton("cmdRemo", "ﾘｽﾄから削除", this);
+    QPushButton* cmdDel = TransformButton("cmdDel", "DEL", this, false);
+    QPushButton* cmdFunc = TransformButton("cmdFunc", "関数の挿入", this, false);
+    QPushButton* cmdVar = TransformButton("cmdVar", "変数の挿入", this, false);
+    cmdExec_ = TransformButton("cmdExec", "実行", this);
+    QPushButton* cmdCancel = TransformButton("cmdCancel", "ｷｬﾝｾﾙ", this);
     connect(txtTForm_, &QLineEdit::returnPressed, this, &TransformDialog::addStatement);
     connect(cmdTrans, &QPushButton::clicked, this, &TransformDialog::addStatement);
     connect(cmdRep_, &QPushButton::clicked, this, &TransformDialog::correctStatement);
@@ -87,7 +88,7 @@ TransformDialog::TransformDialog(App& app, Sheet& sheet, QWidget* parent)
     auto* operators = new QHBoxLayout;
     for (int i = 0; i < 10; ++i) {
         const QString text = ToQString(kOperatorTexts[i]);
-        QPushButton* button = Button(QString("cmdOpel%1").arg(i), text, this, false);
+        QPushButton* button = TransformButton(QString("cmdOpel%1").arg(i), text, this, false);
         connect(button, &QPushButton::clicked, this, [this, text] { insertOperator(text); });
         operators->addWidget(button);
     }
@@ -115,6 +116,7 @@ TransformDialog::TransformDialog(App& app, Sheet& sheet, QWidget* parent)
     run->addWidget(cmdExec_);
     run->addWidget(cmdCancel);
     layout->addLayout(run, 4, 4, 2, 1);
+    TabOrder({txtTForm_, cmdTrans, lstTForm_, cmdRep_, cmdRemo_, lstFunc_, lstVar_, cmdExec_, cmdCancel});
     refreshButtons();
 }
 

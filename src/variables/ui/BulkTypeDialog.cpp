@@ -79,6 +79,8 @@ BulkTypeDialog::BulkTypeDialog(App& app, Sheet& sheet, QWidget* parent)
     buttons->addWidget(cmdExec);
     buttons->addWidget(cmdCancel);
     layout->addLayout(buttons, 2, 0, 1, 3);
+    TabOrder({lstVar_, cmdData, cmdReturn, lstData_, optVType_[0], optVType_[1], txtRange_[0], txtRange_[1], cmdExec,
+              cmdCancel});
 
     connect(cmdData, &QPushButton::clicked, this, [this] {
         std::vector<int> places;
@@ -141,6 +143,11 @@ void BulkTypeDialog::execute() {
     switch (editor_->execute()) {
     case BulkTypeEditor::Outcome::Done: close(); break;
     case BulkTypeEditor::Outcome::FocusMinimum: txtRange_[0]->setFocus(); break;
+    case BulkTypeEditor::Outcome::Beeped:
+        // A range field left empty is the likely cause: the cursor goes where the number is missing.
+        for (QLineEdit* field : txtRange_)
+            if (editor_->categorical && field->text().isEmpty()) return field->setFocus();
+        break;
     default: break;
     }
 }

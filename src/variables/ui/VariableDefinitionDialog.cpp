@@ -75,6 +75,8 @@ VariableDefinitionDialog::VariableDefinitionDialog(App& app, Sheet& sheet, QWidg
     closing->addWidget(cmdOk);
     closing->addWidget(cmdCancel);
     layout->addLayout(closing, 4, 0, 1, 2);
+    TabOrder({txtVarNo_, txtVName_, optTypeCont_, optTypeCateg_, txtRange_[0], txtRange_[1], cmdBefore_, cmdNext_,
+              cmdStat, cmdOk, cmdCancel});
 
     for (QLineEdit* field : {txtVarNo_, txtVName_, txtRange_[0], txtRange_[1]}) field->installEventFilter(this);
     connect(cmdOk, &QPushButton::clicked, this, &VariableDefinitionDialog::ok);
