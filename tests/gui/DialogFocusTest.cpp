@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "GuiTestRegistry.h"
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "categories/ui/CaseGroupDialog.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/ui/RangeDialog.h"

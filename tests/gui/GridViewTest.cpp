@@ -8,7 +8,7 @@
 #include "app/StartUp.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ProgramIcons.h"
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "platform/qt/QtUi.h"
 #include "sheet/StatisticsLayout.h"
 #include "sheet/ui/NumberCellDelegate.h"

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "categories/CaseGroups.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/App.h"
 #include "platform/qt/QtText.h"
 
