@@ -268,15 +268,17 @@ void Grid::setBackColour(int row, int firstCol, int lastCol, std::uint32_t colou
     if (row < 0 || row >= rowCount_) throw std::out_of_range("row outside the grid");
     if (row >= static_cast<int>(colours_.size())) colours_.resize(row + 1);
     auto& spans = colours_[row];
-    if (recording()) {
-        record([this, row, old = spans] {
-            colours_[row] = old;
-            tell(ChangeKind::Layout);
-        }, spans.size() * sizeof(ColourSpan));
-    }
+    if (recording()) record([this, row, old = spans] { putBackColours(row, old); }, spans.size() * sizeof(ColourSpan));
     // Spans wholly covered by the new one can never show again.
     std::erase_if(spans, [&](const ColourSpan& s) { return s.first >= firstCol && s.last <= lastCol; });
     spans.push_back({firstCol, lastCol, colour});
+    tell(ChangeKind::Layout);
+}
+
+void Grid::putBackColours(int row, const std::vector<ColourSpan>& spans) {
+    if (recording())
+        record([this, row, old = colours_[row]] { putBackColours(row, old); }, colours_[row].size() * sizeof(ColourSpan));
+    colours_[row] = spans;
     tell(ChangeKind::Layout);
 }
 

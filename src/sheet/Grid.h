@@ -108,6 +108,7 @@ private:
         std::size_t bytes() const;
     };
     StoredColumns storedColumns(int first, int count) const;
+    void putBackColours(int row, const std::vector<ColourSpan>& spans);
     void putBackColumns(int first, StoredColumns columns);
 
     int rowCount_, colCount_, fixedRows_, fixedCols_;

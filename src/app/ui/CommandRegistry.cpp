@@ -11,16 +11,33 @@ CommandRegistry::CommandRegistry(App& app, QWidget& frame, QMdiArea& windows)
     : app_(app), frame_(frame), windows_(windows) {}
 
 void CommandRegistry::add(const std::string& name, std::function<void()> command) {
-    commands_[name] = {std::move(command), nullptr};
+    commands_[name] = {std::move(command), nullptr, nullptr, nullptr};
 }
 
-void CommandRegistry::addOnSheet(const std::string& name, std::function<void(Sheet&)> command) {
-    commands_[name] = {nullptr, std::move(command)};
+void CommandRegistry::addOnSheet(const std::string& name, std::function<void(Sheet&)> command, SheetRule enabledWhen,
+                                 SheetCaption caption) {
+    commands_[name] = {nullptr, std::move(command), std::move(enabledWhen), std::move(caption)};
+}
+
+Sheet* CommandRegistry::activeSheet() const {
+    const int number = app_.activeSheet();
+    return number > 0 ? &app_.sheet(number) : nullptr;
 }
 
 bool CommandRegistry::enabled(const std::string& name) const {
     auto it = commands_.find(name);
-    return it != commands_.end() && (!it->second.onSheet || app_.activeSheet() > 0);
+    if (it == commands_.end()) return false;
+    const Command& command = it->second;
+    if (!command.onSheet) return true;
+    Sheet* sheet = activeSheet();
+    return sheet && (!command.enabledWhen || command.enabledWhen(*sheet));
+}
+
+std::string CommandRegistry::caption(const std::string& name) const {
+    auto it = commands_.find(name);
+    Sheet* sheet = activeSheet();
+    if (it == commands_.end() || !it->second.caption || !sheet) return {};
+    return it->second.caption(*sheet);
 }
 
 void CommandRegistry::run(const std::string& name) {
@@ -42,7 +59,9 @@ void CommandRegistry::dispatch(const Command& command) {
         return;
     }
     const int number = ActiveSheetNumber(app_);
-    if (number > 0) command.onSheet(app_.sheet(number));
+    if (number < 1) return;
+    Sheet& sheet = app_.sheet(number);
+    if (!command.enabledWhen || command.enabledWhen(sheet)) command.onSheet(sheet);
 }
 
 }  // namespace zoriduvo

@@ -25,11 +25,18 @@ public:
 
     // A later registration under the same name replaces the earlier one.
     void add(const std::string& name, std::function<void()> command);
-    // A command on the active sheet: disabled, and doing nothing, while no sheet is active.
-    void addOnSheet(const std::string& name, std::function<void(Sheet&)> command);
+    // Whether a command on the active sheet may run now, and the caption it shows now.
+    using SheetRule = std::function<bool(Sheet&)>;
+    using SheetCaption = std::function<std::string(Sheet&)>;
+    // A command on the active sheet: disabled, and doing nothing, while no sheet is active or
+    // while its rule says no; its menu entry shows the caption given, when one is.
+    void addOnSheet(const std::string& name, std::function<void(Sheet&)> command, SheetRule enabledWhen = {},
+                    SheetCaption caption = {});
 
     bool has(const std::string& name) const { return commands_.count(name) > 0; }
     bool enabled(const std::string& name) const;
+    // The caption the entry shows for the active sheet; empty for the table's own.
+    std::string caption(const std::string& name) const;
     // Runs a command. A failure that escapes it is shown as the internal-error message and the
     // frame goes on.
     void run(const std::string& name);
@@ -38,7 +45,10 @@ private:
     struct Command {
         std::function<void()> onFrame;
         std::function<void(Sheet&)> onSheet;
+        SheetRule enabledWhen;
+        SheetCaption caption;
     };
+    Sheet* activeSheet() const;
     void dispatch(const Command& command);
 
     App& app_;

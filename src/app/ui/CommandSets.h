@@ -7,6 +7,7 @@ class CommandRegistry;
 // Each concern registers the commands of its menu entries and toolbar buttons from its own ui folder.
 void RegisterFileCommands(CommandRegistry& commands);
 void RegisterSheetCommands(CommandRegistry& commands);
+void RegisterUndoCommands(CommandRegistry& commands);
 void RegisterVariableCommands(CommandRegistry& commands);
 void RegisterTransformCommands(CommandRegistry& commands);
 void RegisterCategoryCommands(CommandRegistry& commands);
@@ -17,6 +18,7 @@ void RegisterHelpCommands(CommandRegistry& commands);
 inline void RegisterAllCommands(CommandRegistry& commands) {
     RegisterFileCommands(commands);
     RegisterSheetCommands(commands);
+    RegisterUndoCommands(commands);
     RegisterVariableCommands(commands);
     RegisterTransformCommands(commands);
     RegisterCategoryCommands(commands);

@@ -199,6 +199,10 @@ void MainFrame::refreshMenus() {
             const bool blankStop = entry.disabledOnBlankSheet && sheet && sheet->blank();
             // Actions of the hidden menu bars stay disabled so that their shortcuts cannot fire.
             action->setEnabled(set == &shown && runs && !blankStop);
+            if (action->menu() == nullptr) {
+                const std::string caption = commands_.caption(commandFor(*set, entry.name));
+                action->setText(ToQString(caption.empty() ? entry.caption : caption));
+            }
         }
     }
     const CellAlignment alignment = sheet ? sheet->nameAlignment() : CellAlignment::LeftCenter;
