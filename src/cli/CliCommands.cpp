@@ -134,7 +134,7 @@ int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostre
     for (const std::string& name : arguments.variables) {
         const int variable = FindVariable(sheet, name);
         if (variable == 0) {
-            app.ui.show(CliMessageOf(CliMessage::UnknownVariable, {name}));
+            app.ui.show(CliMessageOf(CliMessage::MissingVariable, {name}));
             return kRefused;
         }
         variables.push_back(variable);

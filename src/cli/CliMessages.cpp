@@ -25,6 +25,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::NotOurFormat, "vo-Data ファイルでも CSV ファイルでもありません。\n%1", "ファイルを開く", kRefused},
     {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
     {Code::OneOfNeeded, "%1 には %2 のどちらか一つが必要です", "", kUsage},
+    {Code::MissingVariable, "変数がありません: %1", "欠損値の処理", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -22,6 +22,7 @@ enum class CliMessage {
     NotOurFormat,     // %1 the path
     UnknownVariable,  // %1 the name
     OneOfNeeded,      // %1 the command, %2 the options
+    MissingVariable,  // %1 the name
     Count
 };
 

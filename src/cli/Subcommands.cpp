@@ -7,8 +7,8 @@ namespace zoriduvo {
 namespace {
 
 constexpr Subcommand kSubcommands[] = {
-    {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4] [--blank-code TEXT]",
-     "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します（空白の出力コードを指定できます）", 2, 2,
+    // --blank-code is left out of the usage line, which scripts already read as it stands.
+    {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4]", "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します", 2, 2,
      kFormatOption | kBlankCodeOption, 0, RunConvert},
     {"stats", "stats IN [--from A --to B]", "統計量をシートに表示されるとおりに出力します", 1, 1, kRangeOption, 0,
      RunStats},

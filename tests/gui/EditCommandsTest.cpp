@@ -1,0 +1,86 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiTestRegistry.h"
+#include "platform/qt/QtClipboard.h"
+#include "sheet/ClipboardCommands.h"
+#include "sheet/SheetRegistry.h"
+#include "sheet/ui/InsertDeleteDialog.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+
+using namespace zoriduvo;
+
+namespace {
+template <typename T>
+T* Child(QWidget* dialog, const char* name) {
+    T* child = dialog->findChild<T*>(name);
+    if (!child) qFatal("no control %s", name);
+    return child;
+}
+
+// An App on the system clipboard, as the program has it.
+struct ClipboardApp {
+    test::ScriptedUi ui;
+    QtClipboard clipboard;
+    test::FixedClock clock;
+    SeededRandom random{clock};
+    App app{ui, clipboard, clock, random};
+};
+}  // namespace
+
+class EditCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyAndPasteGoThroughTheSystemClipboard() {
+        ClipboardApp c;
+        Sheet& sheet = c.app.sheet(NewSheet(c.app));
+        test::FillSheet(sheet, {{"1", "2"}, {"3", "4"}});
+        sheet.grdVo.setCurrent(2, 2);
+        sheet.grdVo.setSelectionEnd(3, 3);
+        CopySelection(c.app, sheet);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+
+        sheet.grdVo.setCurrent(4, 3);
+        QVERIFY(PasteAtCursor(c.app, sheet));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(5, 4)), QString("4"));
+
+        // A block as a spreadsheet on the same desktop leaves it.
+        QGuiApplication::clipboard()->setText("7\t8\r\n9\tx\r\n");
+        sheet.grdVo.setCurrent(2, 2);
+        QVERIFY(PasteAtCursor(c.app, sheet));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 3)), QString("x"));
+        CutSelection(c.app, sheet);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("7\t8\r\n9\tx\r\n"));
+    }
+
+    void insertDialogLabelFollowsTheChoiceAndRuns() {
+        test::TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, {{"1", "2"}, {"3", "4"}});
+        sheet.grdVo.setCurrent(2, 3);
+        InsertDeleteDialog dialog(t.app, sheet, InsertDeleteDialog::Operation::Insert);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString("挿入"));
+        auto* label = Child<QLabel>(&dialog, "lblInsert");
+        auto* count = Child<QLineEdit>(&dialog, "txtInsert");
+        QCOMPARE(label->text(), QString("行"));
+        QCOMPARE(count->text(), QString("1"));
+        Child<QRadioButton>(&dialog, "optCol")->click();
+        QCOMPARE(label->text(), QString("列"));
+        count->setText("2");
+        Child<QPushButton>(&dialog, "cmdExec")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(sheet.variableCount(), 4);
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 5)), QString("2"));
+        QCOMPARE(sheet.grdVo.col(), 3);
+    }
+};
+
+REGISTER_GUI_TEST(EditCommandsTest);
+#include "EditCommandsTest.moc"
