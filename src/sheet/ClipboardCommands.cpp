@@ -105,8 +105,8 @@ bool PasteAtCursor(App& app, Sheet& sheet) {
     }
     BusyPointer busy(app.ui);
     DataChange change(sheet, kPasteStep);
-    const GridSize size = PasteGridSize({grid.rows(), grid.cols()}, sheet.lastColumn(), sheet.lastRow(), r, c,
-                                        block.rows, block.columns);
+    const GridSize size =
+        PasteGridSize({grid.rows(), grid.cols()}, sheet.lastColumn(), sheet.lastRow(), r, c, block.rows, block.columns);
     EnsureGridSize(sheet, size.cols, size.rows);
     ScrollBack(grid);
     ExtendVariables(sheet, lastCol - 1);
@@ -139,7 +139,8 @@ void CopyWithLabels(App& app, Sheet& sheet) {
 void CopyWholeSheet(App& app, Sheet& sheet) {
     BusyPointer busy(app.ui);
     const Grid& grid = sheet.grdVo;
-    const int lastRow = std::min(sheet.lastRow() + kStatisticsBlockRows * sheet.state().statisticsBlocks, grid.rows() - 1);
+    const int lastRow =
+        std::min(sheet.lastRow() + kStatisticsBlockRows * sheet.state().statisticsBlocks, grid.rows() - 1);
     app.clipboard.clear();
     app.clipboard.setText(BlockText(grid, {1, 1, lastRow, sheet.lastColumn()}, kCrLf, true));
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace zoriduvo {
 
 std::string BlockText(const Grid& grid, const CellBlock& block, std::string_view lineEnd, bool finalLineEnd) {
@@ -23,14 +22,19 @@ PasteBlock SplitPasteText(std::string_view text) {
     PasteBlock block;
     const std::string_view first = text.substr(0, text.find('\r'));
     block.columns = 1 + static_cast<int>(std::count(first.begin(), first.end(), '\t'));
-    if (text.ends_with(kCrLf)) text.remove_suffix(2);
-    else if (text.ends_with('\r')) text.remove_suffix(1);
+    if (text.ends_with(kCrLf))
+        text.remove_suffix(2);
+    else if (text.ends_with('\r'))
+        text.remove_suffix(1);
     block.lines.emplace_back(1);
     for (const char ch : text) {
         if (ch == '\n') continue;
-        if (ch == '\r') block.lines.emplace_back(1);
-        else if (ch == '\t') block.lines.back().emplace_back();
-        else block.lines.back().back() += ch;
+        if (ch == '\r')
+            block.lines.emplace_back(1);
+        else if (ch == '\t')
+            block.lines.back().emplace_back();
+        else
+            block.lines.back().back() += ch;
     }
     block.rows = static_cast<int>(block.lines.size());
     return block;
@@ -60,11 +64,14 @@ LabelTable SplitLabelTable(std::string_view text) {
             continue;
         }
         if (i + 1 == text.size()) break;  // a separator that ends the text opens nothing
-        if (ch == '\t') table.lines.back().emplace_back();
-        else table.lines.emplace_back(1);
+        if (ch == '\t')
+            table.lines.back().emplace_back();
+        else
+            table.lines.emplace_back(1);
     }
     table.lastLine = static_cast<int>(table.lines.size()) - 1;
-    for (const auto& fields : table.lines) table.lastField = std::max(table.lastField, static_cast<int>(fields.size()) - 1);
+    for (const auto& fields : table.lines)
+        table.lastField = std::max(table.lastField, static_cast<int>(fields.size()) - 1);
     return table;
 }
 

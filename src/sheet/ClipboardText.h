@@ -10,7 +10,6 @@
 
 namespace zoriduvo {
 
-
 inline constexpr std::string_view kCopyLineEnd = "\r";
 inline constexpr std::string_view kCrLf = "\r\n";
 // The most characters a paste takes.

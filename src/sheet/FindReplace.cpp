@@ -27,8 +27,10 @@ Cell CellOf(const SearchStart& start, const Search& search, int position) {
 // The match becomes current and is scrolled to the top row or the left column.
 void ShowMatch(Grid& grid, SearchLine line, Cell cell) {
     SelectCell(grid, cell.col, cell.row);
-    if (line == SearchLine::Column) grid.setTopRow(cell.row);
-    else grid.setLeftCol(cell.col);
+    if (line == SearchLine::Column)
+        grid.setTopRow(cell.row);
+    else
+        grid.setLeftCol(cell.col);
 }
 
 // A typed number rounded to 16 bits, saturating, so that a huge one still means "far".
@@ -57,8 +59,7 @@ std::vector<int> SearchVisits(const SearchStart& start, const Search& search, bo
     const int last = column ? start.lastRow : start.lastColumn;
     std::vector<int> visits;
     const int step = search.forward ? 1 : -1;
-    for (int k = includeStart ? from : from + step; search.forward ? k <= last : k >= 2; k += step)
-        visits.push_back(k);
+    for (int k = includeStart ? from : from + step; search.forward ? k <= last : k >= 2; k += step) visits.push_back(k);
     return visits;
 }
 

@@ -61,8 +61,10 @@ bool SetBlankCode(App& app, Sheet& sheet, const std::string& code) {
 
 void SeedRandom(App& app, std::string_view seedText) {
     const double seed = LeadingNumber(seedText);
-    if (seed == 0) app.random.seedFromTimer();
-    else app.random.seed(seed);
+    if (seed == 0)
+        app.random.seedFromTimer();
+    else
+        app.random.seed(seed);
 }
 
 }  // namespace zoriduvo

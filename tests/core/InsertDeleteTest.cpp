@@ -139,7 +139,8 @@ TEST(InsertDelete, CountsAreCheckedAndDeletingTooManyDeletesThoseThere) {
     };
     const Case cases[] = {
         {"insert 0 rows", InsertRows, 3, 0, false, "挿入する数は 1 から 32767 までの整数で指定して下さい。", 2, 4},
-        {"delete -1 columns", DeleteColumns, 2, -1, false, "削除する数は 1 から 32767 までの整数で指定して下さい。", 2, 4},
+        {"delete -1 columns", DeleteColumns, 2, -1, false, "削除する数は 1 から 32767 までの整数で指定して下さい。", 2,
+         4},
         {"insert past 32767 cases", InsertRows, 3, 32767, false,
          "ケース数と変数の数は 32767 までです。これ以上は挿入できません。", 2, 4},
         {"delete 9 of 4 cases from case 3", DeleteRows, 4, 9, true, nullptr, 2, 2},

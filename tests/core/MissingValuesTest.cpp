@@ -32,8 +32,16 @@ TEST(MissingValues, TheSelectionDecidesTheVariablesAndTextsAreCompared) {
     };
     const Case cases[] = {
         {"value to blank, whole column", MissingConversion::ValueToBlank, "1", true, {"", "1", "2", "2", "", "2.50"}},
-        {"value to blank, single cell: every variable", MissingConversion::ValueToBlank, " 1 ", false, {"", "", "2", "2", "", "2.50"}},
-        {"text comparison: 2.5 is not 2.50", MissingConversion::ValueToBlank, "2.5", false, {"1", "1", "2", "2", "1", "2.50"}},
+        {"value to blank, single cell: every variable",
+         MissingConversion::ValueToBlank,
+         " 1 ",
+         false,
+         {"", "", "2", "2", "", "2.50"}},
+        {"text comparison: 2.5 is not 2.50",
+         MissingConversion::ValueToBlank,
+         "2.5",
+         false,
+         {"1", "1", "2", "2", "1", "2.50"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -78,7 +86,8 @@ TEST(BlankCode, SeparatorsAndLineBreaksAreRefused) {
     const struct {
         const char* code;
         bool taken;
-    } cases[] = {{"NA", true}, {"", true}, {"-999", true}, {"N,A", false}, {"\"NA\"", false}, {"N\nA", false}, {"N\rA", false}};
+    } cases[] = {{"NA", true},      {"", true},      {"-999", true}, {"N,A", false},
+                 {"\"NA\"", false}, {"N\nA", false}, {"N\rA", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         TestApp t;

@@ -26,11 +26,15 @@ void InsertOrDelete(App& app, QWidget& frame, Sheet& sheet, InsertDeleteDialog::
     }
     const bool rows = target.kind == LineKind::Rows;
     if (operation == InsertDeleteDialog::Operation::Insert) {
-        if (rows) InsertRows(app, sheet, target.first, target.count);
-        else InsertColumns(app, sheet, target.first, target.count);
+        if (rows)
+            InsertRows(app, sheet, target.first, target.count);
+        else
+            InsertColumns(app, sheet, target.first, target.count);
     } else {
-        if (rows) DeleteRows(app, sheet, target.first, target.count);
-        else DeleteColumns(app, sheet, target.first, target.count);
+        if (rows)
+            DeleteRows(app, sheet, target.first, target.count);
+        else
+            DeleteColumns(app, sheet, target.first, target.count);
     }
 }
 
@@ -69,8 +73,9 @@ void RegisterEditCommands(CommandRegistry& commands) {
     });
 
     using Kind = MissingValueDialog::Kind;
-    for (const auto& [name, kind] : {std::pair{"mnuDToBlank", Kind::ToBlank}, std::pair{"mnuDFromBlank", Kind::FromBlank},
-                                     std::pair{"mnuDBlankCode", Kind::BlankCode}}) {
+    for (const auto& [name, kind] :
+         {std::pair{"mnuDToBlank", Kind::ToBlank}, std::pair{"mnuDFromBlank", Kind::FromBlank},
+          std::pair{"mnuDBlankCode", Kind::BlankCode}}) {
         commands.addOnSheet(name, [&app, &frame, kind](Sheet& sheet) {
             MissingValueDialog dialog(app, sheet, kind, &frame);
             dialog.exec();

@@ -10,7 +10,6 @@
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
 #include "platform/qt/QtText.h"
-#include "sheet/SavedSelection.h"
 #include "sheet/Sheet.h"
 #include "sheet/ui/SelectOnFocus.h"
 
@@ -65,15 +64,9 @@ void InsertDeleteDialog::showEvent(QShowEvent* event) {
 void InsertDeleteDialog::execute() {
     const LineKind kind = optRow_->isChecked() ? LineKind::Rows : LineKind::Columns;
     const int count = CountOfText(ToUtf8(count_->text()));
-    Grid& grid = sheet_.grdVo;
-    const SavedSelection cursor = SavedSelection::Of(grid);
-    if (operation_ == Operation::Insert) {
-        if (!InsertAtCursor(app_, sheet_, kind, count)) return;
-        grid.setCurrent(cursor.row, cursor.col);
-    } else if (!DeleteAtCursor(app_, sheet_, kind, count)) {
-        return;
-    }
-    accept();
+    const bool done = operation_ == Operation::Insert ? InsertAtCursor(app_, sheet_, kind, count)
+                                                      : DeleteAtCursor(app_, sheet_, kind, count);
+    if (done) accept();
 }
 
 }  // namespace zoriduvo

@@ -64,7 +64,9 @@ void JumpDialog::showEvent(QShowEvent* event) {
 }
 
 void JumpDialog::execute() {
-    const JumpKind kind = toCell_->isChecked() ? JumpKind::ToCell : first_->isChecked() ? JumpKind::First : JumpKind::Last;
+    const JumpKind kind = toCell_->isChecked()  ? JumpKind::ToCell
+                          : first_->isChecked() ? JumpKind::First
+                                                : JumpKind::Last;
     const auto target = JumpTarget(sheet_, kind, ToUtf8(txtRow_->text()), ToUtf8(txtCol_->text()));
     if (!target) return;
     accept();

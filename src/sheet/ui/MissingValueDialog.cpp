@@ -66,8 +66,10 @@ void MissingValueDialog::execute() {
         return;
     }
     const auto conversion = kind_ == Kind::ToBlank ? MissingConversion::ValueToBlank : MissingConversion::BlankToValue;
-    if (ConvertMissing(app_, sheet_, conversion, text, MissingTargetVariables(sheet_))) accept();
-    else txtMiss_->clear();
+    if (ConvertMissing(app_, sheet_, conversion, text, MissingTargetVariables(sheet_)))
+        accept();
+    else
+        txtMiss_->clear();
 }
 
 }  // namespace zoriduvo

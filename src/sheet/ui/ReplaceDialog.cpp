@@ -62,8 +62,10 @@ void ReplaceDialog::replace(bool all) {
     const Search search = options_.search(value_->text());
     const std::string replacement = ToUtf8(replacement_->text());
     running_ = true;
-    if (all) ReplaceAll(app_, sheet, start_, search, replacement);
-    else ReplaceOneByOne(app_, sheet, start_, search, replacement);
+    if (all)
+        ReplaceAll(app_, sheet, start_, search, replacement);
+    else
+        ReplaceOneByOne(app_, sheet, start_, search, replacement);
     running_ = false;
     close();
 }
