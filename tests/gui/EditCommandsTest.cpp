@@ -2,15 +2,19 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "FrameFixture.h"
 #include "GuiTestRegistry.h"
+#include "platform/qt/ModelessDialog.h"
 #include "platform/qt/QtClipboard.h"
 #include "sheet/ClipboardCommands.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/ui/InsertDeleteDialog.h"
+#include "sheet/ui/ReplaceDialog.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 
@@ -79,6 +83,27 @@ private slots:
         QCOMPARE(sheet.variableCount(), 4);
         QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 5)), QString("2"));
         QCOMPARE(sheet.grdVo.col(), 3);
+    }
+
+    // The modeless dialog works from the cell current when it opens; a replace makes the sheet
+    // one to save.
+    void replaceAllFromTheMenuMarksTheSheetModified() {
+        test::Frame f;
+        Sheet& sheet = f.t.app.sheet(1);
+        test::FillSheet(sheet, {{"3", "3"}, {"30", "3"}, {"3", "3"}});
+        sheet.grdVo.setCurrent(2, 2);
+        f.frame.sheetAction("mnuEReplace")->trigger();
+        QPointer<ReplaceDialog> dialog = ModelessInstance<ReplaceDialog>();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        Child<QLineEdit>(dialog, "txtRep0")->setText("3");
+        Child<QLineEdit>(dialog, "txtRep1")->setText("4");
+        Child<QPushButton>(dialog, "cmdAll")->click();
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 2)), QString("4"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("30"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 3)), QString("3"));  // only down the column
+        QVERIFY(sheet.modified());
     }
 };
 
