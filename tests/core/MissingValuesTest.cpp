@@ -25,23 +25,14 @@ Texts Cells(const Sheet& sheet) {
 TEST(MissingValues, TheSelectionDecidesTheVariablesAndTextsAreCompared) {
     struct Case {
         const char* name;
-        MissingConversion conversion;
         const char* value;
         bool wholeColumn;  // variable 1 selected by its header, else the single cell (3, 2)
         Texts after;
     };
     const Case cases[] = {
-        {"value to blank, whole column", MissingConversion::ValueToBlank, "1", true, {"", "1", "2", "2", "", "2.50"}},
-        {"value to blank, single cell: every variable",
-         MissingConversion::ValueToBlank,
-         " 1 ",
-         false,
-         {"", "", "2", "2", "", "2.50"}},
-        {"text comparison: 2.5 is not 2.50",
-         MissingConversion::ValueToBlank,
-         "2.5",
-         false,
-         {"1", "1", "2", "2", "1", "2.50"}},
+        {"whole column", "1", true, {"", "1", "2", "2", "", "2.50"}},
+        {"single cell: every variable", " 1 ", false, {"", "", "2", "2", "", "2.50"}},
+        {"2.5 is not 2.50", "2.5", false, {"1", "1", "2", "2", "1", "2.50"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,10 +40,10 @@ TEST(MissingValues, TheSelectionDecidesTheVariablesAndTextsAreCompared) {
         Sheet& sheet = t.app.sheet(NewSheet(t.app));
         test::FillSheet(sheet, {{"1", "1"}, {"2", "2"}, {"1", "2.50"}});
         Grid& grid = sheet.grdVo;
-        grid.setCurrent(grid.rows() - 1, 2);
-        grid.setSelectionEnd(c.wholeColumn ? 2 : grid.rows() - 1, 2);
-        if (!c.wholeColumn) grid.setCurrent(3, 2);
-        ASSERT_TRUE(ConvertMissing(t.app, sheet, c.conversion, c.value, MissingTargetVariables(sheet)));
+        grid.setCurrent(c.wholeColumn ? grid.rows() - 1 : 3, 2);
+        if (c.wholeColumn) grid.setSelectionEnd(2, 2);
+        ASSERT_TRUE(
+            ConvertMissing(t.app, sheet, MissingConversion::ValueToBlank, c.value, MissingTargetVariables(sheet)));
         EXPECT_EQ(Cells(sheet), c.after);
         EXPECT_TRUE(sheet.modified());
     }

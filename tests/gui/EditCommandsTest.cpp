@@ -1,10 +1,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "FrameFixture.h"
@@ -13,7 +11,6 @@
 #include "platform/qt/QtClipboard.h"
 #include "sheet/ClipboardCommands.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/ui/InsertDeleteDialog.h"
 #include "sheet/ui/ReplaceDialog.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -50,10 +47,6 @@ private slots:
         CopySelection(c.app, sheet);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t2\r3\t4"));
 
-        sheet.grdVo.setCurrent(4, 3);
-        QVERIFY(PasteAtCursor(c.app, sheet));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(5, 4)), QString("4"));
-
         // A block as a spreadsheet on the same desktop leaves it.
         QGuiApplication::clipboard()->setText("7\t8\r\n9\tx\r\n");
         sheet.grdVo.setCurrent(2, 2);
@@ -61,28 +54,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 3)), QString("x"));
         CutSelection(c.app, sheet);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("7\t8\r\n9\tx\r\n"));
-    }
-
-    void insertDialogLabelFollowsTheChoiceAndRuns() {
-        test::TestApp t;
-        Sheet& sheet = t.app.sheet(NewSheet(t.app));
-        test::FillSheet(sheet, {{"1", "2"}, {"3", "4"}});
-        sheet.grdVo.setCurrent(2, 3);
-        InsertDeleteDialog dialog(t.app, sheet, InsertDeleteDialog::Operation::Insert);
-        dialog.show();
-        QCOMPARE(dialog.windowTitle(), QString("挿入"));
-        auto* label = Child<QLabel>(&dialog, "lblInsert");
-        auto* count = Child<QLineEdit>(&dialog, "txtInsert");
-        QCOMPARE(label->text(), QString("行"));
-        QCOMPARE(count->text(), QString("1"));
-        Child<QRadioButton>(&dialog, "optCol")->click();
-        QCOMPARE(label->text(), QString("列"));
-        count->setText("2");
-        Child<QPushButton>(&dialog, "cmdExec")->click();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(sheet.variableCount(), 4);
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 5)), QString("2"));
-        QCOMPARE(sheet.grdVo.col(), 3);
     }
 
     // The modeless dialog works from the cell current when it opens; a replace makes the sheet
