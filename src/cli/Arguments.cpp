@@ -37,6 +37,9 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         else if (arg == "--to") slot = &parsed.to;
         else if (arg == "--key" && takes(kKeyOption)) slot = &parsed.key;
         else if (arg == "--seed" && takes(kSeedOption)) slot = &parsed.seed;
+        else if (arg == "--to-blank" && takes(kMissingOptions)) slot = &parsed.toBlank;
+        else if (arg == "--from-blank" && takes(kMissingOptions)) slot = &parsed.fromBlank;
+        else if (arg == "--blank-code" && takes(kBlankCodeOption)) slot = &parsed.blankCode;
         if (slot) {
             *slot = value();
             if (!*slot) return false;
@@ -44,6 +47,10 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             auto v = value();
             if (!v) return false;
             parsed.statements.push_back(*v);
+        } else if (arg == "--var" && takes(kMissingOptions)) {
+            auto v = value();
+            if (!v) return false;
+            parsed.variables.push_back(*v);
         } else if (arg == "--descending" && takes(kOrderOptions)) {
             parsed.descending = true;
         } else if (arg == "--within-groups" && takes(kOrderOptions)) {
@@ -76,6 +83,8 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
     if (ranged && parsed.from.has_value() != parsed.to.has_value()) return Text(CliMessage::HalfRange);
     if ((parsed.from || parsed.to) && !ranged) return Text(CliMessage::RangeNotAllowed, {row.name});
     if ((row.required & kKeyOption) && !parsed.key) return Text(CliMessage::OptionNeeded, {row.name, "--key"});
+    if ((row.required & kMissingOptions) && parsed.toBlank.has_value() == parsed.fromBlank.has_value())
+        return Text(CliMessage::OneOfNeeded, {row.name, "--to-blank TEXT | --from-blank TEXT"});
     if ((row.required & kStatementOption) && parsed.statements.empty())
         return Text(CliMessage::OptionNeeded, {row.name, "-e"});
     return {};

@@ -15,6 +15,9 @@ struct CliArguments {
     bool withinGroups = false;
     std::optional<std::string> seed;
     std::vector<std::string> statements;
+    std::optional<std::string> toBlank, fromBlank;  // --to-blank / --from-blank TEXT
+    std::vector<std::string> variables;              // --var NAME, repeated
+    std::optional<std::string> blankCode;            // --blank-code TEXT
 };
 
 // Parses the command line against the subcommand table; on a usage error returns nullopt and sets

@@ -8,11 +8,10 @@
 #include "files/OpenCommand.h"
 #include "files/exports/ExportFormats.h"
 #include "files/exports/WriteExport.h"
-#include "platform/Random.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
-#include "sheet/NumberText.h"
+#include "sheet/MissingValues.h"
 #include "sheet/RangeSelection.h"
 #include "sheet/Sorting.h"
 #include "transform/RunTransformation.h"
@@ -67,12 +66,7 @@ bool SetCaseRange(App& app, Sheet& sheet, const CliArguments& arguments) {
 // Each statement added as "追加" adds it, then all run as "実行" runs them.
 bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
     if (!SetCaseRange(app, sheet, arguments)) return false;
-    if (arguments.seed) {
-        // As "乱数の初期化" seeds: 0 (or no number) means the timer.
-        const double seed = LeadingNumber(*arguments.seed);
-        if (seed == 0) app.random.seedFromTimer();
-        else app.random.seed(seed);
-    }
+    if (arguments.seed) SeedRandom(app, *arguments.seed);
     TransformList list(ReadTransformSetup(sheet));
     for (const std::string& statement : arguments.statements) {
         if (auto error = list.add(statement)) {
@@ -96,6 +90,7 @@ int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
 }
 
 int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (arguments.blankCode && !SetBlankCode(app, sheet, *arguments.blankCode)) return kRefused;
     return WriteOutput(app, sheet, arguments.files[1], arguments.format);
 }
 
@@ -130,6 +125,26 @@ int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&
 
 int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     if (!Transform(app, sheet, arguments)) return kRefused;
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    // Without --var every variable, as from a single cell; with it those, as from whole columns.
+    std::vector<int> variables;
+    for (const std::string& name : arguments.variables) {
+        const int variable = FindVariable(sheet, name);
+        if (variable == 0) {
+            app.ui.show(CliMessageOf(CliMessage::MissingVariable, {name}));
+            return kRefused;
+        }
+        variables.push_back(variable);
+    }
+    if (arguments.variables.empty())
+        for (int v = 1; v <= sheet.variableCount(); ++v) variables.push_back(v);
+    const bool toBlank = arguments.toBlank.has_value();
+    const auto conversion = toBlank ? MissingConversion::ValueToBlank : MissingConversion::BlankToValue;
+    if (!ConvertMissing(app, sheet, conversion, toBlank ? *arguments.toBlank : *arguments.fromBlank, variables))
+        return kRefused;
     return WriteOutput(app, sheet, arguments.files[1], arguments.format);
 }
 

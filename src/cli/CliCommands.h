@@ -21,6 +21,7 @@ int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostre
 int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunInfo(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunHelp(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 

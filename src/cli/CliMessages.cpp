@@ -24,6 +24,8 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OptionNeeded, "%1 には %2 が必要です", "", kUsage},
     {Code::NotOurFormat, "vo-Data ファイルでも CSV ファイルでもありません。\n%1", "ファイルを開く", kRefused},
     {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
+    {Code::OneOfNeeded, "%1 には %2 のどちらか一つが必要です", "", kUsage},
+    {Code::MissingVariable, "変数がありません: %1", "欠損値の処理", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -21,6 +21,8 @@ enum class CliMessage {
     OptionNeeded,     // %1 the command, %2 the option
     NotOurFormat,     // %1 the path
     UnknownVariable,  // %1 the name
+    OneOfNeeded,      // %1 the command, %2 the options
+    MissingVariable,  // %1 the name
     Count
 };
 

@@ -7,8 +7,9 @@ namespace zoriduvo {
 namespace {
 
 constexpr Subcommand kSubcommands[] = {
+    // --blank-code is left out of the usage line, which scripts already read as it stands.
     {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4]", "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します", 2, 2,
-     kFormatOption, 0, RunConvert},
+     kFormatOption | kBlankCodeOption, 0, RunConvert},
     {"stats", "stats IN [--from A --to B]", "統計量をシートに表示されるとおりに出力します", 1, 1, kRangeOption, 0,
      RunStats},
     {"sort", "sort IN OUT --key VAR [--descending] [--within-groups]", "ケースを変数の値で並べ替えて OUT に書き出します",
@@ -16,6 +17,9 @@ constexpr Subcommand kSubcommands[] = {
     {"transform", "transform IN OUT [--from A --to B] [--seed X] -e STATEMENT [-e STATEMENT ...]",
      "変数変換の式を順に実行して OUT に書き出します", 2, 2, kRangeOption | kSeedOption | kStatementOption,
      kStatementOption, RunTransform},
+    {"missing", "missing IN OUT --to-blank TEXT | --from-blank TEXT [--var NAME ...]",
+     "指定の値を空白へ、または空白を指定の値に変換して OUT に書き出します（--var がなければ全変数）", 2, 2,
+     kMissingOptions, kMissingOptions, RunMissing},
     {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
     {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
 };

@@ -20,6 +20,8 @@ enum CliOption : unsigned {
     kOrderOptions = 8,      // --descending, --within-groups
     kSeedOption = 16,       // --seed X
     kStatementOption = 32,  // -e STATEMENT, repeated
+    kMissingOptions = 64,   // --to-blank TEXT | --from-blank TEXT, --var NAME repeated
+    kBlankCodeOption = 128, // --blank-code TEXT
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

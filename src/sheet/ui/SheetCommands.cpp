@@ -3,6 +3,7 @@
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
 #include "sheet/NameAlignment.h"
+#include "sheet/ui/EditCommands.h"
 #include "sheet/ui/RangeDialog.h"
 #include "sheet/ui/SortDialog.h"
 
@@ -34,6 +35,7 @@ void RegisterSheetCommands(CommandRegistry& commands) {
     // The two sort buttons have no command; registered, they follow the toolbar data's state.
     commands.add("tool:sortAs", [] {});
     commands.add("tool:sortDs", [] {});
+    RegisterEditCommands(commands);
 }
 
 }  // namespace zoriduvo

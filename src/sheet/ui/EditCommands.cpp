@@ -1,0 +1,90 @@
+#include "sheet/ui/EditCommands.h"
+
+#include "app/ui/CommandRegistry.h"
+#include "platform/qt/ModelessDialog.h"
+#include "sheet/App.h"
+#include "sheet/ClipboardCommands.h"
+#include "sheet/InsertDelete.h"
+#include "sheet/ui/FindDialog.h"
+#include "sheet/ui/InsertDeleteDialog.h"
+#include "sheet/ui/JumpDialog.h"
+#include "sheet/ui/MissingValueDialog.h"
+#include "sheet/ui/RandomSeedDialog.h"
+#include "sheet/ui/ReplaceDialog.h"
+
+namespace zoriduvo {
+
+namespace {
+
+// Whole rows or columns act at once; any other selection asks in the dialog.
+void InsertOrDelete(App& app, QWidget& frame, Sheet& sheet, InsertDeleteDialog::Operation operation) {
+    const InsertDeleteTarget target = TargetOfSelection(sheet);
+    if (target.ask) {
+        InsertDeleteDialog dialog(app, sheet, operation, &frame);
+        dialog.exec();
+        return;
+    }
+    const bool rows = target.kind == LineKind::Rows;
+    if (operation == InsertDeleteDialog::Operation::Insert) {
+        if (rows)
+            InsertRows(app, sheet, target.first, target.count);
+        else
+            InsertColumns(app, sheet, target.first, target.count);
+    } else {
+        if (rows)
+            DeleteRows(app, sheet, target.first, target.count);
+        else
+            DeleteColumns(app, sheet, target.first, target.count);
+    }
+}
+
+}  // namespace
+
+void RegisterEditCommands(CommandRegistry& commands) {
+    App& app = commands.app();
+    QWidget& frame = commands.frame();
+    const auto cut = [&app](Sheet& sheet) { CutSelection(app, sheet); };
+    const auto copy = [&app](Sheet& sheet) { CopySelection(app, sheet); };
+    const auto paste = [&app](Sheet& sheet) { PasteAtCursor(app, sheet); };
+    for (const char* name : {"mnuECut", "tool:editCut"}) commands.addOnSheet(name, cut);
+    for (const char* name : {"mnuECopy", "tool:editCopy"}) commands.addOnSheet(name, copy);
+    for (const char* name : {"mnuEPaste", "tool:editPaste"}) commands.addOnSheet(name, paste);
+    commands.addOnSheet("mnuEErase", [&app](Sheet& sheet) { EraseSelection(app, sheet); });
+    commands.addOnSheet("mnuECopyLabels", [&app](Sheet& sheet) { CopyWithLabels(app, sheet); });
+    commands.addOnSheet("mnuEPasteLabels", [&app](Sheet& sheet) { PasteWithLabels(app, sheet); });
+    commands.addOnSheet("mnuECopyAll", [&app](Sheet& sheet) { CopyWholeSheet(app, sheet); });
+
+    commands.addOnSheet("mnuEInsert", [&app, &frame](Sheet& sheet) {
+        InsertOrDelete(app, frame, sheet, InsertDeleteDialog::Operation::Insert);
+    });
+    commands.addOnSheet("mnuEDelete", [&app, &frame](Sheet& sheet) {
+        InsertOrDelete(app, frame, sheet, InsertDeleteDialog::Operation::Delete);
+    });
+    commands.addOnSheet("mnuEFind", [&app, &frame](Sheet& sheet) {
+        FindDialog dialog(app, sheet, &frame);
+        dialog.exec();
+    });
+    commands.addOnSheet("mnuEReplace", [&app, &frame](Sheet&) {
+        ShowModeless([&] { return new ReplaceDialog(app, &frame); }, [](ReplaceDialog&) {});
+    });
+    commands.addOnSheet("mnuEJump", [&frame](Sheet& sheet) {
+        JumpDialog dialog(sheet, &frame);
+        dialog.exec();
+    });
+
+    using Kind = MissingValueDialog::Kind;
+    for (const auto& [name, kind] :
+         {std::pair{"mnuDToBlank", Kind::ToBlank}, std::pair{"mnuDFromBlank", Kind::FromBlank},
+          std::pair{"mnuDBlankCode", Kind::BlankCode}}) {
+        commands.addOnSheet(name, [&app, &frame, kind](Sheet& sheet) {
+            MissingValueDialog dialog(app, sheet, kind, &frame);
+            dialog.exec();
+        });
+    }
+    commands.add("mnuORnd", [&app, &frame] {
+        RandomSeedDialog dialog(app, &frame);
+        dialog.exec();
+    });
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,158 @@
+#include "sheet/InsertDelete.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sheet/CaseGroups.h"
+#include "sheet/RangeSelection.h"
+#include "sheet/SheetRegistry.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+#include "variables/StatisticsBlock.h"
+
+namespace zoriduvo {
+namespace {
+
+using test::TestApp;
+using Texts = std::vector<std::string>;
+
+Sheet& NumberedSheet(TestApp& t, int cases) {
+    Sheet& sheet = t.app.sheet(NewSheet(t.app));
+    std::vector<Texts> values;
+    for (int c = 1; c <= cases; ++c) values.push_back({std::to_string(c * 10), std::to_string(c)});
+    test::FillSheet(sheet, values);
+    return sheet;
+}
+
+Texts Column(const Sheet& sheet, int col) {
+    Texts texts;
+    for (int c = 1; c <= sheet.caseCount(); ++c) texts.emplace_back(sheet.grdVo.text(c + 1, col));
+    return texts;
+}
+
+TEST(InsertDelete, HeaderSelectionsActAtOnceOthersAsk) {
+    TestApp t;
+    Sheet& sheet = NumberedSheet(t, 10);
+    Grid& grid = sheet.grdVo;
+    struct Case {
+        const char* name;
+        int row, col, rowSel, colSel;
+        bool ask;
+        LineKind kind;
+        int first, count;
+    };
+    const Case cases[] = {
+        {"rows 4-5 by their headers", 4, 2, 5, grid.cols() - 1, false, LineKind::Rows, 4, 2},
+        {"columns 3 by its header, dragged upwards", grid.rows() - 1, 3, 2, 3, false, LineKind::Columns, 3, 1},
+        {"a single cell", 3, 3, 3, 3, true, LineKind::Rows, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.setCurrent(c.row, c.col);
+        grid.setSelectionEnd(c.rowSel, c.colSel);
+        const InsertDeleteTarget target = TargetOfSelection(sheet);
+        EXPECT_EQ(target.ask, c.ask);
+        if (c.ask) continue;
+        EXPECT_EQ(target.kind, c.kind);
+        EXPECT_EQ(target.first, c.first);
+        EXPECT_EQ(target.count, c.count);
+    }
+}
+
+TEST(InsertDelete, RowsMoveAndAreNumberedAnew) {
+    {
+        TestApp t;
+        Sheet& sheet = NumberedSheet(t, 10);
+        ASSERT_TRUE(DeleteRows(t.app, sheet, 4, 2));
+        EXPECT_EQ(sheet.lastRow(), 9);
+        EXPECT_EQ(Column(sheet, 3), (Texts{"1", "2", "5", "6", "7", "8", "9", "10"}));
+        EXPECT_EQ(Column(sheet, 0), (Texts{"1", "2", "3", "4", "5", "6", "7", "8"}));
+        EXPECT_EQ(sheet.grdVo.text(10, 3), "");
+        EXPECT_TRUE(sheet.modified());
+    }
+    {
+        TestApp t;
+        Sheet& sheet = NumberedSheet(t, 5);
+        const int rows = sheet.grdVo.rows();
+        ASSERT_TRUE(InsertRows(t.app, sheet, 4, 2));
+        EXPECT_EQ(sheet.caseCount(), 7);
+        EXPECT_EQ(Column(sheet, 1), (Texts{"C1", "C2", "", "", "C3", "C4", "C5"}));
+        EXPECT_EQ(Column(sheet, 3), (Texts{"1", "2", "", "", "3", "4", "5"}));
+        EXPECT_EQ(sheet.grdVo.text(6, 0), "5");
+        EXPECT_EQ(sheet.grdVo.rows(), rows + 2 + 22);
+    }
+}
+
+TEST(InsertDelete, RowsUngroupAGroupedSheetColumnsDoNot) {
+    for (const bool rows : {true, false}) {
+        SCOPED_TRACE(rows ? "rows" : "columns");
+        TestApp t;
+        Sheet& sheet = NumberedSheet(t, 6);
+        ASSERT_TRUE(ApplyCaseGroups(sheet, {2, 4}));
+        ASSERT_TRUE(rows ? InsertRows(t.app, sheet, 3, 1) : DeleteColumns(t.app, sheet, 2, 1));
+        EXPECT_EQ(sheet.state().caseGroups, rows ? 1 : 2);
+        if (rows) {
+            EXPECT_EQ(sheet.grdSInfo.text(0, 1), "7");
+        }
+    }
+}
+
+TEST(InsertDelete, DeletedVariableTakesItsDefinitionAway) {
+    TestApp t;
+    Sheet& sheet = NumberedSheet(t, 3);
+    sheet.grdVoLabel.setText(0, 1, "first");
+    sheet.grdVoLabel.setText(1, 1, "3");
+    sheet.grdVoLabel.setText(0, 2, "second");
+    sheet.grdVoLabel.setText(1, 2, "2");
+    ASSERT_TRUE(DeleteColumns(t.app, sheet, 2, 1));
+    EXPECT_EQ(sheet.variableCount(), 1);
+    EXPECT_EQ(sheet.grdVo.text(1, 2), "V2");
+    EXPECT_EQ(sheet.grdVo.text(2, 2), "1");
+    EXPECT_EQ(sheet.grdVoLabel.text(0, 1), "second");
+    EXPECT_EQ(sheet.grdVoLabel.text(1, 1), "2");
+    EXPECT_EQ(sheet.grdVoLabel.text(1, 2), "");
+}
+
+TEST(InsertDelete, RowsTakeEveryStatisticsBlockAndAStoredRangePastTheEnd) {
+    TestApp t;
+    Sheet& sheet = NumberedSheet(t, 6);
+    RangeSelection::Store(sheet, 4, 6);
+    ShowStatisticsBlock(t.app, sheet);  // over part of the cases
+    ASSERT_EQ(sheet.state().statisticsBlocks, 1);
+    ASSERT_TRUE(DeleteRows(t.app, sheet, 2, 2));
+    EXPECT_EQ(sheet.state().statisticsBlocks, 0);
+    for (int r = sheet.lastRow() + 1; r < sheet.lastRow() + 12; ++r) EXPECT_EQ(sheet.grdVo.text(r, 1), "") << r;
+    EXPECT_FALSE(sheet.state().rangeSelection);
+}
+
+TEST(InsertDelete, CountsAreCheckedAndDeletingTooManyDeletesThoseThere) {
+    struct Case {
+        const char* name;
+        bool (*run)(App&, Sheet&, int, int);
+        int first, count;
+        bool done;  // else refused with a message
+        int variables, cases;
+    };
+    const Case cases[] = {
+        {"insert 0 rows", InsertRows, 3, 0, false, 2, 4},
+        {"delete -1 columns", DeleteColumns, 2, -1, false, 2, 4},
+        {"insert past 32767 cases", InsertRows, 3, 32767, false, 2, 4},
+        {"delete 9 of 4 cases from case 3", DeleteRows, 4, 9, true, 2, 2},
+        {"delete 5 of 2 variables", DeleteColumns, 2, 5, true, 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = NumberedSheet(t, 4);
+        EXPECT_EQ(c.run(t.app, sheet, c.first, c.count), c.done);
+        EXPECT_EQ(sheet.modified(), c.done);
+        EXPECT_EQ(t.ui.messages.size(), c.done ? 0u : 1u);
+        EXPECT_EQ(sheet.variableCount(), c.variables);
+        EXPECT_EQ(sheet.caseCount(), c.cases);
+    }
+}
+
+}  // namespace
+}  // namespace zoriduvo

@@ -1,0 +1,82 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "FrameFixture.h"
+#include "GuiTestRegistry.h"
+#include "platform/qt/ModelessDialog.h"
+#include "platform/qt/QtClipboard.h"
+#include "sheet/ClipboardCommands.h"
+#include "sheet/SheetRegistry.h"
+#include "sheet/ui/ReplaceDialog.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+
+using namespace zoriduvo;
+
+namespace {
+template <typename T>
+T* Child(QWidget* dialog, const char* name) {
+    T* child = dialog->findChild<T*>(name);
+    if (!child) qFatal("no control %s", name);
+    return child;
+}
+
+// An App on the system clipboard, as the program has it.
+struct ClipboardApp {
+    test::ScriptedUi ui;
+    QtClipboard clipboard;
+    test::FixedClock clock;
+    SeededRandom random{clock};
+    App app{ui, clipboard, clock, random};
+};
+}  // namespace
+
+class EditCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyAndPasteGoThroughTheSystemClipboard() {
+        ClipboardApp c;
+        Sheet& sheet = c.app.sheet(NewSheet(c.app));
+        test::FillSheet(sheet, {{"1", "2"}, {"3", "4"}});
+        sheet.grdVo.setCurrent(2, 2);
+        sheet.grdVo.setSelectionEnd(3, 3);
+        CopySelection(c.app, sheet);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+
+        // A block as a spreadsheet on the same desktop leaves it.
+        QGuiApplication::clipboard()->setText("7\t8\r\n9\tx\r\n");
+        sheet.grdVo.setCurrent(2, 2);
+        QVERIFY(PasteAtCursor(c.app, sheet));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 3)), QString("x"));
+        CutSelection(c.app, sheet);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("7\t8\r\n9\tx\r\n"));
+    }
+
+    // The modeless dialog works from the cell current when it opens; a replace makes the sheet
+    // one to save.
+    void replaceAllFromTheMenuMarksTheSheetModified() {
+        test::Frame f;
+        Sheet& sheet = f.t.app.sheet(1);
+        test::FillSheet(sheet, {{"3", "3"}, {"30", "3"}, {"3", "3"}});
+        sheet.grdVo.setCurrent(2, 2);
+        f.frame.sheetAction("mnuEReplace")->trigger();
+        QPointer<ReplaceDialog> dialog = ModelessInstance<ReplaceDialog>();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        Child<QLineEdit>(dialog, "txtRep0")->setText("3");
+        Child<QLineEdit>(dialog, "txtRep1")->setText("4");
+        Child<QPushButton>(dialog, "cmdAll")->click();
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 2)), QString("4"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("30"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 3)), QString("3"));  // only down the column
+        QVERIFY(sheet.modified());
+    }
+};
+
+REGISTER_GUI_TEST(EditCommandsTest);
+#include "EditCommandsTest.moc"
