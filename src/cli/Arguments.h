@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ImportArguments.h"
+
 namespace zoriduvo {
 
 struct CliArguments {
@@ -15,6 +17,7 @@ struct CliArguments {
     bool withinGroups = false;
     std::optional<std::string> seed;
     std::vector<std::string> statements;
+    ImportArguments import;
 };
 
 // Parses the command line against the subcommand table; on a usage error returns nullopt and sets

@@ -24,6 +24,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OptionNeeded, "%1 には %2 が必要です", "", kUsage},
     {Code::NotOurFormat, "vo-Data ファイルでも CSV ファイルでもありません。\n%1", "ファイルを開く", kRefused},
     {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
+    {Code::UnknownValue, "%1 の値が正しくありません: %2", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

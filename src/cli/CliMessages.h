@@ -21,6 +21,7 @@ enum class CliMessage {
     OptionNeeded,     // %1 the command, %2 the option
     NotOurFormat,     // %1 the path
     UnknownVariable,  // %1 the name
+    UnknownValue,     // %1 the option, %2 the value
     Count
 };
 

@@ -20,10 +20,11 @@ enum CliOption : unsigned {
     kOrderOptions = 8,      // --descending, --within-groups
     kSeedOption = 16,       // --seed X
     kStatementOption = 32,  // -e STATEMENT, repeated
+    kImportOptions = 64,    // --layout and the options of the import layouts
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1
-// before its function runs.
+// before its function runs, unless it opens no input.
 struct Subcommand {
     std::string_view name;
     std::string_view usage;  // after "zoriduvo-cli "
@@ -33,6 +34,7 @@ struct Subcommand {
     unsigned options;   // CliOption bits
     unsigned required;  // the options that must be given
     int (*run)(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+    bool opensInput = true;  // false: the function reads IN its own way
 };
 
 std::span<const Subcommand> Subcommands();
