@@ -1,5 +1,6 @@
 // Importing the sets as text against opening them as vo-Data: bytes in, sheet built, each timed
 // from the bytes to the filled sheet on a fresh App.
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -12,11 +13,12 @@
 #include "files/imports/FixedWidth.h"
 #include "files/imports/ImportSheet.h"
 #include "files/imports/TextImport.h"
+#include "sheet/DefaultNames.h"
 
 namespace zoriduvo::bench {
 namespace {
 
-constexpr int kFixedWidth = 12;
+constexpr std::size_t kFixedWidth = 16;
 
 // The set's values as a counts-first text: "C,V", then a line of values per case.
 std::string CountsText(const BenchSet& set) {
@@ -29,14 +31,14 @@ std::string CountsText(const BenchSet& set) {
     return text;
 }
 
-// The same values each right-aligned in kFixedWidth columns.
+// The same values each right-aligned in kFixedWidth columns (longer ones cut to fit).
 std::string FixedText(const BenchSet& set) {
     const FileImage& image = NativeImage(set);
     std::string text;
     for (int c = 1; c <= set.cases; ++c) {
         for (int v = 1; v <= set.variables; ++v) {
             const std::string_view value = image.value(c, v);
-            text.append(kFixedWidth - value.size(), ' ').append(value);
+            text.append(kFixedWidth - std::min(value.size(), kFixedWidth), ' ').append(value.substr(0, kFixedWidth));
         }
         text += "\r\n";
     }
@@ -45,8 +47,9 @@ std::string FixedText(const BenchSet& set) {
 
 FixedLayout FixedLayoutOf(const BenchSet& set) {
     FixedLayout layout;
+    const int width = static_cast<int>(kFixedWidth);
     for (int v = 1; v <= set.variables; ++v)
-        layout.variables.push_back({"V" + std::to_string(v), (v - 1) * kFixedWidth + 1, v * kFixedWidth});
+        layout.variables.push_back({DefaultVariableName(v), (v - 1) * width + 1, v * width});
     return layout;
 }
 
@@ -58,6 +61,7 @@ void TimeReadAndLoad(benchmark::State& state, const BenchSet& set, Read read) {
         state.PauseTiming();
         bench.reset();
         bench.emplace();
+        bench->app.setActiveSheet(1);
         state.ResumeTiming();
         FileImage image;
         if (!read(image) || LoadImportedImage(bench->app, image, "bench.Vo") != 1) {
