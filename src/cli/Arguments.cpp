@@ -55,6 +55,8 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             parsed.descending = true;
         } else if (arg == "--within-groups" && takes(kOrderOptions)) {
             parsed.withinGroups = true;
+        } else if (takes(kImportOptions) && IsImportOption(arg)) {
+            if (!ReadImportOption(args, i, parsed.import, error)) return false;
         } else if (!arg.empty() && arg[0] == '-' && arg.size() > 1) {
             error = Text(CliMessage::UnknownOption, {arg});
             return false;
@@ -82,6 +84,10 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
     const bool ranged = row.options & kRangeOption;
     if (ranged && parsed.from.has_value() != parsed.to.has_value()) return Text(CliMessage::HalfRange);
     if ((parsed.from || parsed.to) && !ranged) return Text(CliMessage::RangeNotAllowed, {row.name});
+    if (row.options & kImportOptions) {
+        std::string refusal = ImportRefusal(parsed.import);
+        if (!refusal.empty()) return refusal;
+    }
     if ((row.required & kKeyOption) && !parsed.key) return Text(CliMessage::OptionNeeded, {row.name, "--key"});
     if ((row.required & kMissingOptions) && parsed.toBlank.has_value() == parsed.fromBlank.has_value())
         return Text(CliMessage::OneOfNeeded, {row.name, "--to-blank TEXT | --from-blank TEXT"});

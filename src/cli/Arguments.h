@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ImportArguments.h"
+
 namespace zoriduvo {
 
 struct CliArguments {
@@ -18,6 +20,7 @@ struct CliArguments {
     std::optional<std::string> toBlank, fromBlank;  // --to-blank / --from-blank TEXT
     std::vector<std::string> variables;              // --var NAME, repeated
     std::optional<std::string> blankCode;            // --blank-code TEXT
+    ImportArguments import;
 };
 
 // Parses the command line against the subcommand table; on a usage error returns nullopt and sets

@@ -36,15 +36,6 @@ bool ReadInput(App& app, const std::string& path) {
     return outcome == OpenOutcome::Opened;
 }
 
-// OUT written in the form --to names; version 3, the default, is what "名前をつけて保存" writes.
-int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format) {
-    if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path)) {
-        ShowFileProblem(app.ui, *problem);
-        return kFileFailed;
-    }
-    return kDone;
-}
-
 // A variable named on the command line: "$n", or the last variable of that name.
 int FindVariable(const Sheet& sheet, const std::string& key) {
     const int count = sheet.variableCount();
@@ -83,9 +74,17 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
 
 }  // namespace
 
+int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format) {
+    if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path)) {
+        ShowFileProblem(app.ui, *problem);
+        return kFileFailed;
+    }
+    return kDone;
+}
+
 int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
     const Subcommand& subcommand = *FindSubcommand(arguments.command == "--help" ? "help" : arguments.command);
-    if (subcommand.minFiles > 0 && !ReadInput(app, arguments.files[0])) return kFileFailed;
+    if (subcommand.minFiles > 0 && subcommand.opensInput && !ReadInput(app, arguments.files[0])) return kFileFailed;
     return subcommand.run(app, app.sheet(kSheet), arguments, out);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <ostream>
+#include <string>
 
 #include "cli/Arguments.h"
 
@@ -15,6 +16,9 @@ inline constexpr int kRefused = 2;
 
 // Runs one parsed subcommand on an App whose sheet 1 is blank; results go to out.
 int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out);
+
+// OUT written in the form format names; version 3, the default, is what "名前をつけて保存" writes.
+int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format);
 
 // The subcommands, each on sheet 1 once IN is read into it.
 int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);

@@ -26,6 +26,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
     {Code::OneOfNeeded, "%1 には %2 のどちらか一つが必要です", "", kUsage},
     {Code::MissingVariable, "変数がありません: %1", "欠損値の処理", kRefused},
+    {Code::UnknownValue, "%1 の値が正しくありません: %2", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -23,6 +23,7 @@ enum class CliMessage {
     UnknownVariable,  // %1 the name
     OneOfNeeded,      // %1 the command, %2 the options
     MissingVariable,  // %1 the name
+    UnknownValue,     // %1 the option, %2 the value
     Count
 };
 

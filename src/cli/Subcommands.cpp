@@ -1,6 +1,7 @@
 #include "cli/Subcommands.h"
 
 #include "cli/CliCommands.h"
+#include "cli/CliImport.h"
 
 namespace zoriduvo {
 
@@ -21,6 +22,14 @@ constexpr Subcommand kSubcommands[] = {
      "指定の値を空白へ、または空白を指定の値に変換して OUT に書き出します（--var がなければ全変数）", 2, 2,
      kMissingOptions, kMissingOptions, RunMissing},
     {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
+    {"import", "import IN OUT --layout values|counts|described|mirv|fixed [...]",
+     "テキストファイルを指定のレイアウトで読み込んで OUT に書き出します\n"
+     "    values: --cases C --variables V\n"
+     "    described: [--skip N] [--counts-in-file] [--groups] [--cases C --variables V]\n"
+     "               [--names file|none|generated] [--types] [--case-names file|none|generated]\n"
+     "    mirv: IN はヘッダーファイル (*.hdr)\n"
+     "    fixed: --column NAME:FIRST-LAST [--column ...] [--case-names generated|none|FIRST-LAST]",
+     2, 2, kImportOptions, 0, RunImportCommand, false},
     {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
 };
 

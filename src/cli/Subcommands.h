@@ -22,10 +22,11 @@ enum CliOption : unsigned {
     kStatementOption = 32,  // -e STATEMENT, repeated
     kMissingOptions = 64,   // --to-blank TEXT | --from-blank TEXT, --var NAME repeated
     kBlankCodeOption = 128, // --blank-code TEXT
+    kImportOptions = 256,   // --layout and the options of the import layouts
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1
-// before its function runs.
+// before its function runs, unless it opens no input.
 struct Subcommand {
     std::string_view name;
     std::string_view usage;  // after "zoriduvo-cli "
@@ -35,6 +36,7 @@ struct Subcommand {
     unsigned options;   // CliOption bits
     unsigned required;  // the options that must be given
     int (*run)(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+    bool opensInput = true;  // false: the function reads IN its own way
 };
 
 std::span<const Subcommand> Subcommands();

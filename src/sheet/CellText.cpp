@@ -12,9 +12,10 @@ void CellText::release() noexcept {
 void CellText::assign(std::string_view text) {
     if (text.size() <= kInline) {
         unsigned char copy[kInline];
-        std::memcpy(copy, text.data(), text.size());  // text may point into this cell
+        // text may point into this cell; an empty view may have no data at all.
+        if (!text.empty()) std::memcpy(copy, text.data(), text.size());
         release();
-        std::memcpy(bytes_, copy, text.size());
+        if (!text.empty()) std::memcpy(bytes_, copy, text.size());
         bytes_[kTag] = static_cast<unsigned char>(text.size());
         return;
     }

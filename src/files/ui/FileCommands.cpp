@@ -5,6 +5,7 @@
 #include "app/ui/CommandSets.h"
 #include "files/OpenCommand.h"
 #include "files/SaveCommands.h"
+#include "files/ui/ImportDialog.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
 
@@ -27,6 +28,10 @@ void RegisterFileCommands(CommandRegistry& commands) {
     commands.add("tool:fileOpen", [&app] {
         if (!AnySheetOpen(app)) NewSheet(app);
         OpenFileCommand(app);
+    });
+    commands.add("mnuFImport", [&app, &frame] {
+        ImportDialog dialog(app, &frame);
+        dialog.exec();
     });
     commands.addOnSheet("mnuFSave", save);
     commands.addOnSheet("tool:fileSave", save);

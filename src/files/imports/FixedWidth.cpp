@@ -1,0 +1,162 @@
+#include "files/imports/FixedWidth.h"
+
+#include <algorithm>
+
+#include "files/FileDates.h"
+#include "files/FileMessages.h"
+#include "files/FilePaths.h"
+#include "files/imports/ImportMessages.h"
+#include "files/imports/ImportSheet.h"
+#include "files/imports/TextImport.h"
+#include "platform/Ui.h"
+#include "sheet/App.h"
+#include "sheet/DefaultNames.h"
+#include "sheet/SheetRecords.h"
+#include "text/Trim.h"
+#include "text/Utf8.h"
+
+namespace zoriduvo {
+
+namespace {
+
+constexpr const char* kFixedTag = "Fixed_Data";
+
+std::size_t CharacterLength(std::string_view text) {
+    return std::clamp<std::size_t>(Utf8SequenceLength(static_cast<unsigned char>(text[0])), 1, text.size());
+}
+
+char32_t CodePoint(std::string_view text) {
+    const std::size_t length = CharacterLength(text);
+    if (length == 1) return static_cast<unsigned char>(text[0]);
+    char32_t cp = static_cast<unsigned char>(text[0]) & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[k]) & 0x3F);
+    return cp;
+}
+
+// The lines of the text without their ends; a line end at the very end starts no case.
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+bool IsAscii(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string_view FieldOf(std::string_view line, bool ascii, int first, int last) {
+    if (!ascii) return Trim(ColumnsOf(line, first, last));
+    const auto begin = static_cast<std::size_t>(first - 1);
+    if (begin >= line.size()) return {};
+    return Trim(line.substr(begin, static_cast<std::size_t>(last - first + 1)));
+}
+
+}  // namespace
+
+int CharacterColumns(std::string_view text) {
+    if (text.empty()) return 0;
+    const char32_t cp = CodePoint(text);
+    // The single bytes of code page 932: ASCII, half-width katakana and the three vendor bytes.
+    const bool half = cp < 0x81 || cp == 0xA0 || (cp >= 0xFF61 && cp <= 0xFF9F) || (cp >= 0xF8F0 && cp <= 0xF8F2);
+    return half ? 1 : 2;
+}
+
+int LineColumns(std::string_view line) {
+    int columns = 0;
+    for (std::size_t k = 0; k < line.size(); k += CharacterLength(line.substr(k)))
+        columns += CharacterColumns(line.substr(k));
+    return columns;
+}
+
+std::string_view ColumnsOf(std::string_view line, int first, int last) {
+    std::size_t begin = line.size(), end = line.size();
+    int column = 1;
+    for (std::size_t k = 0; k < line.size(); k += CharacterLength(line.substr(k))) {
+        if (column > last) {
+            end = k;
+            break;
+        }
+        if (column >= first && begin == line.size()) begin = k;
+        column += CharacterColumns(line.substr(k));
+    }
+    return line.substr(begin, end - std::min(begin, end));
+}
+
+std::vector<std::string> FixedPreview(std::string_view text) {
+    std::vector<std::string_view> lines = Lines(text);
+    lines.resize(std::min<std::size_t>(lines.size(), 3));
+    int longest = 0;
+    for (std::string_view line : lines) longest = std::max(longest, LineColumns(line));
+    std::string ruler, markers;
+    for (int k = 1; k <= longest / 5 + 1; ++k) {
+        const std::string number = std::to_string(5 * k);
+        ruler += std::string(number.size() < 5 ? 5 - number.size() : 0, ' ') + number;
+        markers += "    v";
+    }
+    std::vector<std::string> preview{ruler, markers};
+    for (std::string_view line : lines) preview.emplace_back(line);
+    return preview;
+}
+
+std::optional<FileProblem> ReadFixedWidthText(std::string_view text, const FixedLayout& layout, FileImage& image) {
+    const std::vector<std::string_view> lines = Lines(text);
+    if (lines.size() > static_cast<std::size_t>(kMaxCount))
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
+    if (layout.variables.size() > static_cast<std::size_t>(kMaxCount))
+        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::VariableCountPlace)};
+    FileImage read;
+    read.caseCount = static_cast<int>(lines.size());
+    read.variableCount = static_cast<int>(layout.variables.size());
+    read.groupSizes = {static_cast<std::int16_t>(read.caseCount)};
+    for (const FixedDefinition& d : layout.variables) read.variables.push_back({d.name, {}});
+    ReserveValuesOfText(read, text.size());
+    int c = 0;
+    for (std::string_view line : lines) {
+        ++c;
+        const bool ascii = IsAscii(line);
+        switch (layout.caseNames) {
+        case FixedCaseNames::Generated: read.caseNames.push_back(DefaultCaseName(c)); break;
+        case FixedCaseNames::None: break;
+        case FixedCaseNames::Read:
+            read.caseNames.emplace_back(FieldOf(line, ascii, layout.nameFirst, layout.nameLast));
+            break;
+        }
+        for (const FixedDefinition& d : layout.variables) read.appendValue(FieldOf(line, ascii, d.first, d.last));
+    }
+    image = std::move(read);
+    return std::nullopt;
+}
+
+ImportResult ImportFixedWidth(App& app, const std::string& path, const FixedLayout& layout) {
+    if (layout.variables.empty()) return {ImportResult::Refused};
+    std::string text;
+    std::optional<FileProblem> problem = ReadImportText(path, text);
+    int n = 0;
+    if (!problem) {
+        BusyPointer busy(app.ui);
+        FileImage image;
+        problem = ReadFixedWidthText(text, layout, image);
+        text = std::string();
+        if (!problem) {
+            image.path = image.fileLabel = kUndefined;
+            image.formatTag = kFixedTag;
+            const auto modified = ModificationTime(path);
+            image.date = modified ? ReaderDate(*modified) : std::string();
+            n = LoadImportedImage(app, image, {});
+            if (n != 0) app.sheet(n).setCaption("名称未設定:" + std::to_string(n));
+        }
+    }
+    if (problem) {
+        app.ui.show(ImportProblemMessage(*problem, kFixedWidthTitle));
+        return {ImportResult::Failed};
+    }
+    return {n != 0 ? ImportResult::Imported : ImportResult::Failed, n};
+}
+
+}  // namespace zoriduvo

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FileTestSupport.h"
+#include "files/imports/ImportMessages.h"
+#include "files/imports/MirvReader.h"
+#include "files/imports/TextImport.h"
+
+namespace zoriduvo {
+namespace {
+
+std::vector<std::string> Fields(std::string_view text) {
+    ImportTokenizer in(text);
+    std::vector<std::string> fields;
+    while (auto f = in.nextField()) fields.emplace_back(*f);
+    return fields;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(ImportTokenizer, SeparatorsAndQuotes) {
+    const struct {
+        const char* name;
+        std::string text;
+        Strings fields;
+    } cases[] = {
+        {"mixed separators read alike", "1\t2\xE3\x80\x80" "3,4\xEF\xBC\x8C" "5  6", {"1", "2", "3", "4", "5", "6"}},
+        {"blank between commas is an empty field", "1, ,2", {"1", "", "2"}},
+        {"blank alone separates once", "1 2", {"1", "2"}},
+        {"blanks around a comma separate once", "1 , 2", {"1", "2"}},
+        {"quotes keep blanks and commas", "\"a b\",\"c,d\" e", {"a b", "c,d", "e"}},
+        {"empty quotes are an empty field", "\"\",x", {"", "x"}},
+        {"empty line is one empty field", "1\r\n\r\n2", {"1", "", "2"}},
+        {"comma at line end gives an empty field", "1,\r\n2\r\n", {"1", "", "2"}},
+        {"line feed and lone CR end lines", "1\n2\r3", {"1", "2", "3"}},
+        {"leading blanks skipped, no final line end", "  7 8", {"7", "8"}},
+        {"open quote ends with its line", "\"a b\r\nc", {"a b", "c"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Fields(c.text), c.fields) << c.name;
+}
+
+TEST(ImportTokenizer, CommaOnlyKeepsBlanksInside) {
+    ImportTokenizer in("a b, c\r\n", false);
+    EXPECT_EQ(*in.nextField(), "a b");
+    EXPECT_EQ(*in.nextField(), "c");
+    EXPECT_FALSE(in.nextField());
+}
+
+struct Table {
+    std::string text;
+    TextLayoutOptions options;
+};
+
+FileImage Read(const Table& table) {
+    FileImage image;
+    const auto problem = ReadTextTable(table.text, table.options, image);
+    EXPECT_FALSE(problem) << (problem ? ImportProblemMessage(*problem).text : "");
+    return image;
+}
+
+Strings Row(const FileImage& image, int c) {
+    Strings row;
+    for (int v = 1; v <= image.variableCount; ++v) row.emplace_back(image.value(c, v));
+    return row;
+}
+
+TEST(TextTable, DescribedWithNamesTypesAndCaseNames) {
+    TextLayoutOptions options;
+    options.skipLines = 1;
+    options.countsInFile = true;
+    options.names = NameSource::File;
+    options.types = true;
+    options.caseNames = NameSource::File;
+    const FileImage image = Read({"a heading to skip\r\n2 3\r\n\"x y\" 0 nn 1 g 5\r\nA 1.5 %M 3\r\nnn,,1 2\r\n", options});
+    ASSERT_EQ(image.caseCount, 2);
+    ASSERT_EQ(image.variableCount, 3);
+    EXPECT_EQ(image.variable(1), (ImageVariable{"x y", {0, 0, 0}}));
+    EXPECT_EQ(image.variable(2), (ImageVariable{"", {2, 1, 0}}));
+    EXPECT_EQ(image.variable(3), (ImageVariable{"g", {5, 5, 1}}));
+    EXPECT_EQ(image.caseName(1), "A");
+    EXPECT_EQ(image.caseName(2), "");
+    EXPECT_EQ(Row(image, 1), (Strings{"1.5", "", "3"}));
+    EXPECT_EQ(Row(image, 2), (Strings{"", "1", "2"}));
+}
+
+TEST(TextTable, CountsGroupsAndShortFiles) {
+    TextLayoutOptions counts;
+    counts.countsInFile = true;
+    TextLayoutOptions values;
+    values.cases = 2, values.variables = 2;
+    TextLayoutOptions generated = values;
+    generated.names = generated.caseNames = NameSource::Generated;
+    TextLayoutOptions groups = counts;
+    groups.groups = true;
+
+    const FileImage b = Read({"3,2\r\n1,2\r\n3\r\n", counts});
+    EXPECT_EQ(b.caseCount, 3);
+    EXPECT_EQ(Row(b, 2), (Strings{"3", ""}));  // the file ends early: the rest is blank
+    EXPECT_EQ(Row(b, 3), (Strings{"", ""}));
+    EXPECT_EQ(b.variable(1).name, "");
+
+    const FileImage a = Read({"1 2 3 4", generated});
+    EXPECT_EQ(a.variable(2).name, "V2");
+    EXPECT_EQ(a.caseName(2), "C2");
+    EXPECT_EQ(Row(a, 2), (Strings{"3", "4"}));
+
+    const FileImage g = Read({"2 1 2 1\r\n1\r\n2\r\n3\r\n", groups});
+    EXPECT_EQ(g.groupSizes, (std::vector<std::int16_t>{1, 2}));
+    EXPECT_EQ(g.caseCount, 3);
+    EXPECT_EQ(g.variableCount, 1);
+    EXPECT_EQ(Row(g, 3), (Strings{"3"}));
+}
+
+TEST(TextTable, CountsOutOfRangeAreRefusedBeforeReading) {
+    TextLayoutOptions counts;
+    counts.countsInFile = true;
+    const struct {
+        const char* text;
+        const char* where;
+    } cases[] = {
+        {"-1 2", "ケース数"}, {"abc 2", "ケース数"}, {"32768 2", "ケース数"}, {"2 40000", "変数の数"},
+    };
+    for (const auto& c : cases) {
+        FileImage image;
+        image.caseCount = 99;
+        const auto problem = ReadTextTable(c.text, counts, image);
+        ASSERT_TRUE(problem) << c.text;
+        EXPECT_EQ(problem->code, FileError::CountOutOfRange);
+        EXPECT_EQ(problem->where, c.where) << c.text;
+        EXPECT_EQ(image.caseCount, 99) << "the image is left as it was";
+    }
+}
+
+TEST(TextTable, Cp932AndUtf8GiveTheSameTable) {
+    const std::string utf8 = "1 2\r\n身長 体重\r\n170 60\r\n";
+    TextLayoutOptions options;
+    options.countsInFile = true;
+    options.names = NameSource::File;
+    std::vector<FileImage> images;
+    for (const std::string& bytes : {test::Sjis(utf8), utf8, "\xEF\xBB\xBF" + utf8}) {
+        std::string text;
+        ASSERT_FALSE(DecodeImportText(bytes, text));
+        images.push_back(Read({text, options}));
+    }
+    for (const FileImage& image : images) {
+        EXPECT_EQ(image.variable(1).name, "身長");
+        EXPECT_EQ(Row(image, 1), (Strings{"170", "60"}));
+    }
+    std::string text;
+    const auto problem = DecodeImportText("1 2\r\n\x81\xFF\r\n", text);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->code, FileError::UnreadableText);
+    EXPECT_EQ(problem->line, 2);
+}
+
+TEST(MirvPair, DataFileBesideTheHeader) {
+    const struct {
+        const char* header;
+        const char* data;
+    } cases[] = {
+        {"/d/x.hdr", "/d/x.dat"},
+        {"/d/X.HDR", "/d/X.DAT"},
+        {"/d/x.Hdr", "/d/x.Dat"},
+        {"/a.b/very-long-name.hdr", "/a.b/very-long-name.dat"},
+        {"/d/x.y.hdr", "/d/x.y.dat"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MirvDataPath(c.header), c.data) << c.header;
+}
+
+TEST(MirvPair, ReadsAHandWrittenPair) {
+    const std::string header =
+        "\"Mirv/B_1\"\r\n\"x\",\"01-02-2024\", \"10:00:00\"\r\n\"vo : Data Entry/Edit\"\r\n"
+        "\"x.Vo\",\"01-02-2024\", \"10:00:00\"\r\n\"1\"\r\n2\r\n1,\"\"\r\n2,\"\"\r\n2,0\r\n"
+        "\"身長\",\"\",0,0,0\r\n\"g\",\"\",3,0,0\r\n0,0\r\n";
+    const std::string data = "170,1\r\n%M,2\r\n a b ,3\r\n";
+    FileImage image;
+    ASSERT_FALSE(ReadMirvTexts(header, data, image));
+    EXPECT_EQ(image.groupSizes, (std::vector<std::int16_t>{1, 2}));
+    EXPECT_EQ(image.variable(1), (ImageVariable{"身長", {}}));
+    EXPECT_EQ(image.variable(2), (ImageVariable{"g", {3, 3, 1}}));
+    EXPECT_EQ(Row(image, 1), (Strings{"170", "1"}));
+    EXPECT_EQ(Row(image, 2), (Strings{"", "2"}));
+    EXPECT_EQ(Row(image, 3), (Strings{"a b", "3"}));
+    EXPECT_EQ(image.caseName(1), "");
+
+    FileImage refused;
+    const std::string tooMany = "a,b,c,d,e,f,g,h,i\r\n1\r\n40000,\"\"\r\n";
+    const auto problem = ReadMirvTexts(tooMany, data, refused);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->where, "グループのケース数");
+}
+
+}  // namespace
+}  // namespace zoriduvo
