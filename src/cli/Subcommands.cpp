@@ -16,6 +16,11 @@ constexpr Subcommand kSubcommands[] = {
     {"transform", "transform IN OUT [--from A --to B] [--seed X] -e STATEMENT [-e STATEMENT ...]",
      "変数変換の式を順に実行して OUT に書き出します", 2, 2, kRangeOption | kSeedOption | kStatementOption,
      kStatementOption, RunTransform},
+    {"export", "export IN OUT --to vo1|vo2|vo4|values|counts|mirv|sdata|lisp|csv [--blank-code TEXT]",
+     "IN を指定の形式で OUT に書き出します（mirv は OUT にヘッダー、その横にデータファイル）", 2, 2,
+     kFormatOption | kAnyFormOption | kBlankCodeOption, kFormatOption, RunExport},
+    {"merge", "merge IN FILE OUT --cases | --variables",
+     "FILE のケースまたは変数を IN に結合して OUT に書き出します", 3, 3, kMergeOptions, kMergeOptions, RunMerge},
     {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
     {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
 };

@@ -20,6 +20,9 @@ enum CliOption : unsigned {
     kOrderOptions = 8,      // --descending, --within-groups
     kSeedOption = 16,       // --seed X
     kStatementOption = 32,  // -e STATEMENT, repeated
+    kBlankCodeOption = 64,  // --blank-code TEXT
+    kMergeOptions = 128,    // --cases, --variables: exactly one
+    kAnyFormOption = 256,   // --to takes every export form, not only the vo-Data versions
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

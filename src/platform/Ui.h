@@ -13,6 +13,7 @@ struct FileDialogRequest {
     std::string title;
     // Pairs of description and pattern separated by "|", as "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|".
     std::string filter;
+    int filterIndex = 1;  // the pair chosen when the dialog opens, from 1
     std::string defaultExtension;
     bool askBeforeOverwrite = false;
     std::string initialName;
