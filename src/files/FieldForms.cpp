@@ -40,9 +40,9 @@ std::string GroupLineOf(const FileImage& image) {
     return line;
 }
 
-bool HoldsAsBare(std::string_view text, std::string_view separators) {
-    return text.find_first_of(separators) == std::string_view::npos &&
-           text.find_first_of("\"\r\n") == std::string_view::npos;
+BareText::BareText(std::string_view separators) {
+    for (unsigned char c : separators) stops_[c] = true;
+    for (unsigned char c : std::string_view("\"\r\n")) stops_[c] = true;
 }
 
 bool LineSink::put(std::string_view line, const PlaceOf& where) {

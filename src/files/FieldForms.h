@@ -26,8 +26,19 @@ std::string Quoted(std::string_view text);
 std::string GroupLineOf(const FileImage& image);
 
 // A bare text ends at the first of the form's separators; one of them in it, or a quote or line
-// break, would shift the fields after it.
-bool HoldsAsBare(std::string_view text, std::string_view separators);
+// break, would shift the fields after it. One table look-up per byte, as every value passes here.
+class BareText {
+public:
+    explicit BareText(std::string_view separators);
+    bool holds(std::string_view text) const {
+        for (unsigned char c : text)
+            if (stops_[c]) return false;
+        return true;
+    }
+
+private:
+    bool stops_[256] = {};
+};
 
 // Lines go out one by one in code page 932 with CR LF; the first one that cannot is named by its
 // place, and nothing more is written.

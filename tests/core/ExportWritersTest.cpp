@@ -178,7 +178,7 @@ TEST(ExportRefusals, NameThePlaceAndWriteNothing) {
         {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 1, "a b"); }, "変数 1 の名前"},
         {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 2, "12"); }, "変数 2 の名前"},
         {"lisp", [](Sheet& s) { s.grdVo.setText(3, 3, "(2)"); }, "ケース 2、変数 2 の値"},
-        {"lisp", [](Sheet& s) { s.information().blankCode = ""; }, "ケース 3、変数 1 の値"},
+        {"lisp", [](Sheet& s) { s.information().blankCode = ""; }, "ケース 1、変数 2 の値"},
         {"sdata", [](Sheet& s) { s.grdVo.setText(3, 3, "abc"); }, "ケース 2、変数 2 の値"},
         {"sdata", [](Sheet& s) { s.grdVo.setText(4, 1, "a\nb"); }, "ケース 3 のケース名"},
         {"csv", [](Sheet& s) { s.grdVo.setText(3, 3, "1,5"); }, "ケース 2、変数 2 の値"},

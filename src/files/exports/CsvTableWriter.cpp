@@ -8,6 +8,8 @@ namespace zoriduvo {
 
 namespace {
 
+const BareText kCommaSeparated(",");
+
 void PutDefinitions(LineSink& sink, const FileImage& image) {
     std::string names = Quoted("name");
     for (int v = 1; v <= image.variableCount; ++v) {
@@ -41,7 +43,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
         line = Quoted(image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) {
             const std::string_view value = image.value(c, v);
-            if (!HoldsAsBare(value, ",")) return sink.refuse(value, ValuePlace(c, v));
+            if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
             AddField(line, value == kDefaultBlankCode ? " " : value);
         }
         sink.put(line, [&image, c](std::size_t offset) {

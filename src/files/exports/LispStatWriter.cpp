@@ -12,11 +12,11 @@ namespace zoriduvo {
 namespace {
 
 // What ends an item for the Lisp reader, or starts another one.
-constexpr std::string_view kLispBreaks = " \t()';`,|\\#";
+const BareText kLispItem(" \t()';`,|\\#");
 
 // A symbol the reader takes back as the name: one item, and not a number.
 bool IsPlainSymbol(std::string_view name) {
-    return !name.empty() && HoldsAsBare(name, kLispBreaks) && !StrictNumber(name);
+    return !name.empty() && kLispItem.holds(name) && !StrictNumber(name);
 }
 
 void PutDef(LineSink& sink, std::string_view symbol, const std::string& items, const std::string& where) {
@@ -25,23 +25,24 @@ void PutDef(LineSink& sink, std::string_view symbol, const std::string& items, c
     sink.put(line, At(where));
 }
 
-void PutVariable(LineSink& sink, const FileImage& image, int v) {
-    const std::string& name = image.variable(v).name;
-    if (!IsPlainSymbol(name)) return sink.refuse(name, VariableNamePlace(v));
-    std::string items;
-    for (int c = 1; c <= image.caseCount; ++c) {
-        const std::string_view value = image.value(c, v);
+void PutVariables(LineSink& sink, const FileImage& image) {
+    for (int v = 1; v <= image.variableCount; ++v)
+        if (!IsPlainSymbol(image.variable(v).name)) return sink.refuse(image.variable(v).name, VariableNamePlace(v));
+    const auto items = VariableTexts(image, [&](int c, int v, std::string_view value, std::string& text) {
         const bool last = c == image.caseCount;
         if (value == kDefaultBlankCode) {
-            items.append(last ? "0" : PrintInteger(0));
-        } else if (value.empty() || !HoldsAsBare(value, kLispBreaks)) {
-            return sink.refuse(value, ValuePlace(c, v));  // an empty item would shift the rest
+            text.append(last ? "0" : PrintInteger(0));
+        } else if (value.empty() || !kLispItem.holds(value)) {
+            sink.refuse(value, ValuePlace(c, v));  // an empty item would shift the rest
+            return false;
         } else {
-            items.append(value);
+            text.append(value);
         }
-        if (!last) items.push_back(' ');
-    }
-    PutDef(sink, name, items, VariableNamePlace(v));
+        if (!last) text.push_back(' ');
+        return true;
+    });
+    for (int v = 1; items && v <= image.variableCount; ++v)
+        PutDef(sink, image.variable(v).name, (*items)[static_cast<std::size_t>(v - 1)], VariableNamePlace(v));
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ std::optional<FileProblem> EncodeLispStat(const ExportInput& input, std::vector<
     const FileImage& image = input.image;
     std::string bytes;
     LineSink sink(bytes);
-    for (int v = 1; v <= image.variableCount && !sink.problem; ++v) PutVariable(sink, image, v);
+    PutVariables(sink, image);
     std::string names;
     for (int v = 1; v <= image.variableCount && !sink.problem; ++v) {
         if (!sink.checkQuoted(image.variable(v).name, At(VariableNamePlace(v)))) break;

@@ -8,6 +8,8 @@ namespace zoriduvo {
 
 namespace {
 
+const BareText kCommaSeparated(",");
+
 // "dat" with the letter case of each letter of the extension it replaces.
 std::string DataExtension(std::string_view headerExtension) {
     std::string data = "dat";
@@ -57,7 +59,7 @@ void PutData(LineSink& sink, const FileImage& image) {
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
             const std::string_view value = image.value(c, v);
-            if (!HoldsAsBare(value, ",")) return sink.refuse(value, ValuePlace(c, v));
+            if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
             if (v > 1) line.push_back(',');
             line.append(value);
         }

@@ -7,6 +7,8 @@ namespace zoriduvo {
 
 namespace {
 
+const BareText kCommaSeparated(",");
+
 // The case lines; blankLater is what a blank after the first column becomes.
 std::optional<FileProblem> PutValues(const ExportInput& input, std::string header, std::string_view blankLater,
                                      std::vector<OutputFile>& files) {
@@ -19,7 +21,7 @@ std::optional<FileProblem> PutValues(const ExportInput& input, std::string heade
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
             const std::string_view value = image.value(c, v);
-            if (!HoldsAsBare(value, ",")) {
+            if (!kCommaSeparated.holds(value)) {
                 sink.refuse(value, ValuePlace(c, v));
                 break;
             }
