@@ -5,14 +5,24 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
           qt6-translations-l10n libqt6svg6)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+# R and GNU PSPP read the exports back in the tests; their recommended extras are not needed.
+readers=(r-base-core pspp)
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+updated=""
+
+install_missing() {  # [apt-get options...] -- packages...
+  local options=() missing=()
+  while [ "$1" != "--" ]; do options+=("$1"); shift; done
+  shift
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-fi
+  [ -n "$updated" ] || { $sudo_cmd apt-get update -qq; updated=1; }
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${options[@]}" "${missing[@]}"
+}
+
+install_missing -- "${packages[@]}"
+install_missing --no-install-recommends -- "${readers[@]}"

@@ -30,6 +30,7 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             auto v = value();
             if (!v) return false;
             parsed.format = *v;
+            parsed.formatGiven = true;
             continue;
         }
         // Every subcommand reads a range, so that one without it can say so by name.
@@ -57,6 +58,10 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             parsed.withinGroups = true;
         } else if (takes(kImportOptions) && IsImportOption(arg)) {
             if (!ReadImportOption(args, i, parsed.import, error)) return false;
+        } else if (arg == "--cases" && takes(kMergeOptions)) {
+            parsed.mergeCases = true;
+        } else if (arg == "--variables" && takes(kMergeOptions)) {
+            parsed.mergeVariables = true;
         } else if (!arg.empty() && arg[0] == '-' && arg.size() > 1) {
             error = Text(CliMessage::UnknownOption, {arg});
             return false;
@@ -79,8 +84,13 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
         return Text(CliMessage::UnknownCommand, {parsed.files[0]});
     if (row.options & kFormatOption) {
         const ExportForm* form = FindExportForm(parsed.format);
-        if (!form || !form->native) return Text(CliMessage::UnknownFormat, {parsed.format});
+        if (!form || !(form->native() || (row.options & kAnyFormOption)))
+            return Text(CliMessage::UnknownFormat, {parsed.format});
+        if ((row.required & kFormatOption) && !parsed.formatGiven)
+            return Text(CliMessage::OptionNeeded, {row.name, "--to"});
     }
+    if ((row.required & kMergeOptions) && parsed.mergeCases == parsed.mergeVariables)
+        return Text(CliMessage::OptionNeeded, {row.name, "--cases | --variables"});
     const bool ranged = row.options & kRangeOption;
     if (ranged && parsed.from.has_value() != parsed.to.has_value()) return Text(CliMessage::HalfRange);
     if ((parsed.from || parsed.to) && !ranged) return Text(CliMessage::RangeNotAllowed, {row.name});

@@ -10,7 +10,10 @@ namespace zoriduvo {
 struct CliArguments {
     std::string command;  // a subcommand's name, --version or --help
     std::vector<std::string> files;  // the operands: files, or the subcommand help is asked about
-    std::string format = "vo3";  // the export form OUT is written in: --to with convert
+    std::string format = "vo3";  // the export form OUT is written in: --to with convert and export
+    bool formatGiven = false;
+    bool mergeCases = false;               // --cases
+    bool mergeVariables = false;           // --variables
     std::optional<std::string> from, to;  // --from/--to case range
     std::optional<std::string> key;
     bool descending = false;

@@ -6,7 +6,9 @@
 #include "cli/Subcommands.h"
 #include "files/FileProblem.h"
 #include "files/OpenCommand.h"
+#include "files/exports/ExportCommand.h"
 #include "files/exports/ExportFormats.h"
+#include "files/imports/Merge.h"
 #include "files/exports/WriteExport.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
@@ -145,6 +147,29 @@ int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostre
     if (!ConvertMissing(app, sheet, conversion, toBlank ? *arguments.toBlank : *arguments.fromBlank, variables))
         return kRefused;
     return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunExport(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (arguments.blankCode && !SetBlankCode(app, sheet, *arguments.blankCode)) return kRefused;
+    switch (ExportCommand(app, sheet, *FindExportForm(arguments.format), arguments.files[1])) {
+    case ExportOutcome::Written: return kDone;
+    case ExportOutcome::Failed: return kFileFailed;
+    case ExportOutcome::NoPath:
+    case ExportOutcome::PathRefused:
+    case ExportOutcome::Refused: break;
+    }
+    return kRefused;
+}
+
+int RunMerge(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    const auto direction = arguments.mergeCases ? MergeDirection::Cases : MergeDirection::Variables;
+    switch (MergeFile(app, sheet, arguments.files[1], direction)) {
+    case MergeOutcome::Merged: return WriteOutput(app, sheet, arguments.files[2], arguments.format);
+    case MergeOutcome::Unreadable: return kFileFailed;
+    case MergeOutcome::Cancelled:
+    case MergeOutcome::Refused: break;
+    }
+    return kRefused;
 }
 
 int RunInfo(App&, Sheet& sheet, const CliArguments&, std::ostream& out) {

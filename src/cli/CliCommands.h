@@ -26,6 +26,8 @@ int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream
 int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunExport(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunMerge(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunInfo(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunHelp(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 

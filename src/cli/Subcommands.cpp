@@ -21,6 +21,11 @@ constexpr Subcommand kSubcommands[] = {
     {"missing", "missing IN OUT --to-blank TEXT | --from-blank TEXT [--var NAME ...]",
      "指定の値を空白へ、または空白を指定の値に変換して OUT に書き出します（--var がなければ全変数）", 2, 2,
      kMissingOptions, kMissingOptions, RunMissing},
+    {"export", "export IN OUT --to vo1|vo2|vo4|values|counts|mirv|sdata|lisp|csv [--blank-code TEXT]",
+     "IN を指定の形式で OUT に書き出します（mirv は OUT にヘッダー、その横にデータファイル）", 2, 2,
+     kFormatOption | kAnyFormOption | kBlankCodeOption, kFormatOption, RunExport},
+    {"merge", "merge IN FILE OUT --cases | --variables",
+     "FILE のケースまたは変数を IN に結合して OUT に書き出します", 3, 3, kMergeOptions, kMergeOptions, RunMerge},
     {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
     {"import", "import IN OUT --layout values|counts|described|mirv|fixed [...]",
      "テキストファイルを指定のレイアウトで読み込んで OUT に書き出します\n"

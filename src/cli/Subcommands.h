@@ -23,6 +23,8 @@ enum CliOption : unsigned {
     kMissingOptions = 64,   // --to-blank TEXT | --from-blank TEXT, --var NAME repeated
     kBlankCodeOption = 128, // --blank-code TEXT
     kImportOptions = 256,   // --layout and the options of the import layouts
+    kMergeOptions = 512,    // --cases, --variables: exactly one
+    kAnyFormOption = 1024,  // --to takes every export form, not only the vo-Data versions
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

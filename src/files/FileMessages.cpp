@@ -88,6 +88,9 @@ Message FileMessageFor(const FileProblem& p) {
     case FileError::CannotWrite:
         return {"ファイル「" + p.where + "」を保存できませんでした。\n" + p.detail, kSaveTitle,
                 MessageIcon::Exclamation};
+    case FileError::UnholdableValue:
+        return {p.where + "「" + p.detail + "」はこの形式のファイルには書き出せません。\nファイルは書き出されていません。",
+                "Export", MessageIcon::Exclamation};
     case FileError::Count: break;
     }
     return {"ファイルの処理に失敗しました。", "", MessageIcon::Exclamation};

@@ -17,6 +17,7 @@ enum class FileError {
     TooLarge,             // more cases or variables than a sheet can hold: where
     UnwritableCharacter,  // a character code page 932 cannot hold: where, detail (the character)
     CannotWrite,          // the save failed: where (the path), detail (the reason)
+    UnholdableValue,      // a text the chosen form cannot hold as written: where, detail (the text)
     Count                 // number of codes, for the table's test
 };
 

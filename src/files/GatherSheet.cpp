@@ -54,8 +54,16 @@ std::size_t GatheredChars(const Sheet& sheet, const FileImage& image, std::strin
     return chars;
 }
 
-void GatherCases(const Sheet& sheet, FileImage& image) {
-    const std::string& blankCode = sheet.information().blankCode;
+std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
+    switch (blanks) {
+    case GatheredBlanks::SheetCode: return sheet.information().blankCode;
+    case GatheredBlanks::NativeMark: return kDefaultBlankCode;
+    case GatheredBlanks::Empty: break;
+    }
+    return {};
+}
+
+void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode) {
     image.caseNames.reserve(image.caseCount);
     image.reserveValues(static_cast<std::size_t>(image.caseCount) * image.variableCount,
                         GatheredChars(sheet, image, blankCode));
@@ -64,7 +72,7 @@ void GatherCases(const Sheet& sheet, FileImage& image) {
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
         for (int v = 1; v <= image.variableCount; ++v) {
             const std::string_view value = Cell(sheet.grdVo, c + 1, v + 1);
-            image.appendValue(value.empty() ? std::string_view(blankCode) : value);
+            image.appendValue(value.empty() ? blankCode : value);
         }
     }
 }
@@ -88,7 +96,8 @@ void GatherStatistics(const Sheet& sheet, FileImage& image) {
 
 }  // namespace
 
-void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image) {
+void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image,
+                 GatheredBlanks blanks) {
     image = FileImage{};
     image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxCount);
     image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxCount);
@@ -100,7 +109,7 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
     image.formatTag = "vo-Data_3";
     image.groupSizes = GroupSizes(sheet, image.caseCount);
     GatherVariables(sheet, image);
-    GatherCases(sheet, image);
+    GatherCases(sheet, image, BlankText(sheet, blanks));
     if (withStatistics) GatherStatistics(sheet, image);
     image.comment = sheet.comment();
 }

@@ -12,13 +12,17 @@ std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int v
     std::string bytes;
     if (auto problem = EncodeNativeFile(image, version, bytes)) return problem;
     if (auto problem = SaveFileSafely(image.path, bytes)) return problem;
+    TakeWrittenFile(sheet, image, version);
+    return std::nullopt;
+}
+
+void TakeWrittenFile(Sheet& sheet, FileImage& image, int version) {
     image.formatTag = FormatTagOf(version);
     TakeFileRecord(sheet.information(), image);
     sheet.statisticsAndFile().hasFile = true;
     if (version == 2 || version == 3) sheet.setStatisticsValid(true);
     sheet.setModified(false);
     sheet.history().markSaved();
-    return std::nullopt;
 }
 
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
@@ -26,7 +30,7 @@ bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
     {
         BusyPointer busy(app.ui);
         FileImage image;
-        GatherSheet(app, sheet, path, true, image);
+        GatherSheet(app, sheet, path, true, image, GatheredBlanks::NativeMark);
         problem = WriteNativeFile(sheet, image, 3);
     }
     if (problem) ShowFileProblem(app.ui, *problem);

@@ -16,6 +16,9 @@ class Sheet;
 // after versions 2 and 3 its statistics are valid (versions 1 and 4 carry none, so the flag keeps
 // its value).
 std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version);
+// The part of WriteNativeFile after a successful write: the image written as version becomes the
+// sheet's file, as Save leaves it.
+void TakeWrittenFile(Sheet& sheet, FileImage& image, int version);
 
 // Gather with statistics and write version 3 to path: the write of Save, Save As and the close
 // question, once the statistics in grdVoStat are up to date. Shows the hourglass meanwhile and

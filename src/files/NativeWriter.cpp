@@ -1,9 +1,8 @@
 #include "files/NativeWriter.h"
 
-#include <functional>
 #include <stdexcept>
 
-#include "files/Cp932.h"
+#include "files/FieldForms.h"
 #include "files/FileMessages.h"
 #include "sheet/NumberText.h"
 
@@ -11,63 +10,9 @@ namespace zoriduvo {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
+using zoriduvo::At;
 
-// ",", then the field.
-void AddField(std::string& line, std::string_view field) {
-    line.push_back(',');
-    line.append(field);
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.push_back('"');
-    quoted.append(text);
-    quoted.push_back('"');
-    return quoted;
-}
-
-// Lines go out one by one in code page 932; the first one that cannot is named by its place.
-class LineSink {
-public:
-    explicit LineSink(std::string& out) : out_(out) {}
-
-    // where: tells the place of the character at a UTF-8 offset of the line.
-    bool put(std::string_view line, const std::function<std::string(std::size_t)>& where) {
-        if (problem) return false;
-        std::size_t bad = 0;
-        if (!converter_.convert(line, out_, &bad)) {
-            problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad), CharacterAt(line, bad)};
-            return false;
-        }
-        out_.append(kLineEnd);
-        return true;
-    }
-
-    // A quoted text has no escaping: a double quote in it would end the field early and a line
-    // break would end the line, so the file would read back with its fields shifted.
-    bool checkQuoted(std::string_view text, const std::function<std::string(std::size_t)>& where) {
-        if (problem) return false;
-        const std::size_t bad = text.find_first_of("\"\r\n");
-        if (bad == std::string_view::npos) return true;
-        const std::string character = text[bad] == '"' ? std::string("\"") : FileTextOf(FileText::LineBreak);
-        problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad + 1), character};
-        return false;
-    }
-
-    std::optional<FileProblem> problem;
-
-private:
-    std::string& out_;
-    Cp932Converter converter_{Cp932Converter::Direction::FromUtf8};
-};
-
-std::function<std::string(std::size_t)> At(std::string place) {
-    return [place = std::move(place)](std::size_t) { return place; };
-}
-
-std::function<std::string(std::size_t)> At(FileText place) { return At(FileTextOf(place)); }
+PlaceOf At(FileText place) { return At(FileTextOf(place)); }
 
 std::string VariablePlace(int v) { return FileTextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
 
@@ -87,16 +32,7 @@ void PutHead(LineSink& sink, const FileImage& image, int version) {
     sink.put(Quoted(FormatTagOf(version)), At(FileText::FormatTagPlace));
     if (sink.checkQuoted(image.fileLabel, At(FileText::FileLabelPlace)))
         sink.put(Quoted(image.fileLabel), At(FileText::FileLabelPlace));
-    std::string line;
-    if (image.groupSizes.empty()) {
-        line = PrintInteger(1);
-        AddField(line, PrintInteger(image.caseCount));
-    } else {
-        line = PrintInteger(image.groupCount());
-        for (std::int16_t size : image.groupSizes) AddField(line, PrintInteger(size));
-    }
-    AddField(line, PrintInteger(image.variableCount));
-    sink.put(line, At(FileText::GroupLinePlace));
+    sink.put(GroupLineOf(image), At(FileText::GroupLinePlace));
 }
 
 void PutVariables(LineSink& sink, const FileImage& image, int version) {

@@ -16,6 +16,7 @@ struct FileDialogRequest {
     std::string defaultExtension;
     bool askBeforeOverwrite = false;
     std::string initialName;
+    int filterIndex = 1;  // the pair of the filter chosen when the dialog opens, from 1
 };
 
 // Everything the program asks of the user or shows to the user outside its own windows.

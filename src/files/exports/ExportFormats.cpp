@@ -1,29 +1,44 @@
 #include "files/exports/ExportFormats.h"
 
 #include "files/NativeWriter.h"
+#include "files/exports/CsvTableWriter.h"
+#include "files/exports/LispStatWriter.h"
+#include "files/exports/MirvWriter.h"
+#include "files/exports/PlainValuesWriter.h"
+#include "files/exports/SDataWriter.h"
 
 namespace zoriduvo {
 
 namespace {
 
-constexpr std::string_view kVoFilter = "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|";
-
-std::vector<std::string> TheChosenFile(const std::string& chosen) { return {chosen}; }
-
-template <int Version>
-std::optional<FileProblem> EncodeNative(const FileImage& image, const std::vector<std::string>& paths,
-                                        std::vector<OutputFile>& files) {
-    std::string bytes;
-    if (auto problem = EncodeNativeFile(image, Version, bytes)) return problem;
-    files = {{paths.at(0), std::move(bytes)}};
+std::optional<ExportText> TheChosenFile(const std::string& chosen, std::vector<std::string>& paths) {
+    paths = {chosen};
     return std::nullopt;
 }
 
+template <int Version>
+std::optional<FileProblem> EncodeNative(const ExportInput& input, std::vector<OutputFile>& files) {
+    std::string bytes;
+    if (auto problem = EncodeNativeFile(input.image, Version, bytes)) return problem;
+    files = {{input.paths.at(0), std::move(bytes)}};
+    return std::nullopt;
+}
+
+using Blanks = GatheredBlanks;
+
+// Browse filter pairs: 1 vo-Data, 2 Mirv/B, 3 Lisp, 4 text, 5 CSV.
 constexpr ExportForm kForms[] = {
-    {"vo1", "vo-Data_1", kVoFilter, true, false, TheChosenFile, EncodeNative<1>},
-    {"vo2", "vo-Data_2", kVoFilter, true, true, TheChosenFile, EncodeNative<2>},
-    {"vo3", "vo-Data_3", kVoFilter, true, true, TheChosenFile, EncodeNative<3>},
-    {"vo4", "vo-Data_4", kVoFilter, true, false, TheChosenFile, EncodeNative<4>},
+    {"vo1", "vo-Data_1", "optVo1", 1, 1, false, Blanks::NativeMark, TheChosenFile, EncodeNative<1>},
+    {"vo2", "vo-Data_2", "optVo2", 1, 2, true, Blanks::NativeMark, TheChosenFile, EncodeNative<2>},
+    {"vo3", "vo-Data_3", "", 1, 3, true, Blanks::NativeMark, TheChosenFile, EncodeNative<3>},
+    {"vo4", "vo-Data_4", "optVo4", 1, 4, false, Blanks::NativeMark, TheChosenFile, EncodeNative<4>},
+    {"values", "データのみ", "optDataOnly", 4, 0, false, Blanks::Empty, TheChosenFile, EncodeValuesOnly},
+    {"counts", "ケース数、変量数付きデータ", "optIndexData", 4, 0, false, Blanks::Empty, TheChosenFile,
+     EncodeValuesWithCounts},
+    {"mirv", "Mirv/B", "optMirv", 2, 0, false, Blanks::SheetCode, MirvPairPaths, EncodeMirvPair},
+    {"sdata", "S_Data", "optSData", 4, 0, false, Blanks::SheetCode, TheChosenFile, EncodeSDataFrame},
+    {"lisp", "LispStat_Data", "optLisp", 3, 0, false, Blanks::SheetCode, LispStatPath, EncodeLispStat},
+    {"csv", "CSV", "optCSV", 5, 0, true, Blanks::SheetCode, TheChosenFile, EncodeCsvTable},
 };
 
 }  // namespace
@@ -37,8 +52,14 @@ const ExportForm* FindExportForm(std::string_view name) {
 }
 
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
-                                        std::vector<OutputFile>& files) {
-    return form.encode(image, form.outputPaths(chosen), files);
+                                        std::vector<OutputFile>& files, const std::string& sheetPath) {
+    ExportInput input{image, {}, sheetPath};
+    if (auto refusal = form.outputPaths(chosen, input.paths))
+        return FileProblem{FileError::CannotWrite, 0, 0, chosen, ExportTextOf(*refusal)};
+    std::vector<OutputFile> encoded;
+    if (auto problem = form.encode(input, encoded)) return problem;
+    files = std::move(encoded);
+    return std::nullopt;
 }
 
 }  // namespace zoriduvo

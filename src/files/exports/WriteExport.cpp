@@ -8,14 +8,19 @@
 
 namespace zoriduvo {
 
-std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen) {
+std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
+                                       FileImage& written) {
     BusyPointer busy(app.ui);
     if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
-    FileImage image;
-    GatherSheet(app, sheet, chosen, form.withStatistics, image);
+    GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks);
     std::vector<OutputFile> files;
-    if (auto problem = EncodeExport(form, image, chosen, files)) return problem;
+    if (auto problem = EncodeExport(form, written, chosen, files, sheet.information().path)) return problem;
     return SaveFilesSafely(files);
+}
+
+std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen) {
+    FileImage written;
+    return WriteExport(app, sheet, form, chosen, written);
 }
 
 }  // namespace zoriduvo

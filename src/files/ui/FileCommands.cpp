@@ -6,6 +6,8 @@
 #include "files/OpenCommand.h"
 #include "files/SaveCommands.h"
 #include "files/ui/ImportDialog.h"
+#include "files/imports/Merge.h"
+#include "files/ui/ExportDialog.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
 
@@ -36,6 +38,12 @@ void RegisterFileCommands(CommandRegistry& commands) {
     commands.addOnSheet("mnuFSave", save);
     commands.addOnSheet("tool:fileSave", save);
     commands.addOnSheet("mnuFSaveAs", [&app](Sheet& sheet) { SaveAsCommand(app, sheet); });
+    commands.addOnSheet("mnuFExport", [&app, &frame](Sheet& sheet) {
+        ExportDialog dialog(app, sheet, &frame);
+        dialog.exec();
+    });
+    commands.addOnSheet("mnuFMergeCases", [&app](Sheet& sheet) { MergeCasesCommand(app, sheet); });
+    commands.addOnSheet("mnuFMergeVariables", [&app](Sheet& sheet) { MergeVariablesCommand(app, sheet); });
     commands.add("mnuFClose", [&app, &windows] {
         app.closeCancelled = false;
         if (auto* window = windows.activeSubWindow()) window->close();

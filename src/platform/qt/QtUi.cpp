@@ -76,7 +76,10 @@ std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request,
     QFileDialog dialog(owner(), ToQString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(QtNameFilters(request.filter));
+    const QStringList filters = QtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);

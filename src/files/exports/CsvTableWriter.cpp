@@ -1,0 +1,92 @@
+#include "files/exports/CsvTableWriter.h"
+
+#include "files/exports/ExportWriting.h"
+#include "sheet/NumberText.h"
+#include "sheet/SheetRecords.h"
+
+namespace zoriduvo {
+
+namespace {
+
+const BareText kCommaSeparated(",");
+
+void PutDefinitions(LineSink& sink, const FileImage& image) {
+    std::string names = Quoted("name");
+    for (int v = 1; v <= image.variableCount; ++v) {
+        if (!sink.checkQuoted(image.variable(v).name, At(VariableNamePlace(v)))) return;
+        AddField(names, Quoted(image.variable(v).name));
+    }
+    sink.put(names, [&image](std::size_t offset) {
+        std::size_t end = 6;  // "name"
+        for (int v = 1; v <= image.variableCount; ++v) {
+            end += 3 + image.variable(v).name.size();
+            if (offset < end) return VariableNamePlace(v);
+        }
+        return VariableNamePlace(image.variableCount);
+    });
+    const char* const captions[] = {"type", "min", "max"};
+    for (int row = 0; row < 3; ++row) {
+        std::string line = Quoted(captions[row]);
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const CategoryRange& category = image.variable(v).category;
+            const int values[] = {category.count, category.minimum, category.maximum};
+            AddField(line, PrintInteger(values[row]));
+        }
+        sink.put(line, At(FileTextOf(FileText::CategoryCountPlace)));
+    }
+}
+
+void PutCases(LineSink& sink, const FileImage& image) {
+    std::string line;
+    for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
+        if (!sink.checkQuoted(image.caseName(c), At(CaseNamePlace(c)))) return;
+        line = Quoted(image.caseName(c));
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const std::string_view value = image.value(c, v);
+            if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
+            AddField(line, value == kDefaultBlankCode ? " " : value);
+        }
+        sink.put(line, [&image, c](std::size_t offset) {
+            return offset < image.caseName(c).size() + 2 ? CaseNamePlace(c)
+                                                          : FileTextOf(FileText::CasePlace, {std::to_string(c)});
+        });
+    }
+}
+
+void PutStatistics(LineSink& sink, const FileImage& image) {
+    const PlaceOf where = At(FileTextOf(FileText::StatisticsPlace));
+    std::string blanks;
+    for (int v = 1; v <= image.variableCount; ++v) AddField(blanks, Quoted(" "));
+    sink.put(Quoted(" ") + blanks, where);
+    if (sink.checkQuoted(image.statisticsCorner, At(FileTextOf(FileText::StatisticsRangePlace))))
+        sink.put(Quoted(image.statisticsCorner) + blanks, At(FileTextOf(FileText::StatisticsRangePlace)));
+    const char* const captions[] = {"Max", "Min", "Average", "STD.Dev", "# of Cases"};
+    for (int row = 0; row < 5; ++row) {
+        std::string line = Quoted(captions[row]);
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const ImageStatistics& s = image.statisticsOf(v);
+            const float values[] = {s.maximum, s.minimum, s.mean, s.deviation, s.cases};
+            AddField(line, PrintSingle(values[row]));
+        }
+        sink.put(line, where);
+    }
+}
+
+}  // namespace
+
+std::optional<FileProblem> EncodeCsvTable(const ExportInput& input, std::vector<OutputFile>& files) {
+    const FileImage& image = input.image;
+    std::string bytes;
+    LineSink sink(bytes);
+    sink.put(Quoted("CSV"), At(FileTextOf(FileText::FormatTagPlace)));
+    const std::string label = image.fileName + " : " + image.date;
+    if (sink.checkQuoted(label, At(FileTextOf(FileText::FileLabelPlace))))
+        sink.put(Quoted(label), At(FileTextOf(FileText::FileLabelPlace)));
+    sink.put(GroupLineOf(image), At(FileTextOf(FileText::GroupLinePlace)));
+    PutDefinitions(sink, image);
+    PutCases(sink, image);
+    PutStatistics(sink, image);
+    return TakeOutput(sink, bytes, input.paths.at(0), files);
+}
+
+}  // namespace zoriduvo

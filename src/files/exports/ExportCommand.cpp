@@ -1,0 +1,40 @@
+#include "files/exports/ExportCommand.h"
+
+#include "files/FilePaths.h"
+#include "files/NativeFileSave.h"
+#include "files/exports/WriteExport.h"
+#include "sheet/App.h"
+
+namespace zoriduvo {
+
+FileDialogRequest ExportBrowseRequest(const ExportForm& form) {
+    FileDialogRequest request;
+    request.title = ExportTextOf(ExportText::Title);
+    request.filter = ExportTextOf(ExportText::BrowseFilter);
+    request.filterIndex = form.filterIndex;
+    request.askBeforeOverwrite = true;
+    return request;
+}
+
+ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, const std::string& path) {
+    if (path.empty()) return ExportOutcome::NoPath;
+    std::vector<std::string> paths;
+    if (auto refusal = form.outputPaths(path, paths)) {
+        app.ui.show(ExportMessageOf(*refusal));
+        return ExportOutcome::PathRefused;
+    }
+    FileImage written;
+    if (auto problem = WriteExport(app, sheet, form, paths.at(0), written)) {
+        ShowFileProblem(app.ui, *problem);
+        const bool refused = problem->code == FileError::UnholdableValue ||
+                             problem->code == FileError::UnwritableCharacter;
+        return refused ? ExportOutcome::Refused : ExportOutcome::Failed;
+    }
+    if (form.native()) {
+        written.path = AbsolutePath(written.path);  // so that a later Save finds the same file
+        TakeWrittenFile(sheet, written, form.version);
+    }
+    return ExportOutcome::Written;
+}
+
+}  // namespace zoriduvo

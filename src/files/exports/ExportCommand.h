@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "platform/Ui.h"
+
+#include "files/exports/ExportFormats.h"
+
+namespace zoriduvo {
+
+class App;
+class Sheet;
+
+enum class ExportOutcome {
+    Written,
+    NoPath,       // an empty path: nothing happens
+    PathRefused,  // the form takes no such path (told); nothing written
+    Refused,      // a text the form cannot hold was refused with its message; nothing written
+    Failed,   // the write failed (told); the old files are as they were
+};
+
+// "実行" of frmExport: the path as chosen (letter case and length as they are), checked by the
+// form, then its writer. The vo-Data forms make the sheet's file the written one, as Save does.
+// The browse dialog of "参照": titled "Export", asking before overwriting, the form's filter chosen.
+FileDialogRequest ExportBrowseRequest(const ExportForm& form);
+
+ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, const std::string& path);
+
+}  // namespace zoriduvo

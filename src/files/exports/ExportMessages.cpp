@@ -1,0 +1,29 @@
+#include "files/exports/ExportMessages.h"
+
+namespace zoriduvo {
+
+namespace {
+
+using Text = ExportText;
+constexpr MessageIcon kNone = MessageIcon::None;
+constexpr MessageIcon kWarn = MessageIcon::Exclamation;
+
+constexpr MessageRow<ExportText> kTexts[] = {
+    {Text::Title, "Export", "", kNone},
+    {Text::BrowseFilter,
+     "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|Mirv/B ﾌｧｲﾙ(*.hdr)|*.hdr|Lisp ﾌｧｲﾙ(*.lsp)|*.lsp|ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)|*.txt|"
+     "CSV ﾌｧｲﾙ(*.csv)|*.csv|ﾃﾞｰﾀ ﾌｧｲﾙ(*.dat)|*.dat|すべてのﾌｧｲﾙ(*.*)|*.*|",
+     "", kNone},
+    {Text::HeaderWanted, "ヘッダーファイル (*.HDR)を指定してください。", "Exprot", kWarn},
+    {Text::WrongExtension, "拡張子が違います(*.LSP)。", "Exprot", kWarn},
+};
+
+static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");
+
+}  // namespace
+
+Message ExportMessageOf(ExportText text) { return RowOf(kTexts, text).message(); }
+
+std::string ExportTextOf(ExportText text) { return std::string(RowOf(kTexts, text).text); }
+
+}  // namespace zoriduvo

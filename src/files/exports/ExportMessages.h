@@ -1,0 +1,22 @@
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/Message.h"
+
+namespace zoriduvo {
+
+// The texts of the export dialog and its refusals.
+enum class ExportText {
+    Title,
+    BrowseFilter,
+    HeaderWanted,    // a Mirv/B path that is no header file
+    WrongExtension,  // a LispStat path with another extension
+    Count
+};
+
+Message ExportMessageOf(ExportText text);
+std::string ExportTextOf(ExportText text);
+
+}  // namespace zoriduvo

@@ -1,0 +1,132 @@
+// The exports as their own readers take them: R reads the S data frame and the CSV table, GNU PSPP
+// describes the values-with-counts body, and the native reader reads the vo-Data versions back.
+// R and PSPP come with scripts/deps.sh; a machine without them skips with the reason.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "FileTestSupport.h"
+#include "files/NativeReader.h"
+#include "files/SheetLoader.h"
+#include "files/exports/ExportCommand.h"
+#include "sheet/App.h"
+#include "support/Fakes.h"
+#include "variables/Statistics.h"
+
+namespace zoriduvo {
+namespace {
+
+double Number(std::string_view text) { return std::stod(std::string(text)); }
+
+bool Installed(const char* program) {
+    return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Runs a shell command; its exit status and what it printed.
+std::pair<int, std::string> RunShell(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return {-1, output};
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    return {::pclose(pipe), output};
+}
+
+// The fixture: two groups, a continuous, a categorical (3 to 5) and another continuous variable,
+// blanks, Japanese names and case names.
+struct Fixture {
+    test::TestApp t;
+    test::TempFolder folder;
+    Sheet* sheet = nullptr;
+
+    Fixture() {
+        FileImage image;
+        EXPECT_FALSE(ReadNativeBytes(test::TestData("exports/sheet.vo"), image));
+        sheet = &t.app.sheet(LoadImageIntoSheet(t.app, image));
+    }
+    std::string exportAs(const char* form, const char* name) {
+        const std::string path = folder.file(name);
+        EXPECT_EQ(ExportCommand(t.app, *sheet, *FindExportForm(form), path), ExportOutcome::Written);
+        return path;
+    }
+};
+
+TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
+    if (!Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
+    Fixture f;
+    const std::string frame = f.exportAs("sdata", "frame.s");
+    const std::string table = f.exportAs("csv", "table.csv");
+    const std::string script = f.folder.file("check.R");
+    test::WriteBytes(script, "d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
+        "stopifnot(is.data.frame(d), identical(names(d), c('身長', '評価', '体重')))\n"
+        "stopifnot(identical(row.names(d), c('佐藤', '鈴木', '高橋', '田中', '伊藤')))\n"
+        "stopifnot(isTRUE(all.equal(d[[1]], c(170.5, NA, 160, 181, 158.5))))\n"
+        "stopifnot(is.factor(d[[2]]), identical(levels(d[[2]]), c('3', '4', '5')))\n"
+        "stopifnot(identical(as.character(d[[2]]), c('3', '5', NA, '4', '5')))\n"
+        "stopifnot(isTRUE(all.equal(d[[3]], c(60, 72.25, 55, NA, 49))))\n"
+        "t <- read.csv(file('" + table + "', encoding = 'CP932'), header = FALSE, col.names = paste0('V', 1:4),\n"
+        "              fill = TRUE, strip.white = TRUE, colClasses = 'character')\n"
+        "stopifnot(identical(unname(unlist(t[4, ])), c('name', '身長', '評価', '体重')))\n"
+        "stopifnot(identical(t[8:12, 1], c('佐藤', '鈴木', '高橋', '田中', '伊藤')))\n"
+        "stopifnot(isTRUE(all.equal(suppressWarnings(as.numeric(t[8:12, 4])), c(60, 72.25, 55, NA, 49))))\n");
+    const auto [status, output] = RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
+    EXPECT_EQ(status, 0) << output;
+}
+
+TEST(ExportReaders, PsppDescribesTheCountedValuesAsTheSheetDoes) {
+    if (!Installed("pspp")) GTEST_SKIP() << "pspp is not installed (scripts/deps.sh installs GNU PSPP)";
+    Fixture f;
+    const std::string bytes = test::ReadBytes(f.exportAs("counts", "counted.dat"));
+    ASSERT_EQ(bytes.substr(0, bytes.find("\r\n")), " 5 , 3 ");
+    const std::string body = f.folder.file("body.dat");
+    test::WriteBytes(body, bytes.substr(bytes.find("\r\n") + 2));
+    const std::string syntax = f.folder.file("describe.sps");
+    const std::string out = f.folder.file("out.csv");
+    test::WriteBytes(syntax, "DATA LIST LIST (\",\") FILE='" + body + "' / v1 v2 v3.\n"
+                             "DESCRIPTIVES /VARIABLES=v1 v2 v3 /STATISTICS=MEAN MIN MAX.\n");
+    const auto [status, output] = RunShell("pspp -o '" + out + "' '" + syntax + "'");
+    ASSERT_EQ(status, 0) << output;
+
+    ComputeStatisticsForSaving(f.t.app, *f.sheet);
+    const Grid& stat = f.sheet->grdVoStat;
+    std::istringstream lines(test::ReadBytes(out));
+    int described = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() < 3 || line[0] != 'v' || line[2] != ',') continue;
+        const int v = line[1] - '0';
+        double n = 0, mean = 0, minimum = 0, maximum = 0;
+        // The data list's own table names the variables too, with their formats.
+        if (std::sscanf(line.c_str() + 3, "%lf,%lf,%lf,%lf", &n, &mean, &minimum, &maximum) != 4) continue;
+        SCOPED_TRACE(line);
+        EXPECT_EQ(n, Number(stat.text(5, v)));
+        EXPECT_NEAR(mean, Number(stat.text(3, v)), 0.006);
+        EXPECT_NEAR(minimum, Number(stat.text(2, v)), 0.006);
+        EXPECT_NEAR(maximum, Number(stat.text(1, v)), 0.006);
+        ++described;
+    }
+    EXPECT_EQ(described, 3) << test::ReadBytes(out);
+}
+
+TEST(ExportReaders, NativeVersionsReadBackToTheSameSheet) {
+    Fixture f;
+    FileImage original;
+    ASSERT_FALSE(ReadNativeBytes(test::TestData("exports/sheet.vo"), original));
+    for (const char* form : {"vo1", "vo2", "vo4"}) {
+        SCOPED_TRACE(form);
+        FileImage back;
+        ASSERT_FALSE(ReadNativeFile(f.exportAs(form, std::string(form).append(".vo").c_str()), back));
+        EXPECT_EQ(back.groupSizes, original.groupSizes);
+        for (int v = 1; v <= original.variableCount; ++v) EXPECT_EQ(back.variable(v).name, original.variable(v).name);
+        if (form == std::string("vo4")) {
+            EXPECT_EQ(back.variables, original.variables);  // 1 and 2 keep no range
+        }
+        EXPECT_EQ(back.caseNames, original.caseNames);
+        for (int c = 1; c <= original.caseCount; ++c)
+            for (int v = 1; v <= original.variableCount; ++v) EXPECT_EQ(back.value(c, v), original.value(c, v));
+    }
+}
+
+}  // namespace
+}  // namespace zoriduvo

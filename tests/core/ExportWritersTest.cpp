@@ -1,0 +1,221 @@
+// The export forms line by line where the layout has its edges, the paths they write, the texts
+// they refuse, and the blank output code: the native files keep "%M", the text forms take the code.
+#include <gtest/gtest.h>
+
+#include "FileTestSupport.h"
+#include "files/NativeFileSave.h"
+#include "files/NativeReader.h"
+#include "files/SheetLoader.h"
+#include "files/exports/ExportCommand.h"
+#include "files/exports/WriteExport.h"
+#include "sheet/App.h"
+#include "sheet/SheetRegistry.h"
+#include "sheet/VariableRecord.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+
+namespace zoriduvo {
+namespace {
+
+using test::TestApp;
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    const auto text = Cp932ToUtf8(bytes);
+    std::size_t start = 0;
+    for (std::size_t end; (end = text->find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text->substr(start, end - start));
+    return lines;
+}
+
+// The files the form writes for a sheet, or the problem.
+struct Written {
+    std::optional<FileProblem> problem;
+    std::vector<OutputFile> files;
+};
+
+Written Encode(App& app, Sheet& sheet, const char* form, const std::string& path = "/d/x.hdr") {
+    const ExportForm& row = *FindExportForm(form);
+    FileImage image;
+    GatherSheet(app, sheet, path, row.withStatistics, image, row.blanks);
+    Written written;
+    written.problem = EncodeExport(row, image, path, written.files, "/d/sheet.vo");
+    return written;
+}
+
+std::vector<std::string> LinesOf(App& app, Sheet& sheet, const char* form, std::size_t file = 0) {
+    const Written written = Encode(app, sheet, form, form == std::string("mirv") ? "/d/x.hdr" : "/d/x.lsp");
+    EXPECT_FALSE(written.problem) << form;
+    return written.files.size() > file ? Lines(written.files[file].bytes) : std::vector<std::string>{};
+}
+
+// A sheet with a categorical variable of categories 3 to 5 and a continuous one; blanks first,
+// inside and last.
+Sheet& CategorySheet(TestApp& t) {
+    Sheet& sheet = t.app.sheet(NewSheet(t.app));
+    test::FillSheet(sheet, {{"3", ""}, {"5", "2.5"}, {"", "7"}, {"4", ""}});
+    sheet.grdVoLabel.setText(0, 1, "g");
+    sheet.grdVoLabel.setText(0, 2, "x");
+    WriteCategoryRange(sheet, 1, {3, 5, 3});
+    return sheet;
+}
+
+TEST(ExportLayouts, EdgesOfEachForm) {
+    TestApp t;
+    Sheet& sheet = CategorySheet(t);
+    const auto sdata = LinesOf(t.app, sheet, "sdata");
+    ASSERT_EQ(sdata.size(), 7u);
+    EXPECT_EQ(sdata[0], "structure(.Data = list(\"g\" = structure(.Data = c(");
+    EXPECT_EQ(sdata[1], " 1 , 3 ,NA, 2 ), .Label = c(");
+    EXPECT_EQ(sdata[2], "\"3\",\"4\",\"5\"), class = \"factor\"),");
+    EXPECT_EQ(sdata[4], "NA,2.5,7,NA))),");
+    EXPECT_EQ(sdata[5], "row.names = c(\"C1\",\"C2\",\"C3\",\"C4\"),");
+    EXPECT_EQ(sdata[6], "class = \"data.frame\")");
+
+    const auto lisp = LinesOf(t.app, sheet, "lisp");
+    ASSERT_EQ(lisp.size(), 4u);
+    EXPECT_EQ(lisp[0], "(DEF g (QUOTE (3 5  0  4)))");
+    EXPECT_EQ(lisp[1], "(DEF x (QUOTE ( 0  2.5 7 0)))");
+    EXPECT_EQ(lisp[3], "(DEF CNames (QUOTE (\"C1\" \"C2\" \"C3\" \"C4\")))");
+
+    EXPECT_EQ(LinesOf(t.app, sheet, "values"), (std::vector<std::string>{"3, ", "5,2.5", ",7", "4, "}));
+    EXPECT_EQ(LinesOf(t.app, sheet, "counts"), (std::vector<std::string>{" 4 , 2 ", "3,", "5,2.5", ",7", "4,"}));
+    EXPECT_EQ(LinesOf(t.app, sheet, "mirv", 1), (std::vector<std::string>{"3,%M", "5,2.5", "%M,7", "4,%M"}));
+}
+
+TEST(ExportLayouts, MirvHeaderNamesStemSheetGroupsAndVariables) {
+    test::SourceDateGuard date("1700000000");
+    TestApp t;
+    Sheet& sheet = CategorySheet(t);
+    EXPECT_EQ(LinesOf(t.app, sheet, "mirv"),
+              (std::vector<std::string>{"\"Mirv/B_1\"", "\"x\",\"11-14-2023\", \"22:13:20\"", "\"vo : Data Entry/Edit\"",
+                                        "\"/d/sheet.vo\",\"11-14-2023\", \"22:13:20\"", "\"1\"", " 1 ", " 4 ,\"\"",
+                                        " 2 , 0 ", "\"g\",\"\", 3 , 0 , 0 ", "\"x\",\"\", 0 , 0 , 0 ", " 0 , 0 "}));
+}
+
+// The blank output code stands in the forms that take their blanks from the gathered sheet.
+TEST(ExportBlankCode, TextFormsWriteTheSheetsCode) {
+    struct Case {
+        const char* code;
+        const char* sdata;  // the continuous variable's values
+        const char* csv;    // the first case
+        const char* mirv;   // the first case
+    };
+    const Case cases[] = {
+        {"%M", "NA,2.5,7,NA))),", "\"C1\",3, ", "3,%M"},
+        {"NA", "NA,2.5,7,NA))),", "\"C1\",3,NA", "3,NA"},
+        {"", nullptr, "\"C1\",3,", "3,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        TestApp t;
+        Sheet& sheet = CategorySheet(t);
+        sheet.information().blankCode = c.code;
+        if (c.sdata) EXPECT_EQ(LinesOf(t.app, sheet, "sdata")[4], c.sdata);
+        else EXPECT_EQ(Encode(t.app, sheet, "sdata").problem->code, FileError::UnholdableValue);
+        EXPECT_EQ(LinesOf(t.app, sheet, "csv")[7], c.csv);
+        EXPECT_EQ(LinesOf(t.app, sheet, "mirv", 1)[0], c.mirv);
+        EXPECT_EQ(LinesOf(t.app, sheet, "values")[0], "3, ");
+    }
+}
+
+// Save, Save As and the vo-Data exports write "%M", the one text read back as a blank.
+TEST(ExportBlankCode, NativeFilesReadBackBlanksWhateverTheCode) {
+    test::TempFolder folder;
+    for (const char* form : {"vo1", "vo2", "vo3", "vo4"}) {
+        SCOPED_TRACE(form);
+        TestApp t;
+        Sheet& sheet = CategorySheet(t);
+        sheet.information().blankCode = "NA";
+        const std::string path = folder.file(std::string(form) + ".vo");
+        if (form == std::string("vo3")) ASSERT_TRUE(WriteSheetVersion3(t.app, sheet, path));
+        else ASSERT_EQ(ExportCommand(t.app, sheet, *FindExportForm(form), path), ExportOutcome::Written);
+        FileImage back;
+        ASSERT_FALSE(ReadNativeFile(path, back));
+        EXPECT_EQ(back.value(3, 1), "");
+        EXPECT_EQ(back.value(1, 2), "");
+    }
+}
+
+TEST(ExportPaths, FormsTakeTheirPathsAsChosen) {
+    struct Case {
+        const char* form;
+        const char* chosen;
+        std::vector<std::string> paths;  // empty: refused
+    };
+    const Case cases[] = {
+        {"mirv", "/d/x.hdr", {"/d/x.hdr", "/d/x.dat"}},
+        {"mirv", "/D/Long Name.HDR", {"/D/Long Name.HDR", "/D/Long Name.DAT"}},
+        {"mirv", "/a.b/c.Hdr", {"/a.b/c.Hdr", "/a.b/c.Dat"}},
+        {"mirv", "/a.b/c", {}},
+        {"mirv", "/d/x.hdr.txt", {}},
+        {"lisp", "/a.b/Data", {"/a.b/Data.lsp"}},
+        {"lisp", "/d/X.LSP", {"/d/X.LSP"}},
+        {"lisp", "/a.lsp/x.txt", {}},
+        {"csv", "/d/A Very Long File Name.CSV", {"/d/A Very Long File Name.CSV"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        std::vector<std::string> paths;
+        const bool refused = FindExportForm(c.form)->outputPaths(c.chosen, paths).has_value();
+        EXPECT_EQ(refused, c.paths.empty());
+        EXPECT_EQ(paths, c.paths);
+    }
+}
+
+// A text the form cannot hold is refused with its place before a byte is written.
+TEST(ExportRefusals, NameThePlaceAndWriteNothing) {
+    struct Case {
+        const char* form;
+        void (*spoil)(Sheet&);
+        const char* where;
+    };
+    const Case cases[] = {
+        {"values", [](Sheet& s) { s.grdVo.setText(3, 3, "1,5"); }, "ケース 2、変数 2 の値"},
+        {"counts", [](Sheet& s) { s.grdVo.setText(2, 2, "\"3"); }, "ケース 1、変数 1 の値"},
+        {"mirv", [](Sheet& s) { s.grdVo.setText(3, 3, "2,5"); }, "ケース 2、変数 2 の値"},
+        {"mirv", [](Sheet& s) { s.grdVoLabel.setText(0, 2, "x\"y"); }, "変数 2 の名前"},
+        {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 1, "a b"); }, "変数 1 の名前"},
+        {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 2, "12"); }, "変数 2 の名前"},
+        {"lisp", [](Sheet& s) { s.grdVo.setText(3, 3, "(2)"); }, "ケース 2、変数 2 の値"},
+        {"lisp", [](Sheet& s) { s.information().blankCode = ""; }, "ケース 1、変数 2 の値"},
+        {"sdata", [](Sheet& s) { s.grdVo.setText(3, 3, "abc"); }, "ケース 2、変数 2 の値"},
+        {"sdata", [](Sheet& s) { s.grdVo.setText(4, 1, "a\nb"); }, "ケース 3 のケース名"},
+        {"csv", [](Sheet& s) { s.grdVo.setText(3, 3, "1,5"); }, "ケース 2、変数 2 の値"},
+    };
+    test::TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.where);
+        TestApp t;
+        Sheet& sheet = CategorySheet(t);
+        c.spoil(sheet);
+        const std::string path = folder.file(c.form == std::string("mirv") ? "x.hdr" : "x.lsp");
+        EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm(c.form), path), ExportOutcome::Refused);
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_NE(t.ui.messages[0].text.find(c.where), std::string::npos) << t.ui.messages[0].text;
+        EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    }
+}
+
+TEST(ExportCommandRun, VoDataPointsTheSheetAtTheFileOtherFormsLeaveIt) {
+    test::TempFolder folder;
+    TestApp t;
+    Sheet& sheet = CategorySheet(t);
+    sheet.setModified(true);
+    ASSERT_EQ(ExportCommand(t.app, sheet, *FindExportForm("csv"), folder.file("x.csv")), ExportOutcome::Written);
+    EXPECT_TRUE(sheet.modified());
+    EXPECT_FALSE(sheet.statisticsAndFile().hasFile);
+    ASSERT_EQ(ExportCommand(t.app, sheet, *FindExportForm("vo1"), folder.file("Old.vo")), ExportOutcome::Written);
+    EXPECT_EQ(sheet.information().path, folder.file("Old.vo"));
+    EXPECT_EQ(sheet.information().formatTag, "vo-Data_1");
+    EXPECT_FALSE(sheet.modified());
+
+    EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm("mirv"), ""), ExportOutcome::NoPath);
+    EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm("mirv"), folder.file("x.txt")), ExportOutcome::PathRefused);
+    EXPECT_EQ(t.ui.messages.back().text, "ヘッダーファイル (*.HDR)を指定してください。");
+    EXPECT_EQ(t.ui.messages.back().title, "Exprot");
+    EXPECT_EQ(ExportBrowseRequest(*FindExportForm("lisp")).filterIndex, 3);
+}
+
+}  // namespace
+}  // namespace zoriduvo

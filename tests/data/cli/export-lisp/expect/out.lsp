@@ -1,0 +1,5 @@
+(DEF 身長 (QUOTE (170.5  0  160 181 158.5)))
+(DEF 評価 (QUOTE (3 5  0  4 5)))
+(DEF 体重 (QUOTE (60 72.25 55  0  49)))
+(DEF VNames (QUOTE ("身長" "評価" "体重")))
+(DEF CNames (QUOTE ("佐藤" "鈴木" "高橋" "田中" "伊藤")))
