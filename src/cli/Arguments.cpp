@@ -3,6 +3,7 @@
 #include "cli/CliMessages.h"
 #include "cli/Subcommands.h"
 #include "files/exports/ExportFormats.h"
+#include "sheet/CellValue.h"
 
 namespace zoriduvo {
 
@@ -75,6 +76,8 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
     const bool ranged = row.options & kRangeOption;
     if (ranged && parsed.from.has_value() != parsed.to.has_value()) return Text(CliMessage::HalfRange);
     if ((parsed.from || parsed.to) && !ranged) return Text(CliMessage::RangeNotAllowed, {row.name});
+    // A seed that is no number would quietly seed from the timer: not what a script asked for.
+    if (parsed.seed && !StrictNumber(*parsed.seed)) return Text(CliMessage::SeedNotNumber, {*parsed.seed});
     if ((row.required & kKeyOption) && !parsed.key) return Text(CliMessage::OptionNeeded, {row.name, "--key"});
     if ((row.required & kStatementOption) && parsed.statements.empty())
         return Text(CliMessage::OptionNeeded, {row.name, "-e"});

@@ -24,6 +24,10 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OptionNeeded, "%1 には %2 が必要です", "", kUsage},
     {Code::NotOurFormat, "vo-Data ファイルでも CSV ファイルでもありません。\n%1", "ファイルを開く", kRefused},
     {Code::UnknownVariable, "変数がありません: %1", "ソート", kRefused},
+    {Code::SeedNotNumber, "--seed の値が数値ではありません: %1", "", kUsage},
+    {Code::StatementRefused, "%1 番目の -e の式を追加できません: %2", "変数変換", kRefused},
+    {Code::UnsavableName, "変数名に保存できない文字「%1」があります", "変数変換", kRefused},
+    {Code::OutputFailed, "標準出力に書き込めませんでした。", "", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -21,6 +21,10 @@ enum class CliMessage {
     OptionNeeded,     // %1 the command, %2 the option
     NotOurFormat,     // %1 the path
     UnknownVariable,  // %1 the name
+    SeedNotNumber,    // %1 the value
+    StatementRefused,  // %1 which -e, %2 the statement
+    UnsavableName,    // %1 the character
+    OutputFailed,
     Count
 };
 

@@ -17,6 +17,8 @@ enum class FileError {
     TooLarge,             // more cases or variables than a sheet can hold: where
     UnwritableCharacter,  // a character code page 932 cannot hold: where, detail (the character)
     CannotWrite,          // the save failed: where (the path), detail (the reason)
+    CannotRead,           // a file to open that is no regular file or cannot be read: where (the name), detail
+    OutOfMemory,          // an allocation failed: the command was given up
     Count                 // number of codes, for the table's test
 };
 
