@@ -44,12 +44,17 @@ void GatherVariables(const Sheet& sheet, FileImage& image) {
     }
 }
 
+// The variables of case c up to the last the grid stores a cell for: the rest are blank.
+int StoredValues(const Sheet& sheet, const FileImage& image, int c) {
+    return std::clamp(sheet.grdVo.storedCols(c + 1) - 2, 0, image.variableCount);
+}
+
 // The values the sheet holds and their bytes: a full sheet's image takes exactly its room instead
 // of a guessed length per value (a third too much), and blanks take none.
 std::pair<std::size_t, std::size_t> GatheredValues(const Sheet& sheet, const FileImage& image) {
     std::size_t count = 0, chars = 0;
     for (int c = 1; c <= image.caseCount; ++c)
-        for (int v = 1; v <= image.variableCount; ++v) {
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) {
             const std::size_t length = Cell(sheet.grdVo, c + 1, v + 1).size();
             count += length > 0;
             chars += length;
@@ -65,7 +70,8 @@ void GatherCases(const Sheet& sheet, FileImage& image) {
     for (int c = 1; c <= image.caseCount; ++c) {
         std::string name(Cell(sheet.grdVo, c + 1, 1));
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
-        for (int v = 1; v <= image.variableCount; ++v) image.appendValue(Cell(sheet.grdVo, c + 1, v + 1));
+        image.beginCase();
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendValue(Cell(sheet.grdVo, c + 1, v + 1));
     }
 }
 

@@ -111,6 +111,7 @@ TEST(HostileInput, MadeUpLabelsHoldOnlyWhatTheFileCan) {
     StartUp(t.app);
     Sheet& sheet = t.app.sheet(1);
     test::FillSurveySheet(sheet);
+    sheet.information().fileLabel = kUndefined;
     FileImage image;
     GatherSheet(t.app, sheet, "/data/café \"1\".vo", false, image);
     std::string bytes;
