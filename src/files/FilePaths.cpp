@@ -37,7 +37,8 @@ int ReadAll(int fd, std::size_t size, std::string& bytes) {
     char chunk[65536];
     for (;;) {
         const bool inPlace = used < bytes.size();
-        const ssize_t got = inPlace ? ::read(fd, bytes.data() + used, bytes.size() - used) : ::read(fd, chunk, sizeof chunk);
+        const ssize_t got =
+            inPlace ? ::read(fd, bytes.data() + used, bytes.size() - used) : ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return errno;
         if (got == 0) break;
@@ -104,7 +105,8 @@ std::optional<FileProblem> ReadFileToOpen(const std::string& path, std::string& 
     if (S_ISDIR(info.st_mode)) return ReadProblem(path, EISDIR);
     if (!S_ISREG(info.st_mode))
         return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(FileText::NotRegularFile)};
-    if (const int error = ReadAll(fd.get(), static_cast<std::size_t>(info.st_size), bytes)) return ReadProblem(path, error);
+    if (const int error = ReadAll(fd.get(), static_cast<std::size_t>(info.st_size), bytes))
+        return ReadProblem(path, error);
     if (bytes.empty()) return FileProblem{FileError::FileMissing};
     return std::nullopt;
 }

@@ -103,7 +103,8 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
     image.date = WriterDate(app.clock.now());
     const std::string& label = sheet.information().fileLabel;
     // A label made up from the file's name must not refuse the save for a name the user chose freely.
-    image.fileLabel = label.empty() || label == kUndefined ? WritableInFile(image.fileName + " : " + image.date) : label;
+    image.fileLabel =
+        label.empty() || label == kUndefined ? WritableInFile(image.fileName + " : " + image.date) : label;
     image.formatTag = "vo-Data_3";
     image.groupSizes = GroupSizes(sheet, image.caseCount);
     GatherVariables(sheet, image);

@@ -225,7 +225,7 @@ std::optional<FileProblem> ReadNativeFile(const std::string& path, FileImage& im
 }
 
 bool HasVoDataTag(std::string_view bytes) {
-    const auto text = Cp932ToUtf8(bytes);
+    const auto text = DecodeForeignText(bytes);
     if (!text) return false;
     FieldReader in(*text);
     while (const auto f = in.next())
