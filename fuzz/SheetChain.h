@@ -81,7 +81,7 @@ inline void CheckSavesAndReadsBack(FuzzApp& fuzzApp, Sheet& sheet) {
     if (!sheet.statisticsValid()) ComputeStatisticsForSaving(fuzzApp.app, sheet);
     FileImage gathered;
     GatherSheet(fuzzApp.app, sheet, "/fuzz/out.vo", true, gathered);
-    FUZZ_REQUIRE(gathered.valuesHeld() == static_cast<std::size_t>(sheet.caseCount()) * sheet.variableCount());
+    FUZZ_REQUIRE(gathered.valuesHeld() <= static_cast<std::size_t>(sheet.caseCount()) * sheet.variableCount());
     std::string bytes;
     if (EncodeNativeFile(gathered, 3, bytes)) return;  // a name code page 932 cannot hold is refused
     FileImage again;

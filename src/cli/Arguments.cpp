@@ -3,6 +3,7 @@
 #include "cli/CliMessages.h"
 #include "cli/Subcommands.h"
 #include "files/exports/ExportFormats.h"
+#include "sheet/CellValue.h"
 
 namespace zoriduvo {
 
@@ -98,6 +99,8 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
         std::string refusal = ImportRefusal(parsed.import);
         if (!refusal.empty()) return refusal;
     }
+    // A seed that is no number would quietly seed from the timer: not what a script asked for.
+    if (parsed.seed && !StrictNumber(*parsed.seed)) return Text(CliMessage::SeedNotNumber, {*parsed.seed});
     if ((row.required & kKeyOption) && !parsed.key) return Text(CliMessage::OptionNeeded, {row.name, "--key"});
     if ((row.required & kMissingOptions) && parsed.toBlank.has_value() == parsed.fromBlank.has_value())
         return Text(CliMessage::OneOfNeeded, {row.name, "--to-blank TEXT | --from-blank TEXT"});

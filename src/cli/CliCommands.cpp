@@ -4,6 +4,8 @@
 
 #include "cli/CliMessages.h"
 #include "cli/Subcommands.h"
+#include "files/Cp932.h"
+#include "files/FileMessages.h"
 #include "files/FileProblem.h"
 #include "files/OpenCommand.h"
 #include "files/exports/ExportCommand.h"
@@ -28,6 +30,14 @@ namespace zoriduvo {
 
 namespace {
 constexpr int kSheet = 1;
+
+// The first character of a variable name that a vo-Data file cannot hold (a line break, or one
+// outside code page 932); empty when it can hold them all.
+std::string UnsavableCharacter(const std::string& name) {
+    if (name.find_first_of("\r\n") != std::string::npos) return FileTextOf(FileText::LineBreak);
+    std::size_t bad = 0;
+    return Utf8ToCp932(name, &bad) ? std::string() : CharacterAt(name, bad);
+}
 
 // IN read as the Open command reads it, into sheet 1.
 bool ReadInput(App& app, const std::string& path) {
@@ -61,11 +71,16 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
     if (!SetCaseRange(app, sheet, arguments)) return false;
     if (arguments.seed) SeedRandom(app, *arguments.seed);
     TransformList list(ReadTransformSetup(sheet));
-    for (const std::string& statement : arguments.statements) {
-        if (auto error = list.add(statement)) {
-            ShowTransformError(app.ui, *error);
-            return false;
-        }
+    for (std::size_t k = 0; k < arguments.statements.size(); ++k) {
+        const std::string& statement = arguments.statements[k];
+        auto error = list.add(statement);
+        // A name the file cannot hold is refused with its statement, not by the save after the run.
+        const std::string unsavable = error ? std::string() : UnsavableCharacter(list.records().back().target);
+        if (!error && unsavable.empty()) continue;
+        app.ui.show(CliMessageOf(CliMessage::StatementRefused, {std::to_string(k + 1), statement}));
+        if (error) ShowTransformError(app.ui, *error);
+        else app.ui.show(CliMessageOf(CliMessage::UnsavableName, {unsavable}));
+        return false;
     }
     if (auto error = RunTransformation(app, sheet, list.setup(), list.records())) {
         ShowTransformError(app.ui, *error);

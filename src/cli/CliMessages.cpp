@@ -27,6 +27,10 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OneOfNeeded, "%1 には %2 のどちらか一つが必要です", "", kUsage},
     {Code::MissingVariable, "変数がありません: %1", "欠損値の処理", kRefused},
     {Code::UnknownValue, "%1 の値が正しくありません: %2", "", kUsage},
+    {Code::SeedNotNumber, "--seed の値が数値ではありません: %1", "", kUsage},
+    {Code::StatementRefused, "%1 番目の -e の式を追加できません: %2", "変数変換", kRefused},
+    {Code::UnsavableName, "変数名に保存できない文字「%1」があります", "変数変換", kRefused},
+    {Code::OutputFailed, "標準出力に書き込めませんでした。", "", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

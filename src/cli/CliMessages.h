@@ -24,6 +24,10 @@ enum class CliMessage {
     OneOfNeeded,      // %1 the command, %2 the options
     MissingVariable,  // %1 the name
     UnknownValue,     // %1 the option, %2 the value
+    SeedNotNumber,    // %1 the value
+    StatementRefused,  // %1 which -e, %2 the statement
+    UnsavableName,    // %1 the character
+    OutputFailed,
     Count
 };
 

@@ -106,9 +106,26 @@ std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t
     return Cp932ToUtf8(bytes, badOffset);
 }
 
+std::string WritableInFile(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        std::size_t bad = text.size();
+        if (Utf8ToCp932(text, &bad)) bad = text.size();
+        bad = std::min(bad, text.find_first_of("\"\r\n"));
+        out.append(text.substr(0, bad));
+        if (bad == text.size()) break;
+        out.push_back('?');
+        text.remove_prefix(bad + std::max<std::size_t>(CharacterAt(text, bad).size(), 1));
+    }
+    return out;
+}
+
 int LineOfOffset(std::string_view bytes, std::size_t offset) {
     offset = std::min(offset, bytes.size());
-    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+    int line = 1;
+    for (std::size_t i = 0; i < offset; ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    return line;
 }
 
 std::string CharacterAt(std::string_view text, std::size_t offset) {

@@ -38,7 +38,11 @@ std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOf
 // non-ASCII, mean UTF-8 (the mark is dropped); anything else is code page 932.
 std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset = nullptr);
 
-// The 1-based line of a byte offset (line feeds before it + 1).
+// The text with each character code page 932 cannot hold, and each double quote or line break, as
+// "?": for a text the program makes up from names the user did not type for it.
+std::string WritableInFile(std::string_view text);
+
+// The 1-based line of a byte offset (line ends before it + 1: CR LF, LF or CR).
 int LineOfOffset(std::string_view bytes, std::size_t offset);
 // The UTF-8 character that starts at offset, for messages.
 std::string CharacterAt(std::string_view text, std::size_t offset);

@@ -121,7 +121,11 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
         } else {
             read.caseNames.push_back(DefaultCaseName(c));
         }
-        for (int v = 1; v <= layout.variables; ++v) {
+        // The fields the line has: a short line under many names costs no more than its text.
+        read.beginCase();
+        const std::size_t present =
+            std::min(fields.size() - std::min(k, fields.size()), static_cast<std::size_t>(layout.variables));
+        for (std::size_t v = 0; v < present; ++v) {
             const std::string_view value = FieldAt(fields, k++);
             read.appendValue(value == "%M" ? std::string_view() : value);
         }
@@ -135,9 +139,9 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
 }
 
 std::optional<FileProblem> ReadCsvForOpen(const std::string& path, FileImage& image) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes || bytes->empty()) return FileProblem{FileError::FileMissing};
-    if (auto problem = ReadCsvBytes(*bytes, image)) return problem;
+    std::string bytes;
+    if (auto problem = ReadFileToOpen(path, bytes)) return problem;
+    if (auto problem = ReadCsvBytes(bytes, image)) return problem;
     image.path = path;
     image.fileName = FileNameOf(path);
     return std::nullopt;

@@ -40,12 +40,25 @@ std::string_view FileImage::value(int c, int v) const {
     return std::string_view(valueChars_).substr(begin, valueEnds_[k] - begin);
 }
 
+std::string_view FileImage::writtenValue(int c, int v) const {
+    const std::string_view text = value(c, v);
+    return text.empty() ? std::string_view(blankText) : text;
+}
+
+int FileImage::valuesHeldIn(int c) const {
+    if (c < 1 || c > static_cast<int>(caseStarts_.size())) return 0;
+    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : valueEnds_.size();
+    return static_cast<int>(end - caseStarts_[c - 1]);
+}
+
+void FileImage::beginCase() {
+    caseStarts_.push_back(valueEnds_.size());
+    nextVariable_ = 0;
+    emptiesPending_ = 0;
+}
+
 void FileImage::appendValue(std::string_view text) {
-    if (caseStarts_.empty() || nextVariable_ >= variableCount) {
-        caseStarts_.push_back(valueEnds_.size());
-        nextVariable_ = 0;
-        emptiesPending_ = 0;
-    }
+    if (caseStarts_.empty() || nextVariable_ >= variableCount) beginCase();
     ++nextVariable_;
     if (text.empty()) {
         ++emptiesPending_;

@@ -38,6 +38,9 @@ public:
     std::string statisticsCorner;
     std::vector<ImageStatistics> statistics;
     std::string comment;  // lines joined with CR LF
+    // What an empty value is written as (the sheet's blank code): blanks are not held, so a sheet
+    // of few values gathers and writes with no more memory than those values.
+    std::string blankText;
     // Lines whose fields beyond the variables were left out (a CSV file), and the first of them.
     int linesCut = 0;
     int firstLineCut = 0;
@@ -53,7 +56,14 @@ public:
     // Values go in case by case, variable by variable (variableCount of them make a case); value(c, v)
     // of one not given is empty.
     std::string_view value(int c, int v) const;
+    // The value as a file writes it: blankText for an empty one.
+    std::string_view writtenValue(int c, int v) const;
+    // Starts the next case; appendValue starts one by itself once a case has all its values, so a
+    // reader calls this only where a case ends early (its values beyond are empty).
+    void beginCase();
     void appendValue(std::string_view text);
+    // The values of case c held: those after them are empty.
+    int valuesHeldIn(int c) const;
     // Room for count values of chars bytes in all, when the counts are known to be real.
     void reserveValues(std::size_t count, std::size_t chars);
     // The values held: empty ones at the end of a case are not, so a short line costs no more than

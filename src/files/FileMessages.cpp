@@ -52,6 +52,15 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::LinesCut,
      "%1 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は %2 行目です。",
      kOpenTitle, MessageIcon::Exclamation},
+    {Text::NotRegularFile, "通常のファイルではありません。", "", kNone},
+    {Text::FolderNotFile, "フォルダーです。", "", kNone},
+    {Text::NoReadPermission, "このファイルを読み取る権限がありません。", "", kNone},
+    {Text::LinkLoop, "シンボリックリンクが循環しています。", "", kNone},
+    {Text::NameTooLong, "ファイル名が長すぎます。", "", kNone},
+    {Text::ReadError, "読み込み中にエラーが発生しました。", "", kNone},
+    {Text::OutOfMemory, "メモリが足りません。", "", kNone},
+    {Text::InputOutputError, "装置の入出力エラー", "", kNone},
+    {Text::ErrorNumber, "エラー番号 %1", "", kNone},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");
@@ -91,6 +100,11 @@ Message FileMessageFor(const FileProblem& p) {
     case FileError::UnholdableValue:
         return {p.where + "「" + p.detail + "」はこの形式のファイルには書き出せません。\nファイルは書き出されていません。",
                 "Export", MessageIcon::Exclamation};
+    case FileError::CannotRead:
+        return {"ファイル「" + p.where + "」を開けませんでした。\n" + p.detail, kOpenTitle, MessageIcon::Exclamation};
+    case FileError::OutOfMemory:
+        return {"メモリが足りないため、この操作を完了できませんでした。\nファイルは書き込まれていません。", kProgramTitle,
+                MessageIcon::Exclamation};
     case FileError::Count: break;
     }
     return {"ファイルの処理に失敗しました。", "", MessageIcon::Exclamation};

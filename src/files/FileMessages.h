@@ -44,6 +44,15 @@ enum class FileText {
     OldFileKept,
     InPlaceWriteFailed,
     LinesCut,  // %1 the number of lines, %2 the first of them
+    NotRegularFile,
+    FolderNotFile,
+    NoReadPermission,
+    LinkLoop,
+    NameTooLong,
+    ReadError,
+    OutOfMemory,
+    InputOutputError,
+    ErrorNumber,  // %1 the system's error number
     Count
 };
 

@@ -18,6 +18,8 @@ enum class FileError {
     UnwritableCharacter,  // a character code page 932 cannot hold: where, detail (the character)
     CannotWrite,          // the save failed: where (the path), detail (the reason)
     UnholdableValue,      // a text the chosen form cannot hold as written: where, detail (the text)
+    CannotRead,           // a file to open that is no regular file or cannot be read: where (the name), detail
+    OutOfMemory,          // an allocation failed: the command was given up
     Count                 // number of codes, for the table's test
 };
 

@@ -1,7 +1,9 @@
 #include "files/GatherSheet.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "files/Cp932.h"
 #include "files/FileDates.h"
 #include "files/FilePaths.h"
 #include "platform/Clock.h"
@@ -42,16 +44,22 @@ void GatherVariables(const Sheet& sheet, FileImage& image) {
     }
 }
 
-// The bytes of the values as they are gathered, blanks as the blank code: a full sheet's image
-// takes exactly its room instead of a guessed length per value (a third too much).
-std::size_t GatheredChars(const Sheet& sheet, const FileImage& image, std::string_view blankCode) {
-    std::size_t chars = 0;
+// The variables of case c up to the last the grid stores a cell for: the rest are blank.
+int StoredValues(const Sheet& sheet, const FileImage& image, int c) {
+    return std::clamp(sheet.grdVo.storedCols(c + 1) - 2, 0, image.variableCount);
+}
+
+// The values the sheet holds and their bytes: a full sheet's image takes exactly its room instead
+// of a guessed length per value (a third too much), and blanks take none.
+std::pair<std::size_t, std::size_t> GatheredValues(const Sheet& sheet, const FileImage& image) {
+    std::size_t count = 0, chars = 0;
     for (int c = 1; c <= image.caseCount; ++c)
-        for (int v = 1; v <= image.variableCount; ++v) {
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) {
             const std::size_t length = Cell(sheet.grdVo, c + 1, v + 1).size();
-            chars += length == 0 ? blankCode.size() : length;
+            count += length > 0;
+            chars += length;
         }
-    return chars;
+    return {count, chars};
 }
 
 std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
@@ -64,16 +72,15 @@ std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
 }
 
 void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode) {
+    image.blankText = std::string(blankCode);
     image.caseNames.reserve(image.caseCount);
-    image.reserveValues(static_cast<std::size_t>(image.caseCount) * image.variableCount,
-                        GatheredChars(sheet, image, blankCode));
+    const auto [count, chars] = GatheredValues(sheet, image);
+    image.reserveValues(count, chars);
     for (int c = 1; c <= image.caseCount; ++c) {
         std::string name(Cell(sheet.grdVo, c + 1, 1));
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
-        for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = Cell(sheet.grdVo, c + 1, v + 1);
-            image.appendValue(value.empty() ? blankCode : value);
-        }
+        image.beginCase();
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendValue(Cell(sheet.grdVo, c + 1, v + 1));
     }
 }
 
@@ -105,7 +112,9 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
     image.fileName = FileNameOf(path);
     image.date = WriterDate(app.clock.now());
     const std::string& label = sheet.information().fileLabel;
-    image.fileLabel = label.empty() || label == kUndefined ? image.fileName + " : " + image.date : label;
+    // A label made up from the file's name must not refuse the save for a name the user chose freely.
+    image.fileLabel =
+        label.empty() || label == kUndefined ? WritableInFile(image.fileName + " : " + image.date) : label;
     image.formatTag = "vo-Data_3";
     image.groupSizes = GroupSizes(sheet, image.caseCount);
     GatherVariables(sheet, image);

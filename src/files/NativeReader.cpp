@@ -185,7 +185,9 @@ private:
 
 std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image) {
     std::size_t bad = 0;
-    const auto text = Cp932ToUtf8(bytes, &bad);
+    // Files made by other programs come in UTF-8 too; read as code page 932 they would load as
+    // garbled names with no word of it. What is written is code page 932, as always.
+    const auto text = DecodeForeignText(bytes, &bad);
     // A file of another kind under a ".vo" name is no vo-Data, whatever bytes it holds.
     if (!text && bytes.find(kTagPrefix) == std::string_view::npos) return FileProblem{FileError::NotVoData};
     if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
@@ -215,15 +217,15 @@ void SetImageSource(FileImage& image, const std::string& path) {
 }
 
 std::optional<FileProblem> ReadNativeFile(const std::string& path, FileImage& image) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes || bytes->empty()) return FileProblem{FileError::FileMissing};
-    if (auto problem = ReadNativeBytes(*bytes, image)) return problem;
+    std::string bytes;
+    if (auto problem = ReadFileToOpen(path, bytes)) return problem;
+    if (auto problem = ReadNativeBytes(bytes, image)) return problem;
     SetImageSource(image, path);
     return std::nullopt;
 }
 
 bool HasVoDataTag(std::string_view bytes) {
-    const auto text = Cp932ToUtf8(bytes);
+    const auto text = DecodeForeignText(bytes);
     if (!text) return false;
     FieldReader in(*text);
     while (const auto f = in.next())

@@ -22,7 +22,7 @@ std::string CasePlace(const FileImage& image, int c, std::size_t offset) {
     std::size_t end = image.caseName(c).size() + 2;  // the quotes
     if (offset < end) return FileTextOf(FileText::CaseNamePlace, {caseNumber});
     for (int v = 1; v <= image.variableCount; ++v) {
-        end += 1 + image.value(c, v).size();
+        end += 1 + image.writtenValue(c, v).size();
         if (offset < end) return FileTextOf(FileText::CaseValuePlace, {caseNumber, std::to_string(v)});
     }
     return FileTextOf(FileText::CasePlace, {caseNumber});
@@ -57,7 +57,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
         const auto where = [&image, c](std::size_t offset) { return CasePlace(image, c, offset); };
         if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
-        for (int v = 1; v <= image.variableCount; ++v) AddField(line, image.value(c, v));
+        for (int v = 1; v <= image.variableCount; ++v) AddField(line, image.writtenValue(c, v));
         sink.put(line, where);
     }
 }

@@ -35,9 +35,9 @@ int SheetHoldingFile(App& app, const std::string& path) {
 
 OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     const std::string path = AbsolutePath(chosen);
-    auto bytes = ReadWholeFile(path);
-    if (!bytes || bytes->empty()) {
-        ShowFileProblem(app.ui, {FileError::FileMissing});
+    std::optional<std::string> bytes{std::in_place};
+    if (auto unread = ReadFileToOpen(path, *bytes)) {
+        ShowFileProblem(app.ui, *unread);
         return OpenOutcome::Failed;
     }
     if (SheetHoldingFile(app, path) != 0) {

@@ -14,7 +14,8 @@ enum class OpenOutcome {
 };
 
 // Opens the file at path as Open does once a name is chosen: "ファイルが存在しません" when it is
-// missing or empty, "already open" when a sheet holds the same file, then the reader by the name's
+// missing or empty, a refusal naming the file when it is no regular file or cannot be read,
+// "already open" when a sheet holds the same file, then the reader by the name's
 // ending (".vo": native, ".csv": CSV, else native only when a field carries a vo-Data tag) and the
 // loader. into: as LoadOptions::into. A CSV sheet has no file to save to, so Save asks for a name.
 // When lines of a CSV file held more fields than its variables, the opened sheet is followed by a

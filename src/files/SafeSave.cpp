@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -28,27 +29,50 @@ std::string Reason(int error) {
     case ENOENT:
     case ENOTDIR: return FileTextOf(FileText::NoFolder);
     case EISDIR: return FileTextOf(FileText::FolderInTheWay);
-    default: return FileTextOf(FileText::WriteError, {std::strerror(error)});
+    case ELOOP: return FileTextOf(FileText::LinkLoop);
+    case ENAMETOOLONG: return FileTextOf(FileText::NameTooLong);
+    case ENOMEM: return FileTextOf(FileText::OutOfMemory);
+    default: break;
     }
+    // The system's own texts are English: the message keeps to our words and the number.
+    const std::string what = error == EIO ? FileTextOf(FileText::InputOutputError)
+                                          : FileTextOf(FileText::ErrorNumber, {std::to_string(error)});
+    return FileTextOf(FileText::WriteError, {what});
 }
 
-// The file a save replaces: a link's target, so that the link stays a link.
+// The file a save replaces: the end of a chain of links, so that each link stays a link, even one
+// whose file does not exist yet. A relative link is taken from the link's folder as the system
+// takes it, never simplified by its text.
 std::filesystem::path Target(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path target = path;
     std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const auto resolved = std::filesystem::canonical(path, error);
-        if (!error) return resolved;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    return path;
+    return target;
 }
 
-mode_t ModeFor(const std::filesystem::path& target) {
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+// While a save runs, a file-size limit makes write() fail (and the save say so) instead of
+// killing the program by SIGXFSZ with its temporary file left behind.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() : previous_(::signal(SIGXFSZ, SIG_IGN)) {}
+    ~FileSizeSignalIgnored() { ::signal(SIGXFSZ, previous_); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    void (*previous_)(int);
+};
 
 // The target's name cut so that its temporary (".name.XXXXXX") and the old file's second name (+ ".old")
 // stay within the length a folder allows, at a character's start.
@@ -61,6 +85,22 @@ std::string TemporaryName(const std::filesystem::path& target) {
         name.resize(cut);
     }
     return "." + name + ".XXXXXX";
+}
+
+// Temporaries of ours for this target that an earlier save left behind (killed, or the machine
+// stopped): same pattern, ours, regular files.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& pattern) {
+    const std::string stem = pattern.substr(0, pattern.size() - 6);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const std::string_view tail = std::string_view(name).substr(std::min(name.size(), stem.size()));
+        const bool ours = name.starts_with(stem) && (tail.size() == 6 || (tail.size() == 10 && tail.ends_with(".old")));
+        if (!ours) continue;
+        struct stat info {};
+        if (::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlink(entry.path().c_str());
+    }
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -83,6 +123,8 @@ struct Pending {
     std::string_view bytes;
     std::filesystem::path target;
     bool existed = false;
+    struct stat old {};  // of the target, when it existed
+    int statError = 0;
     bool inPlace = false;
     std::string temporary;
     std::string kept;
@@ -93,21 +135,27 @@ Pending Prepare(std::string_view path, std::string_view bytes) {
     p.path = path;
     p.bytes = bytes;
     p.target = Target(std::string(path));
-    p.existed = ::access(p.target.c_str(), F_OK) == 0;
+    p.existed = ::stat(p.target.c_str(), &p.old) == 0;
+    p.statError = p.existed ? 0 : errno;
     return p;
 }
 
 // errno of the first step that failed; 0 when the temporary is written, flushed and closed.
 int WriteTemporary(Pending& p) {
     const std::filesystem::path folder = p.target.has_parent_path() ? p.target.parent_path() : ".";
-    std::string temporary = (folder / TemporaryName(p.target)).string();
+    const std::string pattern = TemporaryName(p.target);
+    RemoveStaleTemporaries(folder, pattern);
+    std::string temporary = (folder / pattern).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return errno;
     p.temporary = temporary;
 
     int error = 0;
     if (!WriteAll(fd, p.bytes)) error = errno;
-    if (!error && ::fchmod(fd, ModeFor(p.target)) != 0) error = errno;
+    // Owner and group as far as the user may give them (a group of the user's own, any as root);
+    // before the mode, which a change of owner may clear the set-id bits of.
+    if (!error && p.existed && ::fchown(fd, p.old.st_uid, p.old.st_gid) != 0) (void)!::fchown(fd, -1, p.old.st_gid);
+    if (!error && ::fchmod(fd, p.existed ? p.old.st_mode & 07777 : NewFileMode()) != 0) error = errno;
     if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     return error;
@@ -126,6 +174,11 @@ int WriteInPlace(const Pending& p) {
 
 // The temporary file of p, or, where the folder refuses new files, the promise to write in place.
 int WriteTemporaryOrPlan(Pending& p) {
+    // A rename would take the file's other names away from it: those keep the old bytes.
+    if (p.existed && p.old.st_nlink > 1) {
+        p.inPlace = true;
+        return 0;
+    }
     const int error = WriteTemporary(p);
     if ((error == EACCES || error == EPERM) && p.existed) {
         p.inPlace = true;
@@ -158,22 +211,52 @@ void RemoveLeftovers(std::vector<Pending>& files) {
     for (Pending& p : files) {
         if (!p.temporary.empty()) ::unlink(p.temporary.c_str());
         if (!p.kept.empty()) ::unlink(p.kept.c_str());
+        p.temporary.clear();
+        p.kept.clear();
     }
 }
 
+// Whatever way a save leaves (an allocation that fails included), no file of its own stays behind.
+class LeftoversRemoved {
+public:
+    explicit LeftoversRemoved(std::vector<Pending>& files) : files_(files) {}
+    ~LeftoversRemoved() { RemoveLeftovers(files_); }
+    LeftoversRemoved(const LeftoversRemoved&) = delete;
+    LeftoversRemoved& operator=(const LeftoversRemoved&) = delete;
+
+private:
+    std::vector<Pending>& files_;
+};
+
+// Why the target cannot take the save at all, before anything is written; empty when it can.
+std::string Refusal(const Pending& p) {
+    if (p.statError == ELOOP || p.statError == ENAMETOOLONG) return Reason(p.statError);
+    if (!p.existed) return {};
+    if (S_ISDIR(p.old.st_mode)) return Reason(EISDIR);
+    // A device or a pipe would be replaced by a file: it stays as it is.
+    if (!S_ISREG(p.old.st_mode)) return FileTextOf(FileText::NotRegularFile);
+    // A file the user may not write is not replaced behind its back by a rename in its folder.
+    if (!Writable(p.target)) return Reason(errno);
+    return {};
+}
+
 std::optional<FileProblem> SaveAll(std::vector<Pending> files) {
+    const FileSizeSignalIgnored signalIgnored;
+    const LeftoversRemoved leftoversRemoved(files);
     bool anyExisted = false;
     for (const Pending& p : files) anyExisted = anyExisted || p.existed;
-    auto failure = [&](std::size_t i, int error, FileText afterwards = FileText::OldFileKept) {
+    auto refused = [&](std::size_t i, const std::string& reason, FileText afterwards = FileText::OldFileKept) {
         RemoveLeftovers(files);
-        std::string detail = Reason(error);
+        std::string detail = reason;
         if (anyExisted) detail += "\n" + FileTextOf(afterwards);
         return FileProblem{FileError::CannotWrite, 0, 0, FileNameOf(files[i].path), detail};
     };
+    auto failure = [&](std::size_t i, int error, FileText afterwards = FileText::OldFileKept) {
+        return refused(i, Reason(error), afterwards);
+    };
 
-    // A file the user may not write is not replaced behind its back by a rename in its folder.
     for (std::size_t i = 0; i < files.size(); ++i)
-        if (files[i].existed && !Writable(files[i].target)) return failure(i, errno);
+        if (const std::string reason = Refusal(files[i]); !reason.empty()) return refused(i, reason);
     for (std::size_t i = 0; i < files.size(); ++i)
         if (const int error = WriteTemporaryOrPlan(files[i])) return failure(i, error);
     // Writes in place come last: they cannot be undone, the renames before them can.

@@ -60,7 +60,9 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
     for (int c = 1; c <= image.caseCount; ++c) {
         grid.setText(c + 1, 0, std::to_string(c));
         grid.setText(c + 1, 1, image.caseName(c));
-        for (int v = 1; v <= image.variableCount; ++v) {
+        // Only the values the file held: the empty rest costs nothing, however many variables.
+        const int held = std::min(image.valuesHeldIn(c), image.variableCount);
+        for (int v = 1; v <= held; ++v) {
             const std::string_view value = image.value(c, v);
             // A loaded value keeps its double: only computed values are singles.
             if (!value.empty()) grid.setText(c + 1, v + 1, GeneralText(LeadingNumber(value)));

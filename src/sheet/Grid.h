@@ -42,6 +42,11 @@ public:
     std::string_view text(int row, int col) const;
     void setText(int row, int col, std::string_view text);
     bool isEmpty(int row, int col) const { return text(row, col).empty(); }
+    // The columns stored for the row: every cell from there on is empty, so a reader of a sparse
+    // grid can stop there.
+    int storedCols(int row) const {
+        return row >= 0 && row < static_cast<int>(cells_.size()) ? static_cast<int>(cells_[row].size()) : 0;
+    }
 
     // Current cell and the selection's other corner, as the grid control keeps them.
     int row() const { return row_; }

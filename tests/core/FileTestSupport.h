@@ -1,11 +1,15 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -13,6 +17,24 @@
 #include "files/Cp932.h"
 
 namespace zoriduvo::test {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs the check as the unprivileged user (in a child when we are root) and gives its result:
+// 0 for success, otherwise the check's own code; 100 and up when the child could not be made.
+inline int RunUnprivileged(const std::function<int()>& check) {
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child < 0) return 100;
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(101);
+        if (::geteuid() == 0) ::_exit(102);
+        ::_exit(check());
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return 103;
+    return WEXITSTATUS(status);
+}
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {

@@ -1,6 +1,9 @@
 #include "app/ui/CommandRegistry.h"
 
+#include <new>
+
 #include "app/AppMessages.h"
+#include "files/FileProblem.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
@@ -47,6 +50,9 @@ void CommandRegistry::run(const std::string& name) {
     const Command command = it->second;
     try {
         dispatch(command);
+    } catch (const std::bad_alloc&) {
+        // Saves write whole files or none, so the user may free memory and try again.
+        ShowFileProblem(app_.ui, {FileError::OutOfMemory});
     } catch (...) {
         // Qt cannot carry an exception through its event loop; the user hears of it and works on.
         app_.ui.show(MessageOf(AppMessageCode::InternalError));

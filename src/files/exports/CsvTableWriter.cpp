@@ -42,7 +42,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
         if (!sink.checkQuoted(image.caseName(c), At(CaseNamePlace(c)))) return;
         line = Quoted(image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = image.value(c, v);
+            const std::string_view value = image.writtenValue(c, v);
             if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
             AddField(line, value == kDefaultBlankCode ? " " : value);
         }
