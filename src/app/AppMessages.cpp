@@ -15,6 +15,10 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::HelpFileMissing, "ヘルプファイルが見つかりません。\n", kHelpTitle, MessageIcon::Exclamation},
     {Code::HelpFileUnopenable, "ヘルプファイルを開けません。\n", kHelpTitle, MessageIcon::Exclamation},
     {Code::SystemInformationUnavailable, "現時点ではｼｽﾃﾑ情報を使用できません", "", MessageIcon::Exclamation},
+    {Code::RecoveryOffer,
+     "前回の実行が正常に終了しなかったため、保存されていないシートが %1 個残っています。\n"
+     "復元しますか？（「いいえ」を選ぶと、残っていたシートは削除されます）",
+     kProgramTitle, MessageIcon::Question},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -9,6 +9,7 @@ enum class AppMessageCode {
     HelpFileMissing,               // followed by the path
     HelpFileUnopenable,            // followed by the path
     SystemInformationUnavailable,  // titled by the version box that asked
+    RecoveryOffer,                 // %1 how many sheets an earlier run left unsaved
     Count
 };
 

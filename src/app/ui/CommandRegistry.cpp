@@ -49,6 +49,7 @@ void CommandRegistry::run(const std::string& name) {
     // A copy: the command may replace itself or others while it runs.
     const Command command = it->second;
     try {
+        if (beforeRun_) beforeRun_(name);
         dispatch(command);
     } catch (const std::bad_alloc&) {
         // Saves write whole files or none, so the user may free memory and try again.

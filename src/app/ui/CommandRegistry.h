@@ -40,6 +40,8 @@ public:
     // Runs a command. A failure that escapes it is shown as the internal-error message and the
     // frame goes on.
     void run(const std::string& name);
+    // Told the name of every command just before it runs (the recovery keeper writes first).
+    void beforeEachRun(std::function<void(const std::string&)> listener) { beforeRun_ = std::move(listener); }
 
 private:
     struct Command {
@@ -55,6 +57,7 @@ private:
     QWidget& frame_;
     QMdiArea& windows_;
     std::map<std::string, Command> commands_;
+    std::function<void(const std::string&)> beforeRun_;
 };
 
 }  // namespace zoriduvo

@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 
 #include "app/StartUp.h"
+#include "app/ui/FileDrop.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/RecoveryKeeper.h"
 #include "app/ui/ProgramIcons.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
@@ -30,6 +32,8 @@ int main(int argc, char* argv[]) {
     zoriduvo::SeededRandom random(clock);
     zoriduvo::App app(ui, clipboard, clock, random);
     zoriduvo::MainFrame frame(app, ui);
+    new zoriduvo::FileDrop(app, frame);
+    zoriduvo::RecoveryKeeper keeper(app, frame.commands());
     frame.placeOnScreen();
     frame.show();
     // A relative path on the command line means the caller's directory, not the program's.
@@ -41,5 +45,8 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     zoriduvo::StartUp(app);
     if (!path.isEmpty()) zoriduvo::OpenFileAtStart(app, zoriduvo::ToUtf8(path));
-    return application.exec();
+    keeper.offerLeftSheets();
+    const int status = application.exec();
+    keeper.finish();
+    return status;
 }

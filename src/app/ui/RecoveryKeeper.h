@@ -1,0 +1,43 @@
+// Keeps the unsaved sheets of this run in the user's data folder against a crash: every two
+// minutes and before a merge or a transformation, written on a worker thread from a snapshot.
+// At start it offers what a run that died left behind; a normal end removes this run's files.
+#pragma once
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "sheet/ModelChange.h"
+
+namespace zoriduvo {
+
+class App;
+class CommandRegistry;
+
+class RecoveryKeeper : public QObject, public ModelObserver {
+public:
+    // root: the recovery folder; empty means the data location's "recovery".
+    RecoveryKeeper(App& app, CommandRegistry& commands, std::string root = {});
+    ~RecoveryKeeper() override;
+
+    // Offers the sheets of dead runs; restored or declined, their files go, unreadable ones stay.
+    void offerLeftSheets();
+    // Writes the unsaved sheets now; waits for the write before.
+    void keep();
+    // The program ends normally: nothing of this run is left to recover.
+    void finish();
+
+    const std::string& runFolder() const { return runFolder_; }
+    void modelChanged(const ModelChange& change) override;
+
+private:
+    void waitForWriter();
+
+    App& app_;
+    std::string root_, runFolder_;
+    QTimer timer_;
+    std::thread writer_;
+};
+
+}  // namespace zoriduvo
