@@ -15,6 +15,22 @@ namespace zoriduvo {
 
 class Sheet;
 
+// What the grids do not hold: end cells, comment, label and the flags.
+struct UndoRecords {
+    std::string endCells[2];
+    std::string comment;
+    std::string fileLabel;
+    SheetState state;
+    bool statisticsValid = false;
+};
+
+struct UndoStepRecord {
+    std::string name;
+    Journal::Entries entries;  // undo them while the step is done, redo them once undone
+    UndoRecords before, after;
+    bool changedData = false;
+};
+
 class UndoHistory {
 public:
     static constexpr std::size_t kMaxSteps = 200;
@@ -47,20 +63,8 @@ public:
     std::size_t bytes() const { return bytes_; }
 
 private:
-    // What the grids do not hold: end cells, comment, label and the flags.
-    struct Records {
-        std::string endCells[2];
-        std::string comment;
-        std::string fileLabel;
-        SheetState state;
-        bool statisticsValid = false;
-    };
-    struct Step {
-        std::string name;
-        Journal::Entries entries;  // undo them while the step is done, redo them once undone
-        Records before, after;
-        bool changedData = false;
-    };
+    using Records = UndoRecords;
+    using Step = UndoStepRecord;
 
     Records take() const;
     void put(const Records& records);
