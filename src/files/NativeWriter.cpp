@@ -51,13 +51,21 @@ void PutVariables(LineSink& sink, const FileImage& image, int version) {
     }
 }
 
+// Values are bare fields: a pasted text with a comma, quote or line break would shift the case.
+const BareText kValueField(",");
+
 void PutCases(LineSink& sink, const FileImage& image) {
     std::string line;
     for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
         const auto where = [&image, c](std::size_t offset) { return CasePlace(image, c, offset); };
         if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
-        for (int v = 1; v <= image.variableCount; ++v) AddField(line, image.writtenValue(c, v));
+        for (int v = 1; v <= image.variableCount; ++v) {
+            const std::string_view value = image.writtenValue(c, v);
+            if (!kValueField.holds(value))
+                return sink.refuse(value, FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
+            AddField(line, value);
+        }
         sink.put(line, where);
     }
 }

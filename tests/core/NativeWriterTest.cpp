@@ -140,6 +140,24 @@ TEST(NativeWriterRefusal, NamesThePlaceOfAnUnwritableCharacter) {
     }
 }
 
+// A pasted text is kept as it is; as a bare value it would shift the fields of its case.
+TEST(NativeWriterRefusal, AValueThatWouldSplitItsFieldIsRefused) {
+    for (const char* text : {"1,5", "a\"b", "1\r\n2"}) {
+        SCOPED_TRACE(text);
+        TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSurveySheet(sheet);
+        sheet.grdVo.setText(3, 3, text);
+        FileImage image;
+        GatherSheet(t.app, sheet, "/d/a.vo", true, image);
+        std::string bytes = "untouched";
+        const auto problem = EncodeNativeFile(image, 3, bytes);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->where, "ケース 2、変数 2 の値");
+        EXPECT_EQ(bytes, "untouched");
+    }
+}
+
 TEST(NativeWriterRefusal, NothingReachesTheDiskAndTheSheetStaysModified) {
     TestApp t;
     test::TempFolder folder;
