@@ -38,8 +38,9 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
 PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSize printable, double points)
     : sheet_(sheet), metrics_(metrics), printable_(printable), points_(points) {
     const Grid& grid = sheet.grdVo;
-    const int lastColumn = std::min(sheet.lastColumn(), grid.cols() - 1);
-    lastRow_ = std::min(LastStatisticsRow(sheet.caseCount(), sheet.state().statisticsBlocks), grid.rows() - 1);
+    const int lastColumn = std::max(0, std::min(sheet.lastColumn(), grid.cols() - 1));
+    const int lastPrinted = LastStatisticsRow(sheet.caseCount(), sheet.state().statisticsBlocks);
+    lastRow_ = std::max(0, std::min(lastPrinted, grid.rows() - 1));
     widths_ = ColumnWidths(grid, lastRow_, lastColumn, metrics, points);
     textHeight_ = metrics.measure("M", points, false).height();
     lineHeight_ = static_cast<int>(std::lround(1.4 * textHeight_));
