@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12, skipping what is there.
 set -euo pipefail
-# qt6-translations-l10n: Qt's own dialogs and buttons in Japanese; libqt6svg6: the svg icon plugins.
+# qt6-translations-l10n: Qt's own dialogs and buttons in Japanese; libqt6svg6: the svg icon plugins;
+# poppler-utils: pdftotext reads the printed PDF back in the tests.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
-          qt6-translations-l10n libqt6svg6)
+          qt6-translations-l10n libqt6svg6 poppler-utils)
 # R and GNU PSPP read the exports back in the tests; their recommended extras are not needed.
 readers=(r-base-core pspp)
 sudo_cmd=""

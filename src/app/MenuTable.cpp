@@ -29,6 +29,8 @@ constexpr MenuEntry kSheetMenus[] = {
     {1, "mnuFImport", "Import(&I)...", "", false},
     {1, "mnuFExport", "Export(&E)...", "", true},
     {1, "mnuFPrint", "印刷(&P)...", "Ctrl+P", true},
+    {1, "mnuFPrintPreview", "印刷プレビュー", "", true},
+    {1, "mnuFPrintPdf", "PDF に保存", "", true},
     {1, "mnuFExit", "Da ziv Oru32 の終了(&X)", "", false},
     {0, "mnuEdit", "編集(&E)", "", false},
     {1, "mnuEUndo", "元に戻す(&U)", "Ctrl+Z", false},

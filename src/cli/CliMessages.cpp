@@ -31,6 +31,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::StatementRefused, "%1 番目の -e の式を追加できません: %2", "変数変換", kRefused},
     {Code::UnsavableName, "変数名に保存できない文字「%1」があります", "変数変換", kRefused},
     {Code::OutputFailed, "標準出力に書き込めませんでした。", "", kRefused},
+    {Code::NoPrintHelper, "印刷の補助プログラムを起動できません: %1", "印刷", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -28,6 +28,7 @@ enum class CliMessage {
     StatementRefused,  // %1 which -e, %2 the statement
     UnsavableName,    // %1 the character
     OutputFailed,
+    NoPrintHelper,    // %1 the helper's path
     Count
 };
 

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliImport.h"
+#include "cli/CliPrint.h"
 
 namespace zoriduvo {
 
@@ -35,6 +36,8 @@ constexpr Subcommand kSubcommands[] = {
      "    mirv: IN はヘッダーファイル (*.hdr)\n"
      "    fixed: --column NAME:FIRST-LAST [--column ...] [--case-names generated|none|FIRST-LAST]",
      2, 2, kImportOptions, 0, RunImportCommand, false},
+    {"print", "print IN OUT.pdf", "IN を「印刷(&P)...」が印刷するとおりのページで PDF ファイル OUT に書き出します", 2, 2, 0, 0,
+     RunPrint},
     {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
 };
 

@@ -8,6 +8,7 @@
 #include "files/ui/ImportDialog.h"
 #include "files/imports/Merge.h"
 #include "files/ui/ExportDialog.h"
+#include "files/ui/PrintCommands.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
 
@@ -42,6 +43,11 @@ void RegisterFileCommands(CommandRegistry& commands) {
         ExportDialog dialog(app, sheet, &frame);
         dialog.exec();
     });
+    auto print = [&app, &frame](Sheet& sheet) { PrintCommand(app, sheet, &frame); };
+    commands.addOnSheet("mnuFPrint", print);
+    commands.addOnSheet("tool:filePrint", print);
+    commands.addOnSheet("mnuFPrintPreview", [&app, &frame](Sheet& sheet) { PrintPreviewCommand(app, sheet, &frame); });
+    commands.addOnSheet("mnuFPrintPdf", [&app](Sheet& sheet) { SavePdfCommand(app, sheet); });
     commands.addOnSheet("mnuFMergeCases", [&app](Sheet& sheet) { MergeCasesCommand(app, sheet); });
     commands.addOnSheet("mnuFMergeVariables", [&app](Sheet& sheet) { MergeVariablesCommand(app, sheet); });
     commands.add("mnuFClose", [&app, &windows] {

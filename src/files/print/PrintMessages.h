@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/Message.h"
+
+namespace zoriduvo {
+
+// The texts of printing: the question before it, the failures, and what a machine without a
+// printer offers instead.
+enum class PrintMessage {
+    Start,
+    Failed,
+    NoPrinter,
+    PdfTitle,
+    PdfFilter,
+    Count,
+};
+
+Message PrintMessageOf(PrintMessage code);
+
+}  // namespace zoriduvo
