@@ -28,6 +28,9 @@ enum class CliMessage {
     StatementRefused,  // %1 which -e, %2 the statement
     UnsavableName,    // %1 the character
     OutputFailed,
+    UnknownPlot,      // %1 the kind
+    PlotVariable,     // %1 the name
+    PlotOutput,       // %1 the path
     Count
 };
 
