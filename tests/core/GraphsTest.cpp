@@ -5,6 +5,7 @@
 #include "graphs/AxisScaling.h"
 #include "graphs/GraphPicture.h"
 #include "graphs/GraphSlots.h"
+#include "graphs/ScatterTitles.h"
 #include "graphs/SvgWriter.h"
 #include "sheet/SheetRegistry.h"
 #include "support/DrawingFakes.h"
@@ -217,6 +218,26 @@ TEST(GraphSvg, SmallScatterPlotIsGolden) {
     std::size_t circles = 0;
     for (std::size_t at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1)) ++circles;
     EXPECT_EQ(circles, 8u);
+}
+
+}  // namespace
+}  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+TEST(GraphScatterTitles, AutomaticTitleUntilTyped) {
+    ScatterTitles titles;
+    titles.chooseY("体重");
+    EXPECT_EQ(titles.title, "散布図： ");  // X still shows its default
+    titles.chooseX("身長");
+    EXPECT_EQ(titles.title, "散布図: 身長 X 体重");
+    titles.undo();
+    titles.edited = true;
+    titles.chooseX("A");
+    titles.chooseY("B");
+    EXPECT_EQ(titles.title, "散布図: ");
+    EXPECT_EQ(titles.yTitle, "B");
 }
 
 }  // namespace
