@@ -14,9 +14,15 @@ double MantissaOf(const std::string& scientific, std::size_t length) {
     return std::atof(scientific.substr(0, length).c_str());
 }
 
+// No axis holds more ticks than this, whatever the data; a bound on every loop.
+constexpr int kMostTicks = 1000;
+
 // One value, or none that is finite, would make a range of zero: pad around the value instead.
-void PadDegenerate(double& minimum, double& maximum) {
+// Values are kept within limit so that padding and snapping cannot overflow to infinity.
+void PadDegenerate(double& minimum, double& maximum, double limit) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum)) minimum = maximum = 0;
+    minimum = std::clamp(minimum, -limit, limit);
+    maximum = std::clamp(maximum, -limit, limit);
     if (maximum > minimum) return;
     const double half = std::max(std::fabs(maximum) * 0.1, 1.0);
     minimum -= half;
@@ -55,7 +61,7 @@ std::vector<double> AxisA::ticks() const {
 
 AxisA ScaleAxisA(float dataMinimum, float dataMaximum) {
     double low = dataMinimum, high = dataMaximum;
-    PadDegenerate(low, high);
+    PadDegenerate(low, high, 1e36);
     float m = static_cast<float>(low), M = static_cast<float>(high);
     const float d = M - m;
     M += 0.05f * d;
@@ -89,14 +95,14 @@ AxisA ScaleAxisA(float dataMinimum, float dataMaximum) {
     axis.step = static_cast<float>(StepMultiplier(q) * std::pow(10.0, r));
     axis.minimum = m;
     int n = 1;
-    while (m + static_cast<float>(n) * axis.step < M) ++n;
+    while (m + static_cast<float>(n) * axis.step < M && n < kMostTicks) ++n;
     axis.intervals = n;
     axis.maximum = m + static_cast<float>(n) * axis.step;
     return axis;
 }
 
 AxisB ScaleAxisB(double dataMinimum, double dataMaximum, double margin) {
-    PadDegenerate(dataMinimum, dataMaximum);
+    PadDegenerate(dataMinimum, dataMaximum, 1e300);
     const double d = dataMaximum - dataMinimum;
     AxisB axis;
     axis.maximum = dataMaximum + margin * d;
@@ -108,7 +114,8 @@ AxisB ScaleAxisB(double dataMinimum, double dataMaximum, double margin) {
     const double step = axis.mantissa * std::pow(10.0, axis.exponent);
     // Whole multiples of the step, so that no sum of steps drifts past the maximum.
     const double tolerance = step * 1e-9;
-    for (double j = std::floor(axis.minimum / step) + 1; j * step <= dataMaximum + tolerance; ++j)
+    for (double j = std::floor(axis.minimum / step) + 1;
+         j * step <= dataMaximum + tolerance && axis.ticks.size() < kMostTicks; ++j)
         axis.ticks.push_back(j * step);
     return axis;
 }

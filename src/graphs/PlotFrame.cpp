@@ -15,6 +15,7 @@ double Scale(int length, double low, double high) {
 
 int Twips(double value) {
     constexpr double limit = std::numeric_limits<int>::max() / 2;
+    if (!std::isfinite(value)) return 0;
     return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
 }
 

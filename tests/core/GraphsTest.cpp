@@ -55,6 +55,12 @@ TEST(GraphAxis, AlgorithmBTicksInsideThePaddedRange) {
     EXPECT_DOUBLE_EQ(ScaleAxisB(0, 10, 0.05).minimum, -0.5);
     EXPECT_DOUBLE_EQ(ScaleAxisB(0, 10, 0.05).maximum, 10.5);
     EXPECT_EQ(TickText(-0.001, 2), "0.00");
+    // The widest doubles and singles still give finite axes with a bounded tick count.
+    const AxisB wide = ScaleAxisB(-1.7e308, 1.7e308, 0.05);
+    EXPECT_TRUE(std::isfinite(wide.maximum - wide.minimum));
+    EXPECT_LE(wide.ticks.size(), 1000u);
+    const AxisA wideA = ScaleAxisA(-3.4e38f, 3.4e38f);
+    EXPECT_TRUE(std::isfinite(wideA.maximum) && std::isfinite(wideA.minimum));
 }
 
 TEST(GraphBox, QuartilesByTheNearestPosition) {
