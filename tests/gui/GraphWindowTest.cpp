@@ -6,7 +6,13 @@
 
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
+#include "graphs/ui/GraphDialogs.h"
 #include "graphs/ui/GraphWindow.h"
+#include "support/SheetFill.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QLineEdit>
 #include "platform/qt/QtText.h"
 
 using namespace zoriduvo;
@@ -57,6 +63,33 @@ private slots:
         QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::CaseName));
         window.activate();  // activation clears every label
         QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::None));
+    }
+
+    void dialogsFillTheGraphFromTheSheet() {
+        test::Frame f;
+        Sheet& sheet = f.t.app.sheet(1);
+        test::FillSheet(sheet, {{"1", "2", "3"}, {"4", "", "6"}, {"7", "8", "9"}});
+        std::vector<Graph> made;
+        const auto keep = [&made](Graph graph) { made.push_back(std::move(graph)); };
+        const auto pick = [](QDialog& dialog, const char* list, int row, const char* button) {
+            dialog.findChild<QListWidget*>(list)->setCurrentRow(row);
+            dialog.findChild<QPushButton*>(button)->click();
+        };
+        ScatterDialog scatter(f.t.app, sheet, keep);
+        pick(scatter, "lstVar", 1, "cmdYData");  // V2
+        pick(scatter, "lstVar", 0, "cmdXData");  // V1
+        QCOMPARE(scatter.findChild<QLineEdit*>("txtTitle")->text(), QString("散布図: V1 X V2"));
+        scatter.findChild<QPushButton*>("cmdExec")->click();
+        BoxDialog box(f.t.app, sheet, keep);
+        box.findChild<QListWidget*>("lstVar")->selectAll();
+        box.findChild<QPushButton*>("cmdData")->click();
+        box.findChild<QPushButton*>("cmdExec")->click();
+        QCOMPARE(made.size(), std::size_t(2));
+        QCOMPARE(made[0].data.size(), std::size_t(4));
+        QCOMPARE(made[0].data[2][2], std::string());  // the blank keeps its row
+        QCOMPARE(made[0].titles.title, std::string("散布図: V1 X V2"));
+        QCOMPARE(ReadBoxes(made[1].data).size(), std::size_t(3));  // three boxes on one axis
+        QCOMPARE(made[1].caption, "Box Plot : " + sheet.caption());
     }
 };
 
