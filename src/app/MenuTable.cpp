@@ -96,14 +96,26 @@ constexpr MenuEntry kSheetMenus[] = {
     {1, "mnuHAbout", "バージョン情報(&A)...", "", false},
 };
 
-// Only the window and help menus until the graph window brings its own entries.
+// The graph window's own: its picture saved, printed and copied, the point labels.
 constexpr MenuEntry kGraphMenus[] = {
+    {0, "mnuFile", "ﾌｧｲﾙ(&F)", "", false},
+    {1, "mnuFOpen", "開く(&O)", "", false},
+    {1, "mnuFClose", "閉じる(&C)", "", false},
+    {1, "mnuFSave", "保存(&S)", "", false},
+    {1, "mnuFPrint", "印刷(&P)", "", false},
+    {0, "mnuEdit", "編集(&E)", "", false},
+    {1, "mnuECopy", "ｺﾋﾟｰ(&C)", "", false},
+    {0, "mnuShow", "表示(&S)", "", false},
+    {1, "mnuSCname", "ケース名を表示", "", false, true},
+    {1, "mnuSValue", "データ値を表示", "", false, true},
+    {1, "mnuSAllCname", "全ケース名を表示(&C)", "", false, true},
     {0, "mnuWindow", "ｳｨﾝﾄﾞｳ(&W)", "", false},
     {1, "mnuWCascade", "重ねて表示(&C)", "", false},
     {1, "mnuWTile", "並べて表示(&T)", "", false},
     {1, "mnuWArrange", "アイコンの整列(&A)", "", false},
     {0, "mnuHelp", "ﾍﾙﾌﾟ(&H)", "", false},
     {1, "mnuHIndex", "目次(&C)...", "", false},
+    {1, "mnuHKeyword", "ｷｰﾜｰﾄﾞ(&I)...", "", false},
     {1, "mnuHAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "", false},
 };
 

@@ -42,6 +42,11 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         else if (arg == "--to-blank" && takes(kMissingOptions)) slot = &parsed.toBlank;
         else if (arg == "--from-blank" && takes(kMissingOptions)) slot = &parsed.fromBlank;
         else if (arg == "--blank-code" && takes(kBlankCodeOption)) slot = &parsed.blankCode;
+        else if (arg == "--x" && takes(kPlotOptions)) slot = &parsed.x;
+        else if (arg == "--y" && takes(kPlotOptions)) slot = &parsed.y;
+        else if (arg == "--title" && takes(kPlotOptions)) slot = &parsed.title;
+        else if (arg == "--x-title" && takes(kPlotOptions)) slot = &parsed.xTitle;
+        else if (arg == "--y-title" && takes(kPlotOptions)) slot = &parsed.yTitle;
         if (slot) {
             *slot = value();
             if (!*slot) return false;
@@ -49,7 +54,7 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             auto v = value();
             if (!v) return false;
             parsed.statements.push_back(*v);
-        } else if (arg == "--var" && takes(kMissingOptions)) {
+        } else if (arg == "--var" && takes(kMissingOptions | kPlotOptions)) {
             auto v = value();
             if (!v) return false;
             parsed.variables.push_back(*v);
@@ -59,6 +64,8 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             parsed.withinGroups = true;
         } else if (takes(kImportOptions) && IsImportOption(arg)) {
             if (!ReadImportOption(args, i, parsed.import, error)) return false;
+        } else if (arg == "--mean-sd" && takes(kPlotOptions)) {
+            parsed.meanDeviation = true;
         } else if (arg == "--cases" && takes(kMergeOptions)) {
             parsed.mergeCases = true;
         } else if (arg == "--variables" && takes(kMergeOptions)) {

@@ -39,7 +39,8 @@ std::string UnsavableCharacter(const std::string& name) {
     return Utf8ToCp932(name, &bad) ? std::string() : CharacterAt(name, bad);
 }
 
-// IN read as the Open command reads it, into sheet 1.
+}  // namespace
+
 bool ReadInput(App& app, const std::string& path) {
     app.setActiveSheet(kSheet);
     const OpenOutcome outcome = OpenPath(app, path, kSheet);
@@ -60,11 +61,7 @@ int FindVariable(const Sheet& sheet, const std::string& key) {
     return 0;
 }
 
-bool SetCaseRange(App& app, Sheet& sheet, const CliArguments& arguments) {
-    if (!arguments.from) return true;
-    RangeSelection range(sheet);
-    return range.execute(app, sheet, *arguments.from, *arguments.to) != RangeSelection::Outcome::Refused;
-}
+namespace {
 
 // Each statement added as "追加" adds it, then all run as "実行" runs them.
 bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
@@ -90,6 +87,12 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
 }
 
 }  // namespace
+
+bool SetCaseRange(App& app, Sheet& sheet, const CliArguments& arguments) {
+    if (!arguments.from) return true;
+    RangeSelection range(sheet);
+    return range.execute(app, sheet, *arguments.from, *arguments.to) != RangeSelection::Outcome::Refused;
+}
 
 int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format) {
     if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path)) {

@@ -20,6 +20,13 @@ int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out);
 // OUT written in the form format names; version 3, the default, is what "名前をつけて保存" writes.
 int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format);
 
+// IN read as the Open command reads it, into sheet 1; false (and said) when it cannot be.
+bool ReadInput(App& app, const std::string& path);
+// A variable named on the command line: "$n", or the last variable of that name; 0 when none.
+int FindVariable(const Sheet& sheet, const std::string& key);
+// The stored case range of --from/--to, set as "範囲指定" sets it; false when refused.
+bool SetCaseRange(App& app, Sheet& sheet, const CliArguments& arguments);
+
 // The subcommands, each on sheet 1 once IN is read into it.
 int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);

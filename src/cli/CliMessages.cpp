@@ -32,6 +32,9 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::UnsavableName, "変数名に保存できない文字「%1」があります", "変数変換", kRefused},
     {Code::OutputFailed, "標準出力に書き込めませんでした。", "", kRefused},
     {Code::NoPrintHelper, "印刷の補助プログラムを起動できません: %1", "印刷", kRefused},
+    {Code::UnknownPlot, "不明なグラフの種類です: %1（scatter, box, index）", "", kUsage},
+    {Code::PlotVariable, "変数がありません: %1", "グラフ", kRefused},
+    {Code::PlotOutput, "グラフは SVG ファイル (*.svg) に書き出します: %1", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -29,6 +29,9 @@ enum class CliMessage {
     UnsavableName,    // %1 the character
     OutputFailed,
     NoPrintHelper,    // %1 the helper's path
+    UnknownPlot,      // %1 the kind
+    PlotVariable,     // %1 the name
+    PlotOutput,       // %1 the path
     Count
 };
 

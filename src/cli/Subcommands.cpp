@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliImport.h"
 #include "cli/CliPrint.h"
+#include "cli/CliPlot.h"
 
 namespace zoriduvo {
 
@@ -38,6 +39,13 @@ constexpr Subcommand kSubcommands[] = {
      2, 2, kImportOptions, 0, RunImportCommand, false},
     {"print", "print IN OUT.pdf", "IN を「印刷(&P)...」が印刷するとおりのページで PDF ファイル OUT に書き出します", 2, 2, 0, 0,
      RunPrint},
+    {"plot",
+     "plot scatter|box|index IN OUT [...]",
+     "グラフを SVG で OUT に書き出します\n"
+     "    scatter: --x NAME --y NAME [--title T] [--x-title T] [--y-title T] [--from A --to B]\n"
+     "    box: --var NAME [--var NAME ...] [--mean-sd] [--from A --to B]\n"
+     "    index: --var NAME [--from A --to B]",
+     3, 3, kPlotOptions | kRangeOption, 0, RunPlot, false},
     {"help", "help [SUBCOMMAND]", "使い方を表示します", 0, 1, 0, 0, RunHelp},
 };
 

@@ -25,6 +25,7 @@ enum CliOption : unsigned {
     kImportOptions = 256,   // --layout and the options of the import layouts
     kMergeOptions = 512,    // --cases, --variables: exactly one
     kAnyFormOption = 1024,  // --to takes every export form, not only the vo-Data versions
+    kPlotOptions = 2048,    // --x, --y, --title, --x-title, --y-title, --var NAME repeated, --mean-sd
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

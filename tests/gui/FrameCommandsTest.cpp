@@ -75,7 +75,8 @@ private slots:
         graph->show();
         f.frame.mdiArea()->setActiveSubWindow(graph);
         QCOMPARE(f.t.app.activeSheet(), 0);
-        QCOMPARE(MenuTitles(f.frame.menuBar()), QStringList({"ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
+        QCOMPARE(MenuTitles(f.frame.menuBar()),
+                 QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&S)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
         QVERIFY(f.frame.graphAction("mnuWCascade")->isEnabled());
         QVERIFY(!f.frame.sheetAction("mnuWCascade")->isEnabled());
         f.frame.mdiArea()->setActiveSubWindow(f.frame.sheetWindow(1));

@@ -13,6 +13,7 @@ void RegisterTransformCommands(CommandRegistry& commands);
 void RegisterCategoryCommands(CommandRegistry& commands);
 void RegisterWindowCommands(CommandRegistry& commands);
 void RegisterHelpCommands(CommandRegistry& commands);
+void RegisterGraphCommands(CommandRegistry& commands);
 
 // Every concern's, once, when the frame is built.
 inline void RegisterAllCommands(CommandRegistry& commands) {
@@ -24,6 +25,7 @@ inline void RegisterAllCommands(CommandRegistry& commands) {
     RegisterCategoryCommands(commands);
     RegisterWindowCommands(commands);
     RegisterHelpCommands(commands);
+    RegisterGraphCommands(commands);
 }
 
 }  // namespace zoriduvo

@@ -243,6 +243,9 @@ void MainFrame::fillWindowMenu(QMenu* menu) {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
+    // Graphs have nothing to save: they go before the sheets are asked about.
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        if (const ChildWindow* child = ChildIn(window); child && child->childKind() == ChildKind::Graph) window->close();
     if (ExitProgram(app_)) event->accept();
     else event->ignore();
 }

@@ -1,0 +1,97 @@
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FrameFixture.h"
+#include "GuiTestRegistry.h"
+#include "graphs/ui/GraphDialogs.h"
+#include "graphs/ui/GraphWindow.h"
+#include "support/SheetFill.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QLineEdit>
+#include "platform/qt/QtText.h"
+
+using namespace zoriduvo;
+
+namespace {
+
+Graph ScatterGraph() {
+    Graph graph;
+    graph.data = {{"1", "X", "Y", ""}, {"A", "1", "1", "1"}, {"B", "2", "4", "0"}, {"C", "3", "9", "1"}};
+    graph.titles = {"散布図: X X Y", "X", "Y"};
+    return graph;
+}
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savesBitmapAndPngAtTheWindowSize() {
+        test::Frame f;
+        GraphWindow window(f.t.app, 1, ScatterGraph());
+        window.resize(400, 300);
+        window.show();
+        window.activate();
+        QTemporaryDir dir;
+        for (const char* name : {"plot.bmp", "plot.png"}) {
+            const QString path = dir.filePath(name);
+            f.t.ui.fileNames.push_back(ToUtf8(path));
+            window.save();
+            const QImage back(path);
+            QCOMPARE(back.size(), QSize(400, 300));
+            QCOMPARE(back.pixelColor(200, 150).isValid(), true);
+        }
+    }
+
+    void dragLabelsPointsOnlyWithAnItemMarked() {
+        test::Frame f;
+        GraphWindow window(f.t.app, 1, ScatterGraph());
+        window.resize(800, 600);
+        window.show();
+        window.activate();
+        window.select({0, 0}, {799, 599});
+        QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::None));
+        window.toggleCaseNames();
+        window.select({0, 0}, {0, 0});  // a drag that ends where it began
+        QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::None));
+        window.select({0, 0}, {799, 599});
+        QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::CaseName));
+        window.activate();  // activation clears every label
+        QCOMPARE(window.flags(), std::vector<PointLabel>(3, PointLabel::None));
+    }
+
+    void dialogsFillTheGraphFromTheSheet() {
+        test::Frame f;
+        Sheet& sheet = f.t.app.sheet(1);
+        test::FillSheet(sheet, {{"1", "2", "3"}, {"4", "", "6"}, {"7", "8", "9"}});
+        std::vector<Graph> made;
+        const auto keep = [&made](Graph graph) { made.push_back(std::move(graph)); };
+        const auto pick = [](QDialog& dialog, const char* list, int row, const char* button) {
+            dialog.findChild<QListWidget*>(list)->setCurrentRow(row);
+            dialog.findChild<QPushButton*>(button)->click();
+        };
+        ScatterDialog scatter(f.t.app, sheet, keep);
+        pick(scatter, "lstVar", 1, "cmdYData");  // V2
+        pick(scatter, "lstVar", 0, "cmdXData");  // V1
+        QCOMPARE(scatter.findChild<QLineEdit*>("txtTitle")->text(), QString("散布図: V1 X V2"));
+        scatter.findChild<QPushButton*>("cmdExec")->click();
+        BoxDialog box(f.t.app, sheet, keep);
+        box.findChild<QListWidget*>("lstVar")->selectAll();
+        box.findChild<QPushButton*>("cmdData")->click();
+        box.findChild<QPushButton*>("cmdExec")->click();
+        QCOMPARE(made.size(), std::size_t(2));
+        QCOMPARE(made[0].data.size(), std::size_t(4));
+        QCOMPARE(made[0].data[2][2], std::string());  // the blank keeps its row
+        QCOMPARE(made[0].titles.title, std::string("散布図: V1 X V2"));
+        QCOMPARE(ReadBoxes(made[1].data).size(), std::size_t(3));  // three boxes on one axis
+        QCOMPARE(made[1].caption, "Box Plot : " + sheet.caption());
+    }
+};
+
+REGISTER_GUI_TEST(GraphWindowTest);
+#include "GraphWindowTest.moc"
