@@ -23,6 +23,10 @@ struct CliArguments {
     std::optional<std::string> toBlank, fromBlank;  // --to-blank / --from-blank TEXT
     std::vector<std::string> variables;              // --var NAME, repeated
     std::optional<std::string> blankCode;            // --blank-code TEXT
+    std::optional<std::string> codes;                // --codes LO-HI
+    std::optional<std::string> name;                 // --name NEW
+    std::optional<std::string> generate, erase;      // --generate / --erase variables|cases|both
+    std::optional<std::string> fileLabel, comment;   // --file-label / --comment TEXT
     ImportArguments import;
 };
 

@@ -31,6 +31,8 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::StatementRefused, "%1 番目の -e の式を追加できません: %2", "変数変換", kRefused},
     {Code::UnsavableName, "変数名に保存できない文字「%1」があります", "変数変換", kRefused},
     {Code::OutputFailed, "標準出力に書き込めませんでした。", "", kRefused},
+    {Code::NoSuchVariable, "変数がありません: %1", "", kRefused},
+    {Code::VariableCount, "%1 には --var が %2 個必要です", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

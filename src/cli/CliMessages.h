@@ -28,6 +28,8 @@ enum class CliMessage {
     StatementRefused,  // %1 which -e, %2 the statement
     UnsavableName,    // %1 the character
     OutputFailed,
+    NoSuchVariable,   // %1 the name
+    VariableCount,    // %1 the command, %2 the count
     Count
 };
 

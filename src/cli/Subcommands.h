@@ -25,6 +25,11 @@ enum CliOption : unsigned {
     kImportOptions = 256,   // --layout and the options of the import layouts
     kMergeOptions = 512,    // --cases, --variables: exactly one
     kAnyFormOption = 1024,  // --to takes every export form, not only the vo-Data versions
+    kVariableOption = 2048, // --var NAME, repeated
+    kCodesOption = 4096,    // --codes LO-HI
+    kNameOption = 8192,     // --name NEW
+    kNamesOptions = 16384,  // --generate TARGET | --erase TARGET: exactly one
+    kLabelOptions = 32768,  // --file-label TEXT | --comment TEXT: exactly one
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1
