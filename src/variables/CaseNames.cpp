@@ -1,5 +1,7 @@
 #include "variables/CaseNames.h"
 
+#include <algorithm>
+
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellValue.h"
@@ -44,6 +46,48 @@ std::optional<int> CaseNumberField(std::string_view text) {
     const int number = static_cast<int>(*value);
     if (std::to_string(number) != trimmed) return std::nullopt;
     return number;
+}
+
+CaseNameEditor::CaseNameEditor(App& app, Sheet& sheet)
+    : app_(app), sheet_(sheet), case_(std::max(1, sheet.grdVo.row() - 1)) {}
+
+std::string CaseNameEditor::name() const { return std::string(sheet_.grdVo.text(case_ + 1, 1)); }
+
+bool CaseNameEditor::atLastRow() const { return sheet_.grdVo.rows() == case_ + 2; }
+
+bool CaseNameEditor::next(const std::string& name) {
+    if (!store(name)) return false;
+    if (atLastRow()) {
+        app_.ui.show(MessageOf(VariableMessage::RowsFull));
+        return false;
+    }
+    ++case_;
+    return true;
+}
+
+bool CaseNameEditor::previous(const std::string& name) {
+    if (!canGoBack() || !store(name)) return false;
+    --case_;
+    return true;
+}
+
+bool CaseNameEditor::jump(std::string_view numberText, const std::string& name) {
+    const auto number = CaseNumberField(numberText);
+    if (!number) {
+        app_.ui.show(MessageOf(VariableMessage::CaseNumberWanted));
+        return false;
+    }
+    if (!store(name)) return false;
+    if (*number > sheet_.grdVo.rows() - 2) {
+        app_.ui.show(MessageOf(VariableMessage::BeyondTable));
+        return false;
+    }
+    case_ = *number;
+    return true;
+}
+
+void CaseNameEditor::finish() {
+    if (sheet_.caseCount() > 0 && sheet_.variableCount() == 0) sheet_.setEndCell(0, "2");
 }
 
 }  // namespace zoriduvo

@@ -25,4 +25,30 @@ bool StoreCaseName(App& app, Sheet& sheet, int caseNumber, const std::string& na
 // "012" or "1.0"), blanks around it aside; nullopt otherwise.
 std::optional<int> CaseNumberField(std::string_view text);
 
+// The rules of frmCName: one case at a time, its name stored before every move. Each move shows
+// its message and returns false when refused; the dialog then stays where it was.
+class CaseNameEditor {
+public:
+    // The edited case is the grid's current row - 1 (at least 1).
+    CaseNameEditor(App& app, Sheet& sheet);
+
+    int caseNumber() const { return case_; }
+    std::string name() const;
+    bool canGoBack() const { return case_ > 1; }
+    bool atLastRow() const;
+
+    bool store(const std::string& name) { return StoreCaseName(app_, sheet_, case_, name); }
+    bool next(const std::string& name);
+    bool previous(const std::string& name);
+    // Enter in the number field: the typed number becomes the edited case.
+    bool jump(std::string_view numberText, const std::string& name);
+    // Execute and cancel both leave a sheet with cases but no variable one variable wide.
+    void finish();
+
+private:
+    App& app_;
+    Sheet& sheet_;
+    int case_;
+};
+
 }  // namespace zoriduvo
