@@ -56,17 +56,16 @@ private slots:
         dialog->show();
         auto* name = Child<QLineEdit>(dialog, "txtCName");
         QVERIFY(!Child<QPushButton>(dialog, "cmdBefore")->isEnabled());
-        for (const char* typed : {"一郎", "二郎"}) {
-            Retype(name, QString::fromUtf8(typed));
+        const QStringList names = {"Ichiro", "Jiro", "Saburo"};
+        for (int c = 0; c < 2; ++c) {
+            Retype(name, names[c]);
             Child<QPushButton>(dialog, "cmdNext")->click();
         }
         QCOMPARE(Child<QLineEdit>(dialog, "txtCNumber")->text(), QString("3"));
-        Retype(name, QString::fromUtf8("三郎"));
+        Retype(name, names[2]);
         Child<QPushButton>(dialog, "cmdReturn")->click();
         QCOMPARE(sheet.caseCount(), 3);
-        for (int c = 1; c <= 3; ++c)
-            QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1)),
-                     QString::fromUtf8(std::vector<const char*>{"一郎", "二郎", "三郎"}[c - 1]));
+        for (int c = 1; c <= 3; ++c) QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1)), names[c - 1]);
         QVERIFY(sheet.modified());
         delete dialog;
     }

@@ -1,8 +1,10 @@
 #include "categories/ui/CategoryToolDialogs.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QTimer>
 
 #include "categories/CategoryCombination.h"
 #include "categories/CategoryMessages.h"
@@ -12,7 +14,6 @@
 #include "platform/qt/DialogWidgets.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
-#include "sheet/ui/SelectOnFocus.h"
 
 namespace zoriduvo {
 
@@ -38,7 +39,7 @@ CategoryCombinationDialog::CategoryCombinationDialog(App& app, Sheet& sheet, QWi
     lists_->load(app, sheet, sheet.state().rangeSelection, cases_.first, cases_.last);
     for (int i = 0; i < 2; ++i) {
         txtCom_[i] = Field(i == 0 ? "txtCom0" : "txtCom1", this);
-        SelectOnFocus::Install(txtCom_[i]);
+        txtCom_[i]->installEventFilter(this);
     }
     connect(txtCom_[0], &QLineEdit::textEdited, txtCom_[1], &QLineEdit::setText);
     QPushButton* cmdExec = nullptr;
@@ -50,6 +51,13 @@ CategoryCombinationDialog::CategoryCombinationDialog(App& app, Sheet& sheet, QWi
     layout->addWidget(txtCom_[0], 1, 1);
     layout->addWidget(txtCom_[1], 1, 2);
     layout->addLayout(buttons, 2, 0, 1, 3);
+}
+
+// A code field selects its whole text when it gets the focus, so that typing replaces it.
+bool CategoryCombinationDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    return QDialog::eventFilter(watched, event);
 }
 
 void CategoryCombinationDialog::execute() {

@@ -17,6 +17,9 @@ class CategoryCombinationDialog : public QDialog {
 public:
     CategoryCombinationDialog(App& app, Sheet& sheet, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void execute();
 
