@@ -10,7 +10,6 @@
 
 namespace zoriduvo {
 
-class App;
 class Sheet;
 
 inline constexpr const char* kCategoryCombinationTitle = "カテゴリの結合";

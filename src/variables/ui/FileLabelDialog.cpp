@@ -47,11 +47,13 @@ FileLabelDialog::FileLabelDialog(App& app, Sheet& sheet, QWidget* parent)
 }
 
 void FileLabelDialog::insert(const std::string& text) {
-    const QString current = txtFLabelNew_->text();
-    const int start = txtFLabelNew_->hasSelectedText() ? txtFLabelNew_->selectionStart() : txtFLabelNew_->cursorPosition();
-    const int length = txtFLabelNew_->hasSelectedText() ? txtFLabelNew_->selectedText().size() : 0;
-    const std::string left = ToUtf8(current.left(start));
-    const FieldEdit edit = InsertAtSelection(ToUtf8(current), left.size(), ToUtf8(current.mid(start, length)).size(), text);
+    // The field counts in UTF-16 units, the rule in bytes of UTF-8.
+    QLineEdit* field = txtFLabelNew_;
+    const QString current = field->text();
+    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+    const int length = field->hasSelectedText() ? static_cast<int>(field->selectedText().size()) : 0;
+    const std::size_t left = ToUtf8(current.left(start)).size();
+    const FieldEdit edit = InsertAtSelection(ToUtf8(current), left, ToUtf8(current.mid(start, length)).size(), text);
     txtFLabelNew_->setText(ToQString(edit.text));
     txtFLabelNew_->setCursorPosition(ToQString(edit.text.substr(0, edit.caret)).size());
     txtFLabelNew_->setFocus();
