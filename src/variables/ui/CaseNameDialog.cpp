@@ -8,12 +8,13 @@
 
 #include "app/FrameLayout.h"
 #include "platform/qt/DialogWidgets.h"
+#include "sheet/App.h"
 #include "sheet/Sheet.h"
 
 namespace zoriduvo {
 
 CaseNameDialog::CaseNameDialog(App& app, Sheet& sheet, QWidget* parent)
-    : QDialog(parent), sheet_(sheet), editor_(app, sheet), openRow_(sheet.grdVo.row()), openColumn_(sheet.grdVo.col()),
+    : QDialog(parent), app_(app), sheet_(sheet), editor_(app, sheet), openRow_(sheet.grdVo.row()), openColumn_(sheet.grdVo.col()),
       openRowSel_(sheet.grdVo.rowSel()), openColumnSel_(sheet.grdVo.colSel()) {
     setObjectName("frmCName");
     setWindowTitle(ToQString(kCaseNameTitle));
@@ -55,6 +56,14 @@ CaseNameDialog::CaseNameDialog(App& app, Sheet& sheet, QWidget* parent)
     for (QPushButton* button : {cmdBefore_, cmdNext, cmdReturn, cmdCancel}) buttons->addWidget(button);
     layout->addLayout(buttons, 3, 0, 1, 2);
     showCase();
+    app_.bus.subscribe(this);
+}
+
+CaseNameDialog::~CaseNameDialog() { app_.bus.unsubscribe(this); }
+
+// The dialog names the cases of one sheet; it goes when that sheet closes.
+void CaseNameDialog::modelChanged(const ModelChange& change) {
+    if (change.kind == ChangeKind::SheetClosed && change.sheet == sheet_.number()) close();
 }
 
 void CaseNameDialog::showCase() {

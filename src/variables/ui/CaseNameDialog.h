@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+#include "sheet/ModelChange.h"
 #include "variables/CaseNames.h"
 
 class QLineEdit;
@@ -14,19 +15,22 @@ class Sheet;
 
 // frmCName (modeless): names the cases of a sheet one after another, with a preview of the
 // edited case's row.
-class CaseNameDialog : public QDialog {
+class CaseNameDialog : public QDialog, public ModelObserver {
     Q_OBJECT
 public:
     CaseNameDialog(App& app, Sheet& sheet, QWidget* parent = nullptr);
+    ~CaseNameDialog() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void modelChanged(const ModelChange& change) override;
 
 private:
     void showCase();
     void execute();
     void cancel();
 
+    App& app_;
     Sheet& sheet_;
     CaseNameEditor editor_;
     int openRow_, openColumn_, openRowSel_, openColumnSel_;
