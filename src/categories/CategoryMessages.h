@@ -1,10 +1,20 @@
-// The messages of the category tools (case groups today), from one table.
+// The messages of the category tools (case groups, combination, binding), from one table.
 #pragma once
 #include "platform/Message.h"
 
 namespace zoriduvo {
 
-enum class CategoryMessage { NoCases, GroupRefused, Count };
+enum class CategoryMessage {
+    NoCases,
+    GroupRefused,
+    CodesWanted,
+    NotCategorical,
+    BadBindingName,
+    VariablesFull,
+    ProductBeyond16Bit,
+    CodeBeyond16Bit,
+    Count
+};
 
 Message MessageOf(CategoryMessage code);
 

@@ -47,6 +47,12 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         else if (arg == "--title" && takes(kPlotOptions)) slot = &parsed.title;
         else if (arg == "--x-title" && takes(kPlotOptions)) slot = &parsed.xTitle;
         else if (arg == "--y-title" && takes(kPlotOptions)) slot = &parsed.yTitle;
+        else if (arg == "--codes" && takes(kCodesOption)) slot = &parsed.codes;
+        else if (arg == "--name" && takes(kNameOption)) slot = &parsed.name;
+        else if (arg == "--generate" && takes(kNamesOptions)) slot = &parsed.generate;
+        else if (arg == "--erase" && takes(kNamesOptions)) slot = &parsed.erase;
+        else if (arg == "--file-label" && takes(kLabelOptions)) slot = &parsed.fileLabel;
+        else if (arg == "--comment" && takes(kLabelOptions)) slot = &parsed.comment;
         if (slot) {
             *slot = value();
             if (!*slot) return false;
@@ -54,7 +60,7 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             auto v = value();
             if (!v) return false;
             parsed.statements.push_back(*v);
-        } else if (arg == "--var" && takes(kMissingOptions | kPlotOptions)) {
+        } else if (arg == "--var" && takes(kMissingOptions | kPlotOptions | kVariableOption)) {
             auto v = value();
             if (!v) return false;
             parsed.variables.push_back(*v);
@@ -113,6 +119,14 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
         return Text(CliMessage::OneOfNeeded, {row.name, "--to-blank TEXT | --from-blank TEXT"});
     if ((row.required & kStatementOption) && parsed.statements.empty())
         return Text(CliMessage::OptionNeeded, {row.name, "-e"});
+    if ((row.required & kCodesOption) && !parsed.codes) return Text(CliMessage::OptionNeeded, {row.name, "--codes"});
+    if ((row.required & kNameOption) && !parsed.name) return Text(CliMessage::OptionNeeded, {row.name, "--name"});
+    if ((row.required & kVariableOption) && parsed.variables.empty())
+        return Text(CliMessage::OptionNeeded, {row.name, "--var"});
+    if ((row.required & kNamesOptions) && parsed.generate.has_value() == parsed.erase.has_value())
+        return Text(CliMessage::OneOfNeeded, {row.name, "--generate | --erase"});
+    if ((row.required & kLabelOptions) && parsed.fileLabel.has_value() == parsed.comment.has_value())
+        return Text(CliMessage::OneOfNeeded, {row.name, "--file-label TEXT | --comment TEXT"});
     return {};
 }
 

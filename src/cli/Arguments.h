@@ -26,6 +26,10 @@ struct CliArguments {
     std::optional<std::string> x, y;                 // plot: --x / --y NAME
     std::optional<std::string> title, xTitle, yTitle;  // plot: --title / --x-title / --y-title T
     bool meanDeviation = false;                      // plot box: --mean-sd
+    std::optional<std::string> codes;                // --codes LO-HI
+    std::optional<std::string> name;                 // --name NEW
+    std::optional<std::string> generate, erase;      // --generate / --erase variables|cases|both
+    std::optional<std::string> fileLabel, comment;   // --file-label / --comment TEXT
     ImportArguments import;
 };
 

@@ -1,7 +1,12 @@
 #include "cli/CliCommands.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "categories/CategoryCombination.h"
+#include "categories/CategoryMessages.h"
+#include "categories/VariableBinding.h"
 #include "cli/CliMessages.h"
 #include "cli/Subcommands.h"
 #include "files/Cp932.h"
@@ -17,12 +22,18 @@
 #include "sheet/CaseRange.h"
 #include "sheet/MissingValues.h"
 #include "sheet/RangeSelection.h"
+#include "sheet/SheetMessages.h"
 #include "sheet/Sorting.h"
+#include "sheet/Transpose.h"
+#include "sheet/VariableRecord.h"
 #include "transform/RunTransformation.h"
 #include "transform/TransformErrors.h"
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"
+#include "variables/Comment.h"
+#include "variables/FileLabel.h"
 #include "variables/InformationViews.h"
+#include "variables/Labels.h"
 #include "variables/StatisticsBlock.h"
 #include "sheet/StatisticsLayout.h"
 
@@ -84,6 +95,48 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
         return false;
     }
     return true;
+}
+
+// --from/--to as a row selection of those cases over every variable, read as the category tools
+// read the selection; nullopt when a case number is not one of the sheet's.
+std::optional<CaseRange> SelectedCases(App& app, Sheet& sheet, const CliArguments& arguments) {
+    if (arguments.from) {
+        const int first = CaseNumberOf(*arguments.from), last = CaseNumberOf(*arguments.to);
+        const int n = sheet.caseCount();
+        if (first < 1 || last < 1 || first > n || last > n) {
+            app.ui.show(MessageOf(SheetMessage::RangeRefused));
+            return std::nullopt;
+        }
+        sheet.grdVo.setCurrent(first + 1, 2);
+        sheet.grdVo.setSelectionEnd(last + 1, sheet.lastColumn());
+    }
+    return ReadCaseRange(sheet, WholeRows::ReachLastVariable);
+}
+
+// The --var names as variable numbers; empty when one is not there or not categorical.
+std::vector<int> CategoricalArguments(App& app, const Sheet& sheet, const CliArguments& arguments) {
+    std::vector<int> variables;
+    for (const std::string& name : arguments.variables) {
+        const int variable = FindVariable(sheet, name);
+        if (variable == 0) {
+            app.ui.show(CliMessageOf(CliMessage::NoSuchVariable, {name}));
+            return {};
+        }
+        if (ReadCategoryRange(sheet, variable).count < 1) {
+            app.ui.show(MessageOf(CategoryMessage::NotCategorical));
+            return {};
+        }
+        variables.push_back(variable);
+    }
+    return variables;
+}
+
+std::optional<LabelTarget> LabelTargetOf(App& app, const std::string& option, const std::string& text) {
+    if (text == "both") return LabelTarget::Both;
+    if (text == "variables") return LabelTarget::Variables;
+    if (text == "cases") return LabelTarget::Cases;
+    app.ui.show(CliMessageOf(CliMessage::UnknownValue, {option, text}));
+    return std::nullopt;
 }
 
 }  // namespace
@@ -188,6 +241,59 @@ int RunMerge(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream
     case MergeOutcome::Refused: break;
     }
     return kRefused;
+}
+
+int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    // LO-HI: the first minus after the first character parts them, so "-3--1" reads -3 and -1.
+    const std::string& text = *arguments.codes;
+    const std::size_t dash = text.find('-', 1);
+    const auto codes = dash == std::string::npos ? std::nullopt
+                                                  : ReadCodeRange(std::string_view(text).substr(0, dash),
+                                                                  std::string_view(text).substr(dash + 1));
+    if (!codes) {
+        app.ui.show(MessageOf(CategoryMessage::CodesWanted));
+        return kRefused;
+    }
+    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments);
+    if (variables.empty()) return kRefused;
+    const auto cases = SelectedCases(app, sheet, arguments);
+    if (!cases) return kRefused;
+    CombineCategories(sheet, *codes, variables, *cases);
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunBind(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (arguments.variables.size() != 2) {
+        app.ui.show(CliMessageOf(CliMessage::VariableCount, {"bind", "2"}));
+        return kRefused;
+    }
+    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments);
+    if (variables.empty()) return kRefused;
+    const auto cases = SelectedCases(app, sheet, arguments);
+    if (!cases || !BindVariables(app, sheet, variables[0], variables[1], *arguments.name, *cases)) return kRefused;
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunTranspose(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    const int transposed = TransposeSheet(app, sheet);
+    if (transposed == 0) return kRefused;
+    return WriteOutput(app, app.sheet(transposed), arguments.files[1], arguments.format);
+}
+
+int RunNames(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    const bool generate = arguments.generate.has_value();
+    const auto target = LabelTargetOf(app, generate ? "--generate" : "--erase",
+                                      generate ? *arguments.generate : *arguments.erase);
+    if (!target) return kRefused;
+    if (generate) GenerateLabels(sheet, *target);
+    else EraseLabels(sheet, *target);
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
+}
+
+int RunLabel(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (arguments.comment) SetComment(sheet, *arguments.comment);
+    else if (!SetFileLabel(app, sheet, *arguments.fileLabel)) return kRefused;
+    return WriteOutput(app, sheet, arguments.files[1], arguments.format);
 }
 
 int RunInfo(App&, Sheet& sheet, const CliArguments&, std::ostream& out) {

@@ -35,6 +35,11 @@ int RunTransform(App& app, Sheet& sheet, const CliArguments& arguments, std::ost
 int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunExport(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunMerge(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunBind(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunTranspose(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunNames(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
+int RunLabel(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunInfo(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 int RunHelp(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
 

@@ -35,6 +35,8 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::UnknownPlot, "不明なグラフの種類です: %1（scatter, box, index）", "", kUsage},
     {Code::PlotVariable, "変数がありません: %1", "グラフ", kRefused},
     {Code::PlotOutput, "グラフは SVG ファイル (*.svg) に書き出します: %1", "", kUsage},
+    {Code::NoSuchVariable, "変数がありません: %1", "", kRefused},
+    {Code::VariableCount, "%1 には --var が %2 個必要です", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

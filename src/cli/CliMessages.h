@@ -32,6 +32,8 @@ enum class CliMessage {
     UnknownPlot,      // %1 the kind
     PlotVariable,     // %1 the name
     PlotOutput,       // %1 the path
+    NoSuchVariable,   // %1 the name
+    VariableCount,    // %1 the command, %2 the count
     Count
 };
 

@@ -26,6 +26,11 @@ enum CliOption : unsigned {
     kMergeOptions = 512,    // --cases, --variables: exactly one
     kAnyFormOption = 1024,  // --to takes every export form, not only the vo-Data versions
     kPlotOptions = 2048,    // --x, --y, --title, --x-title, --y-title, --var NAME repeated, --mean-sd
+    kVariableOption = 4096, // --var NAME, repeated
+    kCodesOption = 8192,    // --codes LO-HI
+    kNameOption = 16384,    // --name NEW
+    kNamesOptions = 32768,  // --generate TARGET | --erase TARGET: exactly one
+    kLabelOptions = 65536,  // --file-label TEXT | --comment TEXT: exactly one
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

@@ -1,10 +1,10 @@
-// The messages of the sheet's own commands (typing, the case range), from one table.
+// The messages of the sheet's own commands (typing, the case range, transposition), from one table.
 #pragma once
 #include "platform/Message.h"
 
 namespace zoriduvo {
 
-enum class SheetMessage { CountLimit, RangeRefused, Count };
+enum class SheetMessage { CountLimit, RangeRefused, TransposeTooLarge, NoSheetLeft, Count };
 
 Message MessageOf(SheetMessage code);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "variables/CaseNames.h"
+#include "variables/FileLabel.h"
 #include "variables/VariableDefinitionEditor.h"
 
 namespace zoriduvo {
@@ -21,6 +23,10 @@ constexpr MessageRow<Code> kRows[] = {
     {Code::ColumnsFull, "列がいっぱいです。列を増やして下さい。", kProgramTitle, kExclamation},
     {Code::NumberWanted, "変更したい変数番号を指定してください", kVariableDefinitionTitle, kExclamation},
     {Code::BeyondTable, "表の範囲を超えています。", kProgramTitle, kExclamation},
+    {Code::BadCaseName, "ケース名が間違っています。", kCaseNameTitle, kExclamation},
+    {Code::RowsFull, "行がいっぱいです。行を増やして下さい。", kProgramTitle, kExclamation},
+    {Code::CaseNumberWanted, "変更したいケース番号を指定してください", kCaseNameTitle, kExclamation},
+    {Code::BadFileLabel, "ファイルラベルに \" や改行は使えません。", kFileLabelTitle, kExclamation},
 };
 static_assert(CoversEveryCode(kRows), "every code needs its message, in the order of the codes");
 

@@ -15,6 +15,10 @@ enum class VariableMessage {
     ColumnsFull,
     NumberWanted,
     BeyondTable,
+    BadCaseName,
+    RowsFull,
+    CaseNumberWanted,
+    BadFileLabel,
     Count
 };
 

@@ -147,6 +147,7 @@ void MainFrame::openSheetWindow(int number) {
     Sheet& sheet = app_.sheet(number);
     auto* content = new SheetWindow(app_, sheet);
     connect(content, &SheetWindow::defineVariableRequested, this, [this] { commands_.run("mnuDDefine"); });
+    connect(content, &SheetWindow::caseNameRequested, this, [this] { commands_.run("mnuDCaseNames"); });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(ToQString(sheet.caption()));

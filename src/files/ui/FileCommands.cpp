@@ -32,9 +32,9 @@ void RegisterFileCommands(CommandRegistry& commands) {
         if (!AnySheetOpen(app)) NewSheet(app);
         OpenFileCommand(app);
     });
-    commands.add("mnuFImport", [&app, &frame] {
+    commands.add("mnuFImport", [&app, &frame, &commands] {
         ImportDialog dialog(app, &frame);
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted && dialog.labelsWanted()) commands.run("mnuVLabelMake");
     });
     commands.addOnSheet("mnuFSave", save);
     commands.addOnSheet("tool:fileSave", save);

@@ -104,8 +104,9 @@ void ImportDialog::execute() {
     const ImportResult result =
         RunImport(app_, path(), layout, ToUtf8(txtData_[0]->text()), ToUtf8(txtData_[1]->text()));
     if (result.outcome != ImportResult::Imported) return;
-    // Yes will open the label generation; until it exists the answer changes nothing.
-    if (layout != ImportLayout::Mirv) app_.ui.show(ImportMessageOf(ImportMessage::LabelQuestion), MessageButtons::YesNo);
+    // Yes asks for the label generation, which the frame opens on the new sheet once this closes.
+    labelsWanted_ = layout != ImportLayout::Mirv &&
+                    app_.ui.show(ImportMessageOf(ImportMessage::LabelQuestion), MessageButtons::YesNo) == Answer::Yes;
     accept();
 }
 

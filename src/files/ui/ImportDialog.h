@@ -14,6 +14,8 @@ class ImportDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ImportDialog(App& app, QWidget* parent = nullptr);
+    // The label question after a text import was answered Yes.
+    bool labelsWanted() const { return labelsWanted_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,6 +34,7 @@ private:
     QRadioButton* optDataOnly_;
     QRadioButton* optIndexData_;
     QRadioButton* optMirv_;
+    bool labelsWanted_ = false;
 };
 
 }  // namespace zoriduvo

@@ -2,7 +2,9 @@
 #include "app/ui/CommandSets.h"
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
+#include "platform/Ui.h"
 #include "sheet/NameAlignment.h"
+#include "sheet/Transpose.h"
 #include "sheet/ui/EditCommands.h"
 #include "sheet/ui/RangeDialog.h"
 #include "sheet/ui/SortDialog.h"
@@ -31,6 +33,10 @@ void RegisterSheetCommands(CommandRegistry& commands) {
     commands.addOnSheet("mnuDRange", [&app, &frame](Sheet& sheet) {
         RangeDialog dialog(app, sheet, &frame);
         dialog.exec();
+    });
+    commands.addOnSheet("mnuDTranspose", [&app](Sheet& sheet) {
+        BusyPointer busy(app.ui);
+        TransposeSheet(app, sheet);
     });
     // The two sort buttons have no command; registered, they follow the toolbar data's state.
     commands.add("tool:sortAs", [] {});

@@ -1,4 +1,5 @@
 #include <QMdiArea>
+#include <utility>
 
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/CommandSets.h"
@@ -6,7 +7,13 @@
 #include "sheet/App.h"
 #include "sheet/StatisticsLayout.h"
 #include "variables/StatisticsBlock.h"
+#include "platform/qt/ModelessDialog.h"
 #include "variables/ui/BulkTypeDialog.h"
+#include "variables/ui/CaseNameDialog.h"
+#include "variables/ui/CommentDialog.h"
+#include "variables/ui/FileLabelDialog.h"
+#include "variables/ui/InformationDialogs.h"
+#include "variables/ui/LabelDialog.h"
 #include "variables/ui/VariableDefinitionDialog.h"
 
 namespace zoriduvo {
@@ -25,6 +32,27 @@ void RegisterVariableCommands(CommandRegistry& commands) {
     commands.addOnSheet("mnuDDefine",
                         [&app, &frame](Sheet& sheet) { VariableDefinitionDialog::Open(app, sheet, &frame); });
     commands.addOnSheet("mnuDTypes", [&app, &frame](Sheet& sheet) { BulkTypeDialog::Open(app, sheet, &frame); });
+    commands.addOnSheet("mnuVFileInfo", [&frame](Sheet& sheet) { NewFileInfoDialog(sheet, &frame)->open(); });
+    commands.addOnSheet("mnuVVarInfo", [&frame](Sheet& sheet) { NewVariableInfoDialog(sheet, &frame)->open(); });
+    for (const auto& [entry, mode] : {std::pair{"mnuVLabelMake", LabelDialog::Mode::Generate},
+                                      std::pair{"mnuVLabelDelete", LabelDialog::Mode::Erase}}) {
+        commands.addOnSheet(entry, [&frame, mode = mode](Sheet& sheet) {
+            LabelDialog dialog(sheet, mode, &frame);
+            dialog.exec();
+        });
+    }
+    // One case-name dialog at a time; a second request finds it open.
+    commands.addOnSheet("mnuDCaseNames", [&app, &frame](Sheet& sheet) {
+        ShowModeless([&] { return new CaseNameDialog(app, sheet, &frame); }, [](CaseNameDialog&) {});
+    });
+    commands.addOnSheet("mnuDFileLabel", [&app, &frame](Sheet& sheet) {
+        FileLabelDialog dialog(app, sheet, &frame);
+        dialog.exec();
+    });
+    commands.addOnSheet("mnuDComment", [&frame](Sheet& sheet) {
+        CommentDialog dialog(sheet, &frame);
+        dialog.exec();
+    });
 }
 
 }  // namespace zoriduvo

@@ -1,0 +1,115 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "FrameFixture.h"
+#include "GuiTestRegistry.h"
+#include "categories/ui/CategoryToolDialogs.h"
+#include "sheet/SheetRegistry.h"
+#include "sheet/VariableRecord.h"
+#include "support/Fakes.h"
+#include "support/SheetFill.h"
+#include "variables/ui/CaseNameDialog.h"
+
+using namespace zoriduvo;
+
+namespace {
+template <typename T>
+T* Child(QWidget* dialog, const char* name) {
+    T* child = dialog->findChild<T*>(name);
+    if (!child) qFatal("no control %s", name);
+    return child;
+}
+
+void Retype(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+// Variable 1 coded 1..5, variable 2 coded 1..2.
+Sheet& CodedSheet(test::TestApp& t) {
+    Sheet& sheet = t.app.sheet(NewSheet(t.app));
+    test::FillSheet(sheet, {{"1", "1"}, {"3", "2"}, {"5", "1"}});
+    WriteCategoryRange(sheet, 1, {5, 5, 1});
+    WriteCategoryRange(sheet, 2, {2, 2, 1});
+    return sheet;
+}
+
+void Choose(QWidget* dialog, int row) {
+    auto* list = Child<QListWidget>(dialog, "lstVar");
+    list->item(row)->setSelected(true);
+    Child<QPushButton>(dialog, "cmdSelect")->click();
+}
+}  // namespace
+
+class NamesAndCategoryDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void caseNamesAreTypedOneAfterAnotherPastTheLastCase() {
+        test::TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, {{"1"}, {"2"}});
+        sheet.grdVo.setCurrent(2, 2);
+        QPointer<CaseNameDialog> dialog = new CaseNameDialog(t.app, sheet);
+        dialog->show();
+        auto* name = Child<QLineEdit>(dialog, "txtCName");
+        QVERIFY(!Child<QPushButton>(dialog, "cmdBefore")->isEnabled());
+        const QStringList names = {"Ichiro", "Jiro", "Saburo"};
+        for (int c = 0; c < 2; ++c) {
+            Retype(name, names[c]);
+            Child<QPushButton>(dialog, "cmdNext")->click();
+        }
+        QCOMPARE(Child<QLineEdit>(dialog, "txtCNumber")->text(), QString("3"));
+        Retype(name, names[2]);
+        Child<QPushButton>(dialog, "cmdReturn")->click();
+        QCOMPARE(sheet.caseCount(), 3);
+        for (int c = 1; c <= 3; ++c) QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1)), names[c - 1]);
+        QVERIFY(sheet.modified());
+        delete dialog;
+    }
+
+    void combinationMergesTheTypedRun() {
+        test::TestApp t;
+        Sheet& sheet = CodedSheet(t);
+        CategoryCombinationDialog dialog(t.app, sheet);
+        dialog.show();
+        Choose(&dialog, 0);
+        QTest::keyClicks(Child<QLineEdit>(&dialog, "txtCom0"), "2");
+        QCOMPARE(Child<QLineEdit>(&dialog, "txtCom1")->text(), QString("2"));
+        Retype(Child<QLineEdit>(&dialog, "txtCom1"), "3");
+        Child<QPushButton>(&dialog, "cmdExec")->click();
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("2"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 2)), QString("4"));
+        QCOMPARE(ReadCategoryRange(sheet, 1), (CategoryRange{4, 4, 1}));
+    }
+
+    void bindingProposesTheNameAndAddsTheVariable() {
+        test::TestApp t;
+        Sheet& sheet = CodedSheet(t);
+        VariableBindingDialog dialog(t.app, sheet);
+        dialog.show();
+        Choose(&dialog, 0);
+        Choose(&dialog, 0);
+        QCOMPARE(Child<QLineEdit>(&dialog, "txtBName")->text(), QString("V1V2"));
+        Child<QPushButton>(&dialog, "cmdExec")->click();
+        QCOMPARE(sheet.variableCount(), 3);
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 4)), QString("6"));  // (3, 2) of 5 x 2
+    }
+
+    void transposingFromTheMenuOpensANewModifiedSheet() {
+        test::Frame f;
+        test::FillSheet(f.t.app.sheet(1), {{"1", "2", "3"}});
+        f.frame.sheetAction("mnuDTranspose")->trigger();
+        QCOMPARE(f.t.app.openCount(), 2);
+        const Sheet& turned = f.t.app.sheet(2);
+        QCOMPARE(turned.variableCount(), 1);
+        QCOMPARE(turned.caseCount(), 3);
+        QVERIFY(turned.modified());
+        QVERIFY(!f.t.app.sheet(1).modified());
+    }
+};
+
+REGISTER_GUI_TEST(NamesAndCategoryDialogsTest);
+#include "NamesAndCategoryDialogsTest.moc"
