@@ -4,6 +4,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kCommentStep = "データのコメント";
+
 class Sheet;
 
 inline constexpr const char* kCommentTitle = "データのコメント";

@@ -4,6 +4,7 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/DataChange.h"
 #include "sheet/Sheet.h"
 #include "variables/VariableMessages.h"
 
@@ -25,8 +26,9 @@ bool SetFileLabel(App& app, Sheet& sheet, const std::string& label) {
         return false;
     }
     if (sheet.information().fileLabel == label) return true;
+    DataChange change(sheet, kFileLabelStep, DataChange::Statistics::Kept);
     sheet.information().fileLabel = label;
-    sheet.setModified(true);
+    change.done();
     return true;
 }
 

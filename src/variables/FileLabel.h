@@ -6,6 +6,8 @@
 
 namespace zoriduvo {
 
+inline constexpr const char* kFileLabelStep = "ファイルラベル";
+
 class App;
 class Sheet;
 

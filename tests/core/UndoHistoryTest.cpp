@@ -17,6 +17,8 @@
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"
 #include "variables/BulkTyping.h"
+#include "variables/Comment.h"
+#include "variables/FileLabel.h"
 #include "variables/StatisticsBlock.h"
 #include "variables/VariableDefinitionEditor.h"
 
@@ -134,6 +136,8 @@ TEST(UndoHistory, EveryCommandUndoesToTheSheetBeforeAndRedoesToTheSheetAfter) {
              change.done();
          },
          true},
+        {"a file label", [](TestApp& t, Sheet& s) { ASSERT_TRUE(SetFileLabel(t.app, s, "調査 2026")); }, true},
+        {"a comment", [](TestApp&, Sheet& s) { SetComment(s, "一行目\r\n二行目"); }, true},
         {"a case range", [](TestApp& t, Sheet& s) { RangeSelection(s).execute(t.app, s, "2", "3"); }, false},
         {"a block over part of the cases",
          [](TestApp& t, Sheet& s) {
