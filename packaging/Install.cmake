@@ -49,12 +49,12 @@ set(CPACK_PACKAGE_NAME zoriduvo)
 set(CPACK_PACKAGE_VENDOR "Zo rid Uvo developers")
 set(CPACK_PACKAGE_CONTACT "Zo rid Uvo developers <developers@zoriduvo.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for statistical data sheets of cases and variables")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "editor for statistical data sheets of cases and variables
- Zo rid Uvo types, edits, checks and transforms statistical data sets in
- several sheets inside one frame, with a Japanese user interface. It reads
- and writes vo-Data files, opens CSV files, imports and exports several text
- forms and computes descriptive statistics. The command line program
- zoriduvo-cli does the same conversions without a window.")
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zo rid Uvo types, edits, checks and transforms statistical data sets in
+several sheets inside one frame, with a Japanese user interface. It reads
+and writes vo-Data files, opens CSV files, imports and exports several text
+forms and computes descriptive statistics. The command line program
+zoriduvo-cli does the same conversions without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
