@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <utility>
 
 #include "app/ui/AboutBox.h"
 #include "app/ui/CommandRegistry.h"

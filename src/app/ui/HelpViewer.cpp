@@ -10,10 +10,6 @@
 #include "platform/Ui.h"
 #include "platform/qt/QtText.h"
 
-#ifndef ZORIDUVO_DATA_FROM_PROGRAM
-#define ZORIDUVO_DATA_FROM_PROGRAM "../share/zoriduvo"
-#endif
-
 namespace zoriduvo {
 
 namespace {
