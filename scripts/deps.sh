@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest
           qt6-translations-l10n libqt6svg6 poppler-utils)
 # R and GNU PSPP read the exports back in the tests; their recommended extras are not needed.
 readers=(r-base-core pspp)
+# The package checks: lintian on the .deb, the desktop entry and the AppStream metainfo validators.
+packaging=(lintian desktop-file-utils appstream dpkg-dev)
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 updated=""
@@ -27,3 +29,4 @@ install_missing() {  # [apt-get options...] -- packages...
 
 install_missing -- "${packages[@]}"
 install_missing --no-install-recommends -- "${readers[@]}"
+install_missing --no-install-recommends -- "${packaging[@]}"

@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 build="$root/build/test"
 start=$(date +%s)
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORIDUVO_SANITIZE=ON -DZORIDUVO_WERROR=ON >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORIDUVO_SANITIZE=ON -DZORIDUVO_WERROR=ON \
+      -DZORIDUVO_PACKAGE_TEST=ON >/dev/null
 cmake --build "$build" -j2
 echo "Build took $(( $(date +%s) - start )) s"
 # Qt and fontconfig keep caches alive until exit; leaks are looked for in the core tests only.

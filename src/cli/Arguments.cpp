@@ -149,6 +149,12 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
         error = Text(CliMessage::UnknownCommand, {parsed.command});
         return std::nullopt;
     }
+    // "SUBCOMMAND --help" is "help SUBCOMMAND", whatever else the subcommand would need.
+    if (args.size() == 2 && args[1] == "--help") {
+        parsed.files = {parsed.command};
+        parsed.command = "help";
+        return parsed;
+    }
     if (!ReadOptions(args, *row, parsed, error)) return std::nullopt;
     error = Refusal(*row, parsed);
     if (!error.empty()) return std::nullopt;
