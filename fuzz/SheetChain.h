@@ -67,9 +67,9 @@ inline void CheckSameData(const Sheet& a, const Sheet& b) {
         const std::string_view name = a.grdVo.text(c + 1, 1);
         RequireSameText(NameAsReadBack(name, DefaultCaseName(c)), b.grdVo.text(c + 1, 1), "case name", c);
         for (int v = 1; v <= a.variableCount(); ++v) {
-            // Reading a file keeps the number of a value, in its shortest text.
+            // Reading a file keeps the number of a value as a double, in its general text.
             const std::string_view value = a.grdVo.text(c + 1, v + 1);
-            RequireSameText(value.empty() ? std::string() : ShortestText(ToSingle(LeadingNumber(value))),
+            RequireSameText(value.empty() ? std::string() : GeneralText(LeadingNumber(value)),
                             b.grdVo.text(c + 1, v + 1), "value of case", c);
         }
     }
