@@ -1,4 +1,5 @@
 #include "files/Cp932.h"
+#include "text/Utf8.h"
 
 #include <iconv.h>
 
@@ -9,10 +10,6 @@
 namespace zoriduvo {
 
 namespace {
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Single bytes that iconv's table leaves out and the Windows code page maps, both ways.
 struct ExtraByte {
     std::string_view cp932, utf8;

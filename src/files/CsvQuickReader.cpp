@@ -11,23 +11,15 @@
 #include "sheet/SheetRecords.h"
 #include "text/Trim.h"
 #include "sheet/CellValue.h"
+#include "text/Lines.h"
 
 namespace zoriduvo {
 
 namespace {
 
-// The lines of the text without their ends; empty lines at the end are no cases.
+// The lines of the text; empty lines at the end are no cases.
 std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-        if (start < text.size() && text[start] == '\r') ++start;
-        if (start < text.size() && text[start] == '\n') ++start;
-    }
+    std::vector<std::string_view> lines = TextLines(text);
     while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
     return lines;
 }

@@ -5,6 +5,13 @@
 
 namespace zoriduvo {
 
+// True when every byte is ASCII: the text reads the same in every code this program knows.
+constexpr bool IsAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 // Length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
 constexpr std::size_t Utf8SequenceLength(unsigned char lead) {
     if (lead < 0x80) return 1;

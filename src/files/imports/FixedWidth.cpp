@@ -14,6 +14,7 @@
 #include "sheet/SheetRecords.h"
 #include "text/Trim.h"
 #include "text/Utf8.h"
+#include "text/Lines.h"
 
 namespace zoriduvo {
 
@@ -31,23 +32,6 @@ char32_t CodePoint(std::string_view text) {
     char32_t cp = static_cast<unsigned char>(text[0]) & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[k]) & 0x3F);
     return cp;
-}
-
-// The lines of the text without their ends; a line end at the very end starts no case.
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
-bool IsAscii(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::string_view FieldOf(std::string_view line, bool ascii, int first, int last) {
@@ -89,7 +73,7 @@ std::string_view ColumnsOf(std::string_view line, int first, int last) {
 }
 
 std::vector<std::string> FixedPreview(std::string_view text) {
-    std::vector<std::string_view> lines = Lines(text);
+    std::vector<std::string_view> lines = TextLines(text);
     lines.resize(std::min<std::size_t>(lines.size(), 3));
     int longest = 0;
     for (std::string_view line : lines) longest = std::max(longest, LineColumns(line));
@@ -105,7 +89,7 @@ std::vector<std::string> FixedPreview(std::string_view text) {
 }
 
 std::optional<FileProblem> ReadFixedWidthText(std::string_view text, const FixedLayout& layout, FileImage& image) {
-    const std::vector<std::string_view> lines = Lines(text);
+    const std::vector<std::string_view> lines = TextLines(text);
     if (lines.size() > static_cast<std::size_t>(kMaxCount))
         return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
     if (layout.variables.size() > static_cast<std::size_t>(kMaxCount))
