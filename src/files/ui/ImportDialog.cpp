@@ -24,12 +24,6 @@ namespace {
 constexpr const char* kFilter =
     "Mirv/B ﾌｧｲﾙ(*.hdr)|*.hdr|ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)|*.txt|CSV ﾌｧｲﾙ(*.csv)|*.csv|ﾃﾞｰﾀ ﾌｧｲﾙ(*.dat)|*.dat|"
     "すべてのﾌｧｲﾙ(*.*)|*.*|";
-
-QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
-    auto* option = new QRadioButton(ToQString(text), parent);
-    option->setObjectName(name);
-    return option;
-}
 }  // namespace
 
 ImportDialog::ImportDialog(App& app, QWidget* parent) : QDialog(parent), app_(app) {

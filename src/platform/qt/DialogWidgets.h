@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <initializer_list>
 #include "platform/qt/QtText.h"
 
@@ -50,6 +51,12 @@ inline QLabel* Label(const char* name, QWidget* parent, const char* text = "") {
     auto* label = new QLabel(ToQString(text), parent);
     label->setObjectName(name);
     return label;
+}
+
+inline QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
+    auto* option = new QRadioButton(ToQString(text), parent);
+    option->setObjectName(name);
+    return option;
 }
 
 inline QLineEdit* Field(const char* name, QWidget* parent) {

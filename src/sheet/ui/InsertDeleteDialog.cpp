@@ -15,14 +15,6 @@
 
 namespace zoriduvo {
 
-namespace {
-QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
-    auto* option = new QRadioButton(ToQString(text), parent);
-    option->setObjectName(name);
-    return option;
-}
-}  // namespace
-
 InsertDeleteDialog::InsertDeleteDialog(App& app, Sheet& sheet, Operation operation, QWidget* parent)
     : QDialog(parent), app_(app), sheet_(sheet), operation_(operation) {
     const bool insert = operation == Operation::Insert;

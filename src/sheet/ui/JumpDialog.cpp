@@ -14,14 +14,6 @@
 
 namespace zoriduvo {
 
-namespace {
-QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
-    auto* option = new QRadioButton(ToQString(text), parent);
-    option->setObjectName(name);
-    return option;
-}
-}  // namespace
-
 JumpDialog::JumpDialog(Sheet& sheet, QWidget* parent) : QDialog(parent), sheet_(sheet) {
     setObjectName("frmJump");
     setWindowTitle("ジャンプ");

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/DialogWidgets.h"
 #include "platform/qt/QtText.h"
 #include "sheet/FindReplace.h"
 
@@ -14,10 +15,10 @@ namespace zoriduvo {
 class SearchOptions {
 public:
     explicit SearchOptions(QWidget* parent) : frame(new QGroupBox(ToQString("検索方向"), parent)) {
-        optCol_ = Option("optCol", "列方向");
-        optRow_ = Option("optRow", "行方向");
-        optForward_ = Option("optForward", "前方検索");
-        optBackward_ = Option("optBackward", "後方検索");
+        optCol_ = Option("optCol", "列方向", frame);
+        optRow_ = Option("optRow", "行方向", frame);
+        optForward_ = Option("optForward", "前方検索", frame);
+        optBackward_ = Option("optBackward", "後方検索", frame);
         auto* lines = new QButtonGroup(frame);
         lines->addButton(optCol_);
         lines->addButton(optRow_);
@@ -38,11 +39,6 @@ public:
     QGroupBox* frame;
 
 private:
-    QRadioButton* Option(const char* name, const char* text) {
-        auto* option = new QRadioButton(ToQString(text), frame);
-        option->setObjectName(name);
-        return option;
-    }
     QRadioButton *optCol_, *optRow_, *optForward_, *optBackward_;
 };
 

@@ -13,16 +13,9 @@
 #include "sheet/Sorting.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/DialogWidgets.h"
 
 namespace zoriduvo {
-
-namespace {
-QRadioButton* Option(const char* name, const char* text, QWidget* parent) {
-    auto* option = new QRadioButton(ToQString(text), parent);
-    option->setObjectName(name);
-    return option;
-}
-}  // namespace
 
 SortDialog::SortDialog(App& app, int sheetNumber, QWidget* parent)
     : QDialog(parent), app_(app), sheetNumber_(sheetNumber) {
