@@ -37,7 +37,8 @@ std::string FixedText(const BenchSet& set) {
     std::string text;
     for (int c = 1; c <= set.cases; ++c) {
         for (int v = 1; v <= set.variables; ++v) {
-            const std::string_view value = image.value(c, v);
+            const CellString cell = image.value(c, v);
+            const std::string_view value = cell.view();
             text.append(kFixedWidth - std::min(value.size(), kFixedWidth), ' ').append(value.substr(0, kFixedWidth));
         }
         text += "\r\n";

@@ -43,7 +43,7 @@ void CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& va
     Grid& grid = sheet.grdVo;
     for (const int v : variables)
         for (int c = cases.first; c <= cases.last; ++c)
-            if (auto text = CombinedCell(grid.text(c + 1, v + 1), codes); text && *text != grid.text(c + 1, v + 1))
+            if (auto text = CombinedCell(grid.text(c + 1, v + 1).view(), codes); text && *text != grid.text(c + 1, v + 1))
                 grid.setText(c + 1, v + 1, *text);
     const int d = codes.high - codes.low;
     if (cases.first == 1 && cases.last == sheet.caseCount() && d > 0) {

@@ -55,7 +55,7 @@ bool BindVariables(App& app, Sheet& sheet, int first, int second, const std::str
     std::vector<std::string> codes;
     codes.reserve(cases.empty() ? 0 : cases.last - cases.first + 1);
     for (int c = cases.first; c <= cases.last; ++c) {
-        const auto code = BoundCode(grid.text(c + 1, first + 1), grid.text(c + 1, second + 1), r2.count, r1.minimum,
+        const auto code = BoundCode(grid.text(c + 1, first + 1).view(), grid.text(c + 1, second + 1).view(), r2.count, r1.minimum,
                                     r2.minimum);
         if (!code) {
             codes.emplace_back();

@@ -31,55 +31,50 @@ const ImageStatistics& FileImage::statisticsOf(int v) const {
     return statistics[v - 1];
 }
 
-std::string_view FileImage::value(int c, int v) const {
-    if (c < 1 || v < 1 || v > variableCount || c > static_cast<int>(caseStarts_.size())) return {};
-    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : valueEnds_.size();
+const Cell& FileImage::cell(int c, int v) const {
+    static const Cell blank;
+    if (c < 1 || v < 1 || v > variableCount || c > static_cast<int>(caseStarts_.size())) return blank;
+    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : values_.size();
     const std::size_t k = caseStarts_[c - 1] + (v - 1);
-    if (k >= end) return {};
-    const std::size_t begin = k == 0 ? 0 : valueEnds_[k - 1];
-    return std::string_view(valueChars_).substr(begin, valueEnds_[k] - begin);
+    return k < end ? values_[k] : blank;
 }
 
-std::string_view FileImage::writtenValue(int c, int v) const {
-    const std::string_view text = value(c, v);
-    return text.empty() ? std::string_view(blankText) : text;
+CellString FileImage::writtenValue(int c, int v) const {
+    const Cell& value = cell(c, v);
+    return value.empty() ? CellString::Of(blankText) : value.text();
 }
 
 int FileImage::valuesHeldIn(int c) const {
     if (c < 1 || c > static_cast<int>(caseStarts_.size())) return 0;
-    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : valueEnds_.size();
+    const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : values_.size();
     return static_cast<int>(end - caseStarts_[c - 1]);
 }
 
 void FileImage::beginCase() {
-    caseStarts_.push_back(valueEnds_.size());
+    caseStarts_.push_back(values_.size());
     nextVariable_ = 0;
     emptiesPending_ = 0;
 }
 
-void FileImage::appendValue(std::string_view text) {
+void FileImage::appendCell(Cell value) {
     if (caseStarts_.empty() || nextVariable_ >= variableCount) beginCase();
     ++nextVariable_;
-    if (text.empty()) {
+    if (value.empty()) {
         ++emptiesPending_;
         return;
     }
-    valueEnds_.insert(valueEnds_.end(), emptiesPending_, valueChars_.size());
+    values_.resize(values_.size() + emptiesPending_);
     emptiesPending_ = 0;
-    valueChars_.append(text);
-    valueEnds_.push_back(valueChars_.size());
+    values_.push_back(std::move(value));
 }
 
-void FileImage::reserveValues(std::size_t count, std::size_t chars) {
-    valueEnds_.reserve(count);
-    valueChars_.reserve(chars);
-}
+void FileImage::reserveValues(std::size_t count) { values_.reserve(count); }
 
 void ReserveValuesOfText(FileImage& image, std::size_t textSize) {
     const std::size_t cells = static_cast<std::size_t>(std::max(image.caseCount, 0)) *
                               static_cast<std::size_t>(std::max(image.variableCount, 0));
-    // The values are pieces of the text, so it bounds their characters too.
-    image.reserveValues(std::min(cells, textSize), textSize);
+    // Each value takes at least its comma in the text.
+    image.reserveValues(std::min(cells, textSize));
 }
 
 void TakeFileRecord(SheetInformation& info, const FileImage& image) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/Cell.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetRecords.h"
 #include "sheet/Limits.h"
@@ -55,25 +56,26 @@ public:
 
     // Values go in case by case, variable by variable (variableCount of them make a case); value(c, v)
     // of one not given is empty.
-    std::string_view value(int c, int v) const;
+    CellString value(int c, int v) const { return cell(c, v).text(); }
+    const Cell& cell(int c, int v) const;
     // The value as a file writes it: blankText for an empty one.
-    std::string_view writtenValue(int c, int v) const;
-    // Starts the next case; appendValue starts one by itself once a case has all its values, so a
+    CellString writtenValue(int c, int v) const;
+    // Starts the next case; appendCell starts one by itself once a case has all its values, so a
     // reader calls this only where a case ends early (its values beyond are empty).
     void beginCase();
-    void appendValue(std::string_view text);
+    void appendValue(std::string_view text) { appendCell(Cell::FromText(text)); }
+    void appendCell(Cell value);
     // The values of case c held: those after them are empty.
     int valuesHeldIn(int c) const;
-    // Room for count values of chars bytes in all, when the counts are known to be real.
-    void reserveValues(std::size_t count, std::size_t chars);
+    // Room for count values, when the count is known to be real.
+    void reserveValues(std::size_t count);
     // The values held: empty ones at the end of a case are not, so a short line costs no more than
     // what it has.
-    std::size_t valuesHeld() const { return valueEnds_.size(); }
+    std::size_t valuesHeld() const { return values_.size(); }
 
 private:
-    std::string valueChars_;
-    std::vector<std::size_t> valueEnds_;   // compact: one offset per cell instead of one string
-    std::vector<std::size_t> caseStarts_;  // where each case's values begin in valueEnds_
+    std::vector<Cell> values_;
+    std::vector<std::size_t> caseStarts_;  // where each case's values begin in values_
     int nextVariable_ = 0;                 // of the last case begun
     std::size_t emptiesPending_ = 0;       // empty values of that case not held until one follows
 };

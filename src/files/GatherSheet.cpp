@@ -16,10 +16,13 @@ namespace zoriduvo {
 namespace {
 
 // A cell's text; nothing outside the grid.
-std::string_view Cell(const Grid& grid, int row, int col) {
-    if (row < 0 || col < 0 || row >= grid.rows() || col >= grid.cols()) return {};
-    return grid.text(row, col);
+const Cell& CellAt(const Grid& grid, int row, int col) {
+    static const Cell blank;
+    if (row < 0 || col < 0 || row >= grid.rows() || col >= grid.cols()) return blank;
+    return grid.cell(row, col);
 }
+
+std::string TextAt(const Grid& grid, int row, int col) { return std::string(CellAt(grid, row, col).text().view()); }
 
 std::int16_t Integer(std::string_view text) { return RoundToInt16(LeadingNumber(text)).value_or(0); }
 
@@ -33,13 +36,13 @@ std::vector<std::int16_t> GroupSizes(const Sheet& sheet, int cases) {
 void GatherVariables(const Sheet& sheet, FileImage& image) {
     for (int v = 1; v <= image.variableCount; ++v) {
         ImageVariable& variable = image.variables.emplace_back();
-        variable.name = std::string(Cell(sheet.grdVoLabel, 0, v));
-        if (variable.name.empty()) variable.name = std::string(Cell(sheet.grdVo, 1, v + 1));
+        variable.name = TextAt(sheet.grdVoLabel, 0, v);
+        if (variable.name.empty()) variable.name = TextAt(sheet.grdVo, 1, v + 1);
         if (variable.name.empty()) variable.name = DefaultVariableName(v);
-        variable.category.count = Integer(Cell(sheet.grdVoLabel, 1, v));
+        variable.category.count = Integer(TextAt(sheet.grdVoLabel, 1, v));
         if (variable.category.count != 0) {
-            variable.category.maximum = Integer(Cell(sheet.grdVoLabel, 2, v));
-            variable.category.minimum = Integer(Cell(sheet.grdVoLabel, 3, v));
+            variable.category.maximum = Integer(TextAt(sheet.grdVoLabel, 2, v));
+            variable.category.minimum = Integer(TextAt(sheet.grdVoLabel, 3, v));
         }
     }
 }
@@ -49,17 +52,12 @@ int StoredValues(const Sheet& sheet, const FileImage& image, int c) {
     return std::clamp(sheet.grdVo.storedCols(c + 1) - 2, 0, image.variableCount);
 }
 
-// The values the sheet holds and their bytes: a full sheet's image takes exactly its room instead
-// of a guessed length per value (a third too much), and blanks take none.
-std::pair<std::size_t, std::size_t> GatheredValues(const Sheet& sheet, const FileImage& image) {
-    std::size_t count = 0, chars = 0;
+// The values the sheet holds: a full sheet's image takes exactly its room, and blanks take none.
+std::size_t GatheredValues(const Sheet& sheet, const FileImage& image) {
+    std::size_t count = 0;
     for (int c = 1; c <= image.caseCount; ++c)
-        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) {
-            const std::size_t length = Cell(sheet.grdVo, c + 1, v + 1).size();
-            count += length > 0;
-            chars += length;
-        }
-    return {count, chars};
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) count += !CellAt(sheet.grdVo, c + 1, v + 1).empty();
+    return count;
 }
 
 std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
@@ -74,13 +72,12 @@ std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
 void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode) {
     image.blankText = std::string(blankCode);
     image.caseNames.reserve(image.caseCount);
-    const auto [count, chars] = GatheredValues(sheet, image);
-    image.reserveValues(count, chars);
+    image.reserveValues(GatheredValues(sheet, image));
     for (int c = 1; c <= image.caseCount; ++c) {
-        std::string name(Cell(sheet.grdVo, c + 1, 1));
+        std::string name = TextAt(sheet.grdVo, c + 1, 1);
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
         image.beginCase();
-        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendValue(Cell(sheet.grdVo, c + 1, v + 1));
+        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendCell(CellAt(sheet.grdVo, c + 1, v + 1));
     }
 }
 
@@ -88,16 +85,16 @@ void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCod
 void GatherStatistics(const Sheet& sheet, FileImage& image) {
     const Grid& stat = sheet.grdVoStat;
     image.statisticsPresent = true;
-    image.statisticsCorner = std::string(Cell(stat, 0, 0));
+    image.statisticsCorner = TextAt(stat, 0, 0);
     image.statistics.resize(image.variableCount);
     for (int v = 1; v <= image.variableCount; ++v) {
         ImageStatistics& s = image.statistics[v - 1];
-        s.cases = ToSingle(LeadingNumber(Cell(stat, 5, v)));
+        s.cases = ToSingle(LeadingNumber(TextAt(stat, 5, v)));
         if (s.cases == 0) continue;  // the grid shows "-" for the others
-        s.maximum = ToSingle(LeadingNumber(Cell(stat, 1, v)));
-        s.minimum = ToSingle(LeadingNumber(Cell(stat, 2, v)));
-        s.mean = ToSingle(LeadingNumber(Cell(stat, 3, v)));
-        s.deviation = ToSingle(LeadingNumber(Cell(stat, 4, v)));
+        s.maximum = ToSingle(LeadingNumber(TextAt(stat, 1, v)));
+        s.minimum = ToSingle(LeadingNumber(TextAt(stat, 2, v)));
+        s.mean = ToSingle(LeadingNumber(TextAt(stat, 3, v)));
+        s.deviation = ToSingle(LeadingNumber(TextAt(stat, 4, v)));
     }
 }
 

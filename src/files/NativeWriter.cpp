@@ -61,7 +61,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
         if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = image.writtenValue(c, v);
+            const CellString value = image.writtenValue(c, v);
             if (!kValueField.holds(value))
                 return sink.refuse(value, FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
             AddField(line, value);

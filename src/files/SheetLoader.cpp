@@ -63,9 +63,13 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         // Only the values the file held: the empty rest costs nothing, however many variables.
         const int held = std::min(image.valuesHeldIn(c), image.variableCount);
         for (int v = 1; v <= held; ++v) {
-            const std::string_view value = image.value(c, v);
-            // A loaded value keeps its double: only computed values are singles.
-            if (!value.empty()) grid.setText(c + 1, v + 1, GeneralText(LeadingNumber(value)));
+            // A loaded value keeps its double: only computed values are singles. A number cell is
+            // already the general text of its double.
+            const Cell& value = image.cell(c, v);
+            if (value.isNumber())
+                grid.setCell(c + 1, v + 1, value);
+            else if (!value.empty())
+                grid.setText(c + 1, v + 1, GeneralText(LeadingNumber(value.text().view())));
         }
     }
 }
@@ -77,7 +81,7 @@ void WriteStatistics(Sheet& sheet, const FileImage& image) {
     const int top = StatisticsBlockRow(image.caseCount, 0);
     grid.setText(top, 1, image.statisticsCorner);
     stat.setText(0, 0, image.statisticsCorner);
-    for (int row = 1; row <= 5; ++row) grid.setText(top + row, 1, stat.text(row, 0));
+    for (int row = 1; row <= 5; ++row) grid.setCell(top + row, 1, stat.cell(row, 0));
     for (int v = 1; v <= image.variableCount; ++v) {
         const ImageStatistics& s = image.statisticsOf(v);
         const float values[] = {s.maximum, s.minimum, s.mean, s.deviation, s.cases};

@@ -11,11 +11,11 @@ namespace zoriduvo {
 
 namespace {
 
-std::string Cell(const Sheet& sheet, int caseNumber, int variable) {
-    return std::string(sheet.grdVo.text(caseNumber + 1, variable + 1));
+std::string CellTextOf(const Sheet& sheet, int caseNumber, int variable) {
+    return std::string(sheet.grdVo.text(caseNumber + 1, variable + 1).view());
 }
 
-std::string Name(const Sheet& sheet, int variable) { return Cell(sheet, 0, variable); }
+std::string Name(const Sheet& sheet, int variable) { return CellTextOf(sheet, 0, variable); }
 
 const std::string& At(const GraphTable& data, std::size_t row, std::size_t col) {
     static const std::string none;
@@ -37,14 +37,14 @@ std::optional<PlotKind> KindOf(const GraphTable& data) {
 GraphTable ScatterTable(const Sheet& sheet, int xVariable, int yVariable, const CaseRange& range) {
     GraphTable data{{"1", Name(sheet, xVariable), Name(sheet, yVariable), ""}};
     for (int i = 1; i <= sheet.caseCount(); ++i)
-        data.push_back({Cell(sheet, i, 0), Cell(sheet, i, xVariable), Cell(sheet, i, yVariable), Mark(range, i)});
+        data.push_back({CellTextOf(sheet, i, 0), CellTextOf(sheet, i, xVariable), CellTextOf(sheet, i, yVariable), Mark(range, i)});
     return data;
 }
 
 GraphTable IndexTable(const Sheet& sheet, int variable, const CaseRange& range) {
     GraphTable data{{"3", Name(sheet, variable), "", ""}};
     for (int i = 1; i <= sheet.caseCount(); ++i)
-        data.push_back({Cell(sheet, i, 0), Cell(sheet, i, variable), std::to_string(i), Mark(range, i)});
+        data.push_back({CellTextOf(sheet, i, 0), CellTextOf(sheet, i, variable), std::to_string(i), Mark(range, i)});
     return data;
 }
 
@@ -87,7 +87,7 @@ BoxNumbers ComputeBoxNumbers(const Sheet& sheet, int variable, const CaseRange& 
     numbers.deviation = statistics.standardDeviation;
     std::vector<float> values;
     for (int i = range.first; i <= range.last; ++i) {
-        const std::string text = Cell(sheet, i, variable);
+        const std::string text = CellTextOf(sheet, i, variable);
         if (!IsBlankCell(text)) values.push_back(CellSingle(text));
     }
     std::sort(values.begin(), values.end());

@@ -27,7 +27,7 @@ std::vector<int> CaseGroupSizes(const Sheet& sheet) {
     if (groups < 2 || groups > info.cols()) return whole;
     std::vector<int> sizes;
     sizes.reserve(groups);
-    for (int i = 0; i < groups; ++i) sizes.push_back(RoundToInt16(LeadingNumber(info.text(0, i))).value_or(0));
+    for (int i = 0; i < groups; ++i) sizes.push_back(RoundToInt16(info.cell(0, i).leadingNumber()).value_or(0));
     return SoundSizes(sizes, n) ? sizes : whole;
 }
 

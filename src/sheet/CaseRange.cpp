@@ -20,8 +20,8 @@ CaseRange StoredCaseRange(const Sheet& sheet) {
     CaseRange all{1, n, CaseRangeSource::AllCases};
     if (info.rows() < 2 || info.cols() < 2) return all;
     // Cases deleted since the range was stored can leave it partly or wholly beyond the sheet.
-    const int first = std::max(CaseNumberOf(info.text(1, 0)), 1);
-    const int last = std::min(CaseNumberOf(info.text(1, 1)), n);
+    const int first = std::max(CaseNumberOf(info.text(1, 0).view()), 1);
+    const int last = std::min(CaseNumberOf(info.text(1, 1).view()), n);
     if (first > last) return all;
     return {first, last, CaseRangeSource::StoredRange};
 }

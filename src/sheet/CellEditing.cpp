@@ -21,7 +21,7 @@ std::string Typed(const std::string& text) { return FormatNumber(ToSingle(Leadin
 
 std::string EditorTextOfCurrentCell(const Sheet& sheet) {
     const Grid& grid = sheet.grdVo;
-    return GeneralText(LeadingNumber(grid.text(grid.row(), grid.col())));
+    return GeneralText(grid.cell(grid.row(), grid.col()).leadingNumber());
 }
 
 std::optional<std::string> EditorTextForKey(const Sheet& sheet, int keyCode) {

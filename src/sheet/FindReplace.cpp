@@ -16,16 +16,16 @@ namespace zoriduvo {
 
 namespace {
 
-struct Cell {
+struct GridPosition {
     int row, col;
 };
 
-Cell CellOf(const SearchStart& start, const Search& search, int position) {
-    return search.line == SearchLine::Column ? Cell{position, start.col} : Cell{start.row, position};
+GridPosition CellOf(const SearchStart& start, const Search& search, int position) {
+    return search.line == SearchLine::Column ? GridPosition{position, start.col} : GridPosition{start.row, position};
 }
 
 // The match becomes current and is scrolled to the top row or the left column.
-void ShowMatch(Grid& grid, SearchLine line, Cell cell) {
+void ShowMatch(Grid& grid, SearchLine line, GridPosition cell) {
     SelectCell(grid, cell.col, cell.row);
     if (line == SearchLine::Column)
         grid.setTopRow(cell.row);
@@ -66,7 +66,7 @@ std::vector<int> SearchVisits(const SearchStart& start, const Search& search, bo
 bool FindValue(App& app, Sheet& sheet, const SearchStart& start, const Search& search) {
     Grid& grid = sheet.grdVo;
     for (int position : SearchVisits(start, search, false)) {
-        const Cell cell = CellOf(start, search, position);
+        const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
         ShowMatch(grid, search.line, cell);
         if (app.ui.show(MessageOf(EditMessage::FindNext), MessageButtons::OkCancel) != Answer::Ok) return false;
@@ -80,7 +80,7 @@ void ReplaceOneByOne(App& app, Sheet& sheet, const SearchStart& start, const Sea
     Grid& grid = sheet.grdVo;
     std::optional<DataChange> change;
     for (int position : SearchVisits(start, search, true)) {
-        const Cell cell = CellOf(start, search, position);
+        const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
         ShowMatch(grid, search.line, cell);
         if (app.ui.show(MessageOf(EditMessage::ReplaceQuestion), MessageButtons::YesNo) != Answer::Yes) continue;
@@ -97,7 +97,7 @@ int ReplaceAll(App& app, Sheet& sheet, const SearchStart& start, const Search& s
     std::optional<DataChange> change;
     int replaced = 0;
     for (int position : SearchVisits(start, search, true)) {
-        const Cell cell = CellOf(start, search, position);
+        const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
         if (!change) change.emplace(sheet, kReplaceStep);
         grid.setText(cell.row, cell.col, replacement);

@@ -121,7 +121,7 @@ void Grid::insertCols(int at, int count) {
     if (count == 0) return;
     if (recording()) record([this, at, count] { removeCols(at, count); });
     for (auto& cells : cells_)
-        if (at < static_cast<int>(cells.size())) cells.insert(cells.begin() + at, count, CellText());
+        if (at < static_cast<int>(cells.size())) cells.insert(cells.begin() + at, count, Cell());
     for (auto& spans : colours_)
         for (auto& span : spans) {
             if (span.first >= at) span.first += count;
@@ -168,7 +168,7 @@ void Grid::permuteRows(int first, const std::vector<int>& order) {
     const int n = static_cast<int>(order.size());
     if (first < 0 || first + n > rowCount_) throw std::out_of_range("rows outside the grid");
     if (static_cast<int>(cells_.size()) < first + n) cells_.resize(first + n);
-    std::vector<std::vector<CellText>> moved(n);
+    std::vector<std::vector<Cell>> moved(n);
     for (int i = 0; i < n; ++i) {
         if (order[i] < 0 || order[i] >= n) throw std::out_of_range("bad row order");
         moved[i] = std::move(cells_[first + order[i]]);
@@ -182,36 +182,38 @@ void Grid::permuteRows(int first, const std::vector<int>& order) {
     tell(ChangeKind::Reset);
 }
 
-std::string_view Grid::text(int row, int col) const {
+const Cell& Grid::cell(int row, int col) const {
+    static const Cell blank;
     if (row < 0 || col < 0 || row >= rowCount_ || col >= colCount_) throw std::out_of_range("cell outside the grid");
-    if (row >= static_cast<int>(cells_.size())) return {};
+    if (row >= static_cast<int>(cells_.size())) return blank;
     const auto& cells = cells_[row];
-    if (col >= static_cast<int>(cells.size())) return {};
-    return cells[col].view();
+    if (col >= static_cast<int>(cells.size())) return blank;
+    return cells[col];
 }
 
-void Grid::setText(int row, int col, std::string_view text) {
+void Grid::setText(int row, int col, std::string_view text) { setCell(row, col, Cell::FromText(text)); }
+
+void Grid::setCell(int row, int col, Cell value) {
     if (row < 0 || col < 0 || row >= rowCount_ || col >= colCount_) throw std::out_of_range("cell outside the grid");
     if (row >= static_cast<int>(cells_.size())) {
-        if (text.empty()) return;
+        if (value.empty()) return;
         cells_.resize(row + 1);
     }
     auto& cells = cells_[row];
     if (col >= static_cast<int>(cells.size())) {
-        if (text.empty()) return;
+        if (value.empty()) return;
         // A row never outgrows the grid's width: doubling past it left a full row a quarter empty.
         if (col >= static_cast<int>(cells.capacity()))
             cells.reserve(std::min(std::max(cells.capacity() * 2, static_cast<std::size_t>(col) + 1),
                                    static_cast<std::size_t>(colCount_)));
         cells.resize(col + 1);
     }
-    if (cells[col].view() == text) return;
+    if (cells[col] == value) return;
     if (recording()) {
-        CellText old = cells[col];
-        const std::size_t bytes = old.view().size() > 14 ? old.view().size() : 0;
-        record([this, row, col, old = std::move(old)] { setText(row, col, old.view()); }, bytes);
+        const std::size_t bytes = cells[col].heapBytes();
+        record([this, row, col, old = std::move(cells[col])] { setCell(row, col, old); }, bytes);
     }
-    cells[col].assign(text);
+    cells[col] = std::move(value);
     const bool fixed = row < fixedRows_ || col < fixedCols_;
     tell(fixed ? ChangeKind::Names : ChangeKind::Cell, row, col);
 }
@@ -284,7 +286,7 @@ void Grid::putBackColours(int row, const std::vector<ColourSpan>& spans) {
 
 std::size_t Grid::StoredRows::bytes() const {
     std::size_t total = heights.size() * sizeof(int);
-    for (const auto& row : cells) total += row.size() * sizeof(CellText);
+    for (const auto& row : cells) total += row.size() * sizeof(Cell);
     for (const auto& row : colours) total += row.size() * sizeof(ColourSpan);
     return total;
 }
@@ -292,7 +294,7 @@ std::size_t Grid::StoredRows::bytes() const {
 Grid::StoredRows Grid::storedRows(int first, int count) const {
     StoredRows rows;
     for (int r = first; r < first + count; ++r) {
-        rows.cells.push_back(r < static_cast<int>(cells_.size()) ? cells_[r] : std::vector<CellText>{});
+        rows.cells.push_back(r < static_cast<int>(cells_.size()) ? cells_[r] : std::vector<Cell>{});
         rows.colours.push_back(r < static_cast<int>(colours_.size()) ? colours_[r] : std::vector<ColourSpan>{});
         rows.heights.push_back(rowHeights_[r]);
     }
@@ -314,7 +316,7 @@ void Grid::putBackRows(int first, StoredRows rows) {
 
 std::size_t Grid::StoredColumns::bytes() const {
     std::size_t total = widths.size() * (sizeof(int) + sizeof(CellAlignment));
-    for (const auto& row : cells) total += row.size() * sizeof(CellText);
+    for (const auto& row : cells) total += row.size() * sizeof(Cell);
     for (const auto& row : colours) total += row.size() * sizeof(ColourSpan);
     return total;
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sheet/CellText.h"
+#include "sheet/Cell.h"
 #include "sheet/Journal.h"
 #include "sheet/ModelChange.h"
 
@@ -39,9 +39,11 @@ public:
     // row first+order[i]. Linear; used by sorting.
     void permuteRows(int first, const std::vector<int>& order);
 
-    std::string_view text(int row, int col) const;
+    CellString text(int row, int col) const { return cell(row, col).text(); }
     void setText(int row, int col, std::string_view text);
-    bool isEmpty(int row, int col) const { return text(row, col).empty(); }
+    const Cell& cell(int row, int col) const;
+    void setCell(int row, int col, Cell value);
+    bool isEmpty(int row, int col) const { return cell(row, col).empty(); }
     // The columns stored for the row: every cell from there on is empty, so a reader of a sparse
     // grid can stop there.
     int storedCols(int row) const {
@@ -98,7 +100,7 @@ private:
     void record(Journal::Entry entry, std::size_t bytes = 0) { journal_->record(std::move(entry), bytes); }
     // The rows first .. first + count - 1 as they are stored, for putting back.
     struct StoredRows {
-        std::vector<std::vector<CellText>> cells;
+        std::vector<std::vector<Cell>> cells;
         std::vector<std::vector<ColourSpan>> colours;
         std::vector<int> heights;
         std::size_t bytes() const;
@@ -106,7 +108,7 @@ private:
     StoredRows storedRows(int first, int count) const;
     void putBackRows(int first, StoredRows rows);
     struct StoredColumns {
-        std::vector<std::vector<CellText>> cells;  // by row, the columns of that row held
+        std::vector<std::vector<Cell>> cells;  // by row, the columns of that row held
         std::vector<int> widths;
         std::vector<CellAlignment> alignments;
         std::vector<std::vector<ColourSpan>> colours;  // every row's spans, before the change
@@ -117,7 +119,7 @@ private:
     void putBackColumns(int first, StoredColumns columns);
 
     int rowCount_, colCount_, fixedRows_, fixedCols_;
-    std::vector<std::vector<CellText>> cells_;
+    std::vector<std::vector<Cell>> cells_;
     std::vector<int> colWidths_, rowHeights_;
     std::vector<CellAlignment> nameAlignments_;
     std::vector<std::vector<ColourSpan>> colours_;  // by row, only where set

@@ -41,7 +41,7 @@ void RemoveEveryBlock(Sheet& sheet) {
 // After cases came or went: the groups no longer hold together, a stored range may point past the end.
 void AfterCasesMoved(Sheet& sheet) {
     if (sheet.state().caseGroups > 1) ClearCaseGroups(sheet);
-    if (sheet.state().rangeSelection && CaseNumberOf(sheet.grdSInfo.text(1, 1)) > sheet.caseCount())
+    if (sheet.state().rangeSelection && CaseNumberOf(sheet.grdSInfo.text(1, 1).view()) > sheet.caseCount())
         RangeSelection::Remove(sheet);
 }
 

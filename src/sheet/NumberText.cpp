@@ -331,6 +331,52 @@ std::optional<std::int32_t> RoundToInt32(double v) { return RoundHalfEven<std::i
 std::string GeneralText(float v) { return General(static_cast<double>(v), 7); }
 std::string GeneralText(double v) { return General(v, 15); }
 
+namespace {
+
+// The fixed form of a general text: an optional minus, "0" or an integer without leading zeros, and
+// decimals without trailing zeros; at most 15 significant digits, and below 1 at most three zeros
+// after the point. Such a text is the general text of the double nearest to it, since 15 digits
+// survive the trip through a double; others are checked the slow way.
+std::optional<double> FixedGeneralNumber(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const char* const first = p;
+    if (p != end && *p == '-') ++p;
+    if (p == end || !IsDigit(*p)) return std::nullopt;
+    int significant = 0;
+    if (*p == '0') {
+        ++p;
+        if (p == end) return text.size() == 1 ? std::optional<double>(0.0) : std::nullopt;  // "0", not "-0"
+        if (*p != '.') return std::nullopt;
+        ++p;
+        int zeros = 0;
+        while (p != end && *p == '0') ++zeros, ++p;
+        if (zeros > 3 || p == end) return std::nullopt;
+    } else {
+        while (p != end && IsDigit(*p)) ++significant, ++p;
+        if (p != end && *p++ != '.') return std::nullopt;
+        if (p == end && p[-1] == '.') return std::nullopt;
+    }
+    const char* const decimals = p;
+    while (p != end && IsDigit(*p)) ++significant, ++p;
+    if (p != end || significant > 15) return std::nullopt;
+    if (decimals != p && p[-1] == '0') return std::nullopt;
+    double value = 0;
+    std::from_chars(first, end, value);
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> CanonicalNumber(std::string_view text) {
+    if (auto value = FixedGeneralNumber(text)) return value;
+    // The exponent form "d.ddE+nn" (and "INF", which reads 0, is a text).
+    if (text.size() < 5 || text.find('E') == std::string_view::npos) return std::nullopt;
+    const double value = LeadingNumber(text);
+    if (GeneralText(value) != text) return std::nullopt;
+    return value;
+}
+
 std::string PrintInteger(long long v) {
     char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, v);

@@ -38,6 +38,10 @@ std::optional<std::int32_t> RoundToInt32(double v);
 std::string GeneralText(float v);
 std::string GeneralText(double v);
 
+// The double whose general text is exactly text, if there is one: "12.5" and "1.5E-07" have it,
+// "12.50", "1e-7", "-0", "007" and "abc" have not. LeadingNumber(text) reads the same double.
+std::optional<double> CanonicalNumber(std::string_view text);
+
 // Print forms of the system's text files: one space before a non-negative
 // value (the minus sign otherwise), the text, one trailing space. Singles and
 // doubles use the general text without the 0 before the point of values below

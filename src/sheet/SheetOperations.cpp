@@ -23,7 +23,7 @@ void LoadVariableList(App& app, Sheet& sheet) {
             sheet.grdVo.setText(1, v + 1, name);
         }
         lists.names[v] = name;
-        const double category = v < sheet.grdVoLabel.cols() ? LeadingNumber(sheet.grdVoLabel.text(1, v)) : 0.0;
+        const double category = v < sheet.grdVoLabel.cols() ? sheet.grdVoLabel.cell(1, v).leadingNumber() : 0.0;
         lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
     }
 }

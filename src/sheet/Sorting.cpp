@@ -32,7 +32,7 @@ SortDialogStart OpenSortDialog(const Sheet& sheet) {
     return start;
 }
 
-std::vector<int> SortOrder(const std::vector<std::string_view>& keys, bool descending) {
+std::vector<int> SortOrder(const std::vector<std::optional<double>>& keys, bool descending) {
     struct Key {
         double value;
         int index;
@@ -40,8 +40,8 @@ std::vector<int> SortOrder(const std::vector<std::string_view>& keys, bool desce
     std::vector<Key> valued;
     std::vector<int> blanks;
     for (int i = 0; i < static_cast<int>(keys.size()); ++i) {
-        if (keys[i].empty()) blanks.push_back(i);
-        else valued.push_back({LeadingNumber(keys[i]), i});
+        if (!keys[i]) blanks.push_back(i);
+        else valued.push_back({*keys[i], i});
     }
     if (descending)
         std::stable_sort(valued.begin(), valued.end(), [](const Key& a, const Key& b) { return a.value > b.value; });
@@ -69,8 +69,11 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     std::vector<int> order;
     order.reserve(n);
     for (std::size_t g = 1; g < ends.size(); ++g) {
-        std::vector<std::string_view> keys;
-        for (int c = ends[g - 1] + 1; c <= ends[g]; ++c) keys.push_back(grid.text(c + 1, col));
+        std::vector<std::optional<double>> keys;
+        for (int c = ends[g - 1] + 1; c <= ends[g]; ++c) {
+            const Cell& key = grid.cell(c + 1, col);
+            keys.push_back(key.empty() ? std::nullopt : std::optional<double>(key.leadingNumber()));
+        }
         for (int i : SortOrder(keys, descending)) order.push_back(ends[g - 1] + i);
     }
     grid.permuteRows(2, order);

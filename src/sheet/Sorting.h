@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <optional>
 #include <vector>
 
 #include "sheet/SavedSelection.h"
@@ -24,7 +25,7 @@ SortDialogStart OpenSortDialog(const Sheet& sheet);
 // The new order of cases first .. first + keys.size() - 1 by their key texts, as indexes into
 // keys: by leading-number value, equal keys in their former order in both directions, blank
 // keys after all others in their former order.
-std::vector<int> SortOrder(const std::vector<std::string_view>& keys, bool descending);
+std::vector<int> SortOrder(const std::vector<std::optional<double>>& keys, bool descending);
 
 // Sorts the cases by one key variable. Over all cases the sheet is ungrouped first; within
 // groups every case stays inside its group. Case names move with their values, the case numbers

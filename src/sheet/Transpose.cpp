@@ -45,10 +45,10 @@ int TransposeSheet(App& app, const Sheet& sheet) {
         for (int r = 0; r <= lastRow; ++r) {
             const int stored = std::min(from.storedCols(r), lastColumn + 1);
             for (int c = 0; c < stored; ++c)
-                if (!from.isEmpty(r, c)) to.setText(c, r, from.text(r, c));
+                if (!from.isEmpty(r, c)) to.setCell(c, r, from.cell(r, c));
         }
         for (int v = 1; v <= variables; ++v) {
-            target.grdVoLabel.setText(0, v, to.text(1, v + 1));
+            target.grdVoLabel.setCell(0, v, to.cell(1, v + 1));
             for (int row = 1; row <= 3; ++row) target.grdVoLabel.setText(row, v, "0");
         }
     }

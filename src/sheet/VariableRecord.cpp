@@ -10,7 +10,7 @@ namespace zoriduvo {
 namespace {
 std::int16_t Int16Of(const Grid& grid, int row, int col) {
     if (col >= grid.cols() || row >= grid.rows()) return 0;
-    return RoundToInt16(LeadingNumber(grid.text(row, col))).value_or(0);
+    return RoundToInt16(grid.cell(row, col).leadingNumber()).value_or(0);
 }
 }  // namespace
 
@@ -18,7 +18,7 @@ bool IsVariableName(std::string_view name) { return name.find_first_of("\",") ==
 
 bool IsCategorical(const Sheet& sheet, int variable) {
     const Grid& label = sheet.grdVoLabel;
-    return variable >= 1 && variable < label.cols() && LeadingNumber(label.text(1, variable)) != 0;
+    return variable >= 1 && variable < label.cols() && label.cell(1, variable).leadingNumber() != 0;
 }
 
 CategoryRange ReadCategoryRange(const Sheet& sheet, int variable) {

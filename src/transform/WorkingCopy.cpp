@@ -13,7 +13,7 @@ WorkingCopy::WorkingCopy(const Sheet& sheet, const TransformSetup& setup) : shee
     for (int v = 1; v <= count; ++v) {
         auto column = std::make_unique<WorkColumn>();
         column->source = v;
-        column->name = std::string(v + 1 < sheet.grdVo.cols() ? sheet.grdVo.text(1, v + 1) : "");
+        column->name = v + 1 < sheet.grdVo.cols() ? std::string(sheet.grdVo.text(1, v + 1).view()) : std::string();
         column->category = setup.categories[v];
         columns_[v] = std::move(column);
         current_[v] = v;
@@ -37,9 +37,9 @@ WorkColumn& WorkingCopy::column(int v) {
         for (int i = 0; i < n; ++i) {
             const int row = range_.first + i + 1;
             if (row >= grid.rows()) break;
-            const std::string_view text = grid.text(row, col);
-            if (text.empty()) continue;
-            column.values[i] = ToSingle(LeadingNumber(text));
+            const Cell& cell = grid.cell(row, col);
+            if (cell.empty()) continue;
+            column.values[i] = ToSingle(cell.leadingNumber());
             column.valid[i] = 1;
         }
     }

@@ -24,7 +24,7 @@ BulkTypeEditor::BulkTypeEditor(App& app, Sheet& sheet)
 bool BulkTypeEditor::outOfDate(const Sheet& sheet) const {
     if (&sheet != &sheet_ || sheet.variableCount() != static_cast<int>(names_.size())) return true;
     for (int v = 1; v <= static_cast<int>(names_.size()); ++v) {
-        const std::string_view name = v + 1 < sheet.grdVo.cols() ? sheet.grdVo.text(1, v + 1) : std::string_view();
+        const CellString name = v + 1 < sheet.grdVo.cols() ? sheet.grdVo.text(1, v + 1) : CellString();
         if (name != names_[v - 1] && !(name.empty() && names_[v - 1] == DefaultVariableName(v))) return true;
     }
     return false;

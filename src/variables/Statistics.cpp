@@ -55,8 +55,8 @@ VariableStatistics ComputeVariableStatistics(const Sheet& sheet, int variable, i
     RunningStatistics running;
     const int to = std::min(last, sheet.caseCount());
     for (int c = std::max(first, 1); c <= to; ++c) {
-        const std::string_view text = grid.text(c + 1, col);
-        if (!text.empty()) running.add(ToSingle(LeadingNumber(text)));
+        const Cell& cell = grid.cell(c + 1, col);
+        if (!cell.empty()) running.add(ToSingle(cell.leadingNumber()));
     }
     return running.result();
 }
@@ -76,8 +76,8 @@ StatisticsTable ComputeStatistics(const Sheet& sheet, int first, int last) {
     const int to = std::min(last, sheet.caseCount());
     for (int c = std::max(first, 1); c <= to; ++c)
         for (int v = 1; v <= columns; ++v) {
-            const std::string_view text = grid.text(c + 1, v + 1);
-            if (!text.empty()) running[v].add(ToSingle(LeadingNumber(text)));
+            const Cell& cell = grid.cell(c + 1, v + 1);
+            if (!cell.empty()) running[v].add(ToSingle(cell.leadingNumber()));
         }
     for (int v = 1; v <= columns; ++v) table.variables[v] = running[v].result();
     return table;

@@ -174,7 +174,7 @@ void VariableDefinitionEditor::cancel() {
     if (closed_) return;
     if (inGrid()) {
         Grid& label = sheet_->grdVoLabel;
-        if (variable_ < label.cols()) label.setText(0, variable_, sheet_->grdVo.text(1, variable_ + 1));
+        if (variable_ < label.cols()) label.setCell(0, variable_, sheet_->grdVo.cell(1, variable_ + 1));
     }
     finish();
 }

@@ -100,10 +100,10 @@ TEST(ExportReaders, PsppDescribesTheCountedValuesAsTheSheetDoes) {
         // The data list's own table names the variables too, with their formats.
         if (std::sscanf(line.c_str() + 3, "%lf,%lf,%lf,%lf", &n, &mean, &minimum, &maximum) != 4) continue;
         SCOPED_TRACE(line);
-        EXPECT_EQ(n, Number(stat.text(5, v)));
-        EXPECT_NEAR(mean, Number(stat.text(3, v)), 0.006);
-        EXPECT_NEAR(minimum, Number(stat.text(2, v)), 0.006);
-        EXPECT_NEAR(maximum, Number(stat.text(1, v)), 0.006);
+        EXPECT_EQ(n, Number(stat.text(5, v).view()));
+        EXPECT_NEAR(mean, Number(stat.text(3, v).view()), 0.006);
+        EXPECT_NEAR(minimum, Number(stat.text(2, v).view()), 0.006);
+        EXPECT_NEAR(maximum, Number(stat.text(1, v).view()), 0.006);
         ++described;
     }
     EXPECT_EQ(described, 3) << test::ReadBytes(out);

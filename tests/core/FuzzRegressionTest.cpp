@@ -52,7 +52,7 @@ TEST(FuzzRegression, QuoteInCaseNameIsRefusedOnSaveInsteadOfShiftingTheCase) {
         Frame f;
         ASSERT_EQ(OpenPath(f.t.app, RegressionPath(c.input), 1), OpenOutcome::Opened);
         Sheet& sheet = f.t.app.sheet(1);
-        ASSERT_NE(sheet.grdVo.text(2, 1).find('"'), std::string_view::npos) << "the name holds its quote";
+        ASSERT_NE(sheet.grdVo.text(2, 1).view().find('"'), std::string_view::npos) << "the name holds its quote";
         sheet.setModified(true);
         const std::string out = f.folder.file("out.vo");
         f.t.ui.fileNames.push_back(out);

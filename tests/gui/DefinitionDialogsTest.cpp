@@ -64,7 +64,7 @@ void Activate(QWidget* dialog) {
     if (!QTest::qWaitForWindowActive(dialog)) qWarning("dialog not active");
 }
 
-std::string Cell(const Grid& grid, int row, int col) { return std::string(grid.text(row, col)); }
+std::string CellText(const Grid& grid, int row, int col) { return std::string(grid.text(row, col).view()); }
 }  // namespace
 
 class DefinitionDialogsTest : public QObject {
@@ -89,9 +89,9 @@ private slots:
         Retype(Child<QLineEdit>(dialog, "txtRange0"), "1");
         Retype(Child<QLineEdit>(dialog, "txtRange1"), "2.5");
         Child<QPushButton>(dialog, "cmdOk")->click();
-        QCOMPARE(Cell(sheet.grdVo, 1, 3), std::string("性別"));
-        QCOMPARE(Cell(sheet.grdVoLabel, 1, 2), std::string("2"));
-        QCOMPARE(Cell(sheet.grdVoLabel, 2, 2), std::string("2"));
+        QCOMPARE(CellText(sheet.grdVo, 1, 3), std::string("性別"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 1, 2), std::string("2"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 2, 2), std::string("2"));
         QVERIFY(sheet.modified());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
@@ -122,7 +122,7 @@ private slots:
         QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(name->text(), QString(""));
         QCOMPARE(sheet.grdVo.col(), 6);
-        QCOMPARE(Cell(sheet.grdVo, 1, 2), std::string("ab"));
+        QCOMPARE(CellText(sheet.grdVo, 1, 2), std::string("ab"));
         Retype(number, "x");
         QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(t.ui.messages.back().text, std::string("変更したい変数番号を指定してください"));
@@ -139,11 +139,11 @@ private slots:
         Activate(dialog);
         Retype(Child<QLineEdit>(dialog, "txtVName"), "途中");
         Child<QLineEdit>(dialog, "txtVarNo")->setFocus();  // the name field is left
-        QCOMPARE(Cell(sheet.grdVoLabel, 0, 2), std::string("途中"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 0, 2), std::string("途中"));
         sheet.grdVo.setCurrent(5, 4);
         dialog->close();
-        QCOMPARE(Cell(sheet.grdVoLabel, 0, 2), std::string("V2"));
-        QCOMPARE(Cell(sheet.grdVo, 1, 3), std::string("V2"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 0, 2), std::string("V2"));
+        QCOMPARE(CellText(sheet.grdVo, 1, 3), std::string("V2"));
         QCOMPARE(sheet.grdVo.col(), 3);
         QVERIFY(!sheet.modified());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -159,7 +159,7 @@ private slots:
         Retype(Child<QLineEdit>(dialog, "txtVName"), "途中");
         Child<QLineEdit>(dialog, "txtVarNo")->setFocus();
         QTest::keyClick(Child<QLineEdit>(dialog, "txtVarNo"), Qt::Key_Escape);
-        QCOMPARE(Cell(sheet.grdVoLabel, 0, 2), std::string("V2"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 0, 2), std::string("V2"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
     }
@@ -181,8 +181,8 @@ private slots:
         QCOMPARE(Child<QLineEdit>(dialog, "txtRange0")->text(), Child<QLabel>(view, "lblUniStat1")->text());
         QCOMPARE(Child<QLineEdit>(dialog, "txtRange1")->text(), Child<QLabel>(view, "lblUniStat0")->text());
         Child<QPushButton>(dialog, "cmdOk")->click();
-        QCOMPARE(Cell(sheet.grdVoLabel, 3, 3), std::string("7"));
-        QCOMPARE(Cell(sheet.grdVoLabel, 2, 3), std::string("9"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 3, 3), std::string("7"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 2, 3), std::string("9"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(view.isNull());
     }
@@ -238,9 +238,9 @@ private slots:
         QCOMPARE(t.ui.beeps, 2);  // one range field only
         Retype(Child<QLineEdit>(dialog, "txtRange1"), "3");
         Child<QPushButton>(dialog, "cmdExec")->click();
-        QCOMPARE(Cell(sheet.grdVoLabel, 1, 2), std::string("3"));
-        QCOMPARE(Cell(sheet.grdVoLabel, 1, 3), std::string("3"));
-        QCOMPARE(Cell(sheet.grdVoLabel, 1, 1), std::string(""));
+        QCOMPARE(CellText(sheet.grdVoLabel, 1, 2), std::string("3"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 1, 3), std::string("3"));
+        QCOMPARE(CellText(sheet.grdVoLabel, 1, 1), std::string(""));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
     }

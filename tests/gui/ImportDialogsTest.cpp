@@ -61,9 +61,9 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const Sheet& sheet = t.app.sheet(1);
         QCOMPARE(QString::fromStdString(sheet.caption()), QString("data.Vo"));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(1, 3)), QString("weight"));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("158"));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 1)), QString("C2"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(1, 3).view()), QString("weight"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2).view()), QString("158"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 1).view()), QString("C2"));
     }
 
     void fixedWidthDialogDefinesAndImports() {
@@ -100,8 +100,8 @@ private slots:
         Child<QPushButton>(&dialog, "cmdExec")->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const Sheet& sheet = t.app.sheet(1);
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("158"));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 1)), QString("C1"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2).view()), QString("158"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(2, 1).view()), QString("C1"));
     }
 };
 

@@ -65,7 +65,7 @@ private slots:
         Retype(name, names[2]);
         Child<QPushButton>(dialog, "cmdReturn")->click();
         QCOMPARE(sheet.caseCount(), 3);
-        for (int c = 1; c <= 3; ++c) QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1)), names[c - 1]);
+        for (int c = 1; c <= 3; ++c) QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1).view()), names[c - 1]);
         QVERIFY(sheet.modified());
         delete dialog;
     }
@@ -80,8 +80,8 @@ private slots:
         QCOMPARE(Child<QLineEdit>(&dialog, "txtCom1")->text(), QString("2"));
         Retype(Child<QLineEdit>(&dialog, "txtCom1"), "3");
         Child<QPushButton>(&dialog, "cmdExec")->click();
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2)), QString("2"));
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 2)), QString("4"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 2).view()), QString("2"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 2).view()), QString("4"));
         QCOMPARE(ReadCategoryRange(sheet, 1), (CategoryRange{4, 4, 1}));
     }
 
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(Child<QLineEdit>(&dialog, "txtBName")->text(), QString("V1V2"));
         Child<QPushButton>(&dialog, "cmdExec")->click();
         QCOMPARE(sheet.variableCount(), 3);
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 4)), QString("6"));  // (3, 2) of 5 x 2
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 4).view()), QString("6"));  // (3, 2) of 5 x 2
     }
 
     void transposingFromTheMenuOpensANewModifiedSheet() {

@@ -35,7 +35,7 @@ Sheet& KeyedSheet(test::TestApp& t) {
 
 QStringList Column(const Sheet& sheet, int col) {
     QStringList texts;
-    for (int c = 1; c <= sheet.caseCount(); ++c) texts << QString::fromUtf8(sheet.grdVo.text(c + 1, col));
+    for (int c = 1; c <= sheet.caseCount(); ++c) texts << QString::fromUtf8(sheet.grdVo.text(c + 1, col).view());
     return texts;
 }
 
@@ -129,8 +129,8 @@ private slots:
         Child<QPushButton>(&dialog, "cmdExec")->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(QString::fromUtf8(sheet.grdSInfo.text(1, 0)), QString("4"));
-        QCOMPARE(QString::fromUtf8(sheet.grdSInfo.text(1, 1)), QString("6"));
+        QCOMPARE(QString::fromUtf8(sheet.grdSInfo.text(1, 0).view()), QString("4"));
+        QCOMPARE(QString::fromUtf8(sheet.grdSInfo.text(1, 1).view()), QString("6"));
     }
 
     void rangeDialogWithoutRangeHidesTheRemoveButton() {

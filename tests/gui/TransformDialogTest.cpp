@@ -78,7 +78,7 @@ private slots:
         Child<QPushButton>(&dialog, "cmdExec")->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(sheet.variableCount(), 3);
-        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 4)), QString("30"));
+        QCOMPARE(QString::fromUtf8(sheet.grdVo.text(4, 4).view()), QString("30"));
         QVERIFY(sheet.modified());
         QVERIFY(t.ui.messages.empty());
     }

@@ -34,11 +34,11 @@ private slots:
         QCOMPARE(undo->text(), QString("元に戻す: 入力(&U)"));
         QVERIFY(!redo->isEnabled());
         undo->trigger();
-        QCOMPARE(ToQString(sheet.grdVo.text(2, 2)), QString());
+        QCOMPARE(ToQString(sheet.grdVo.text(2, 2).view()), QString());
         QVERIFY(!sheet.modified());
         QVERIFY(redo->isEnabled());
         redo->trigger();
-        QCOMPARE(ToQString(sheet.grdVo.text(2, 2)), QString("5"));
+        QCOMPARE(ToQString(sheet.grdVo.text(2, 2).view()), QString("5"));
     }
 
     void droppedFilesOpenAsOpenOpensThem() {
@@ -53,7 +53,7 @@ private slots:
         QVERIFY(filter->eventFilter(&f.frame, &drop));
         const Sheet& sheet = f.t.app.sheet(f.t.app.openSheets().back());
         QCOMPARE(sheet.caseCount(), 2);
-        QCOMPARE(ToQString(sheet.grdVo.text(1, 3)), QString("b"));
+        QCOMPARE(ToQString(sheet.grdVo.text(1, 3).view()), QString("b"));
     }
 
     // What a dead run left is offered at start; restored sheets come back modified and their files go.
@@ -73,7 +73,7 @@ private slots:
         RecoveryKeeper keeper(f.t.app, f.frame.commands(), ToUtf8(root.path()));
         keeper.offerLeftSheets();
         const Sheet& restored = f.t.app.sheet(f.t.app.openSheets().back());
-        QCOMPARE(ToQString(restored.grdVo.text(2, 2)), QString("8"));
+        QCOMPARE(ToQString(restored.grdVo.text(2, 2).view()), QString("8"));
         QVERIFY(restored.modified());
         QVERIFY(!QDir(root.filePath("999999")).exists());
         keeper.finish();

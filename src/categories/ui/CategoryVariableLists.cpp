@@ -39,7 +39,7 @@ CategoryVariableLists::CategoryVariableLists(const char* chosenName, int limit, 
 void CategoryVariableLists::load(App& app, Sheet& sheet, bool rangeSet, int first, int last) {
     LoadVariableList(app, sheet);
     available_.clear();
-    for (const int v : CategoricalVariables(sheet)) available_.emplace_back(v, ToQString(sheet.grdVo.text(1, v + 1)));
+    for (const int v : CategoricalVariables(sheet)) available_.emplace_back(v, ToQString(sheet.grdVo.text(1, v + 1).view()));
     refill();
     lblNow_->setText(ToQString(RangeStateText(rangeSet, first, last)));
 }

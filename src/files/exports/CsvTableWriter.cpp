@@ -42,9 +42,9 @@ void PutCases(LineSink& sink, const FileImage& image) {
         if (!sink.checkQuoted(image.caseName(c), At(CaseNamePlace(c)))) return;
         line = Quoted(image.caseName(c));
         for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = image.writtenValue(c, v);
+            const CellString value = image.writtenValue(c, v);
             if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
-            AddField(line, value == kDefaultBlankCode ? " " : value);
+            AddField(line, value == kDefaultBlankCode ? std::string_view(" ") : value.view());
         }
         sink.put(line, [&image, c](std::size_t offset) {
             return offset < image.caseName(c).size() + 2 ? CaseNamePlace(c)

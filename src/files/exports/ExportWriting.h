@@ -25,7 +25,7 @@ std::optional<std::vector<std::string>> VariableTexts(const FileImage& image, Ad
     std::vector<std::string> texts(static_cast<std::size_t>(image.variableCount));
     for (int c = 1; c <= image.caseCount; ++c)
         for (int v = 1; v <= image.variableCount; ++v)
-            if (!add(c, v, image.writtenValue(c, v), texts[static_cast<std::size_t>(v - 1)])) return std::nullopt;
+            if (!add(c, v, image.writtenValue(c, v).view(), texts[static_cast<std::size_t>(v - 1)])) return std::nullopt;
     return texts;
 }
 

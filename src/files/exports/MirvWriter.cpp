@@ -58,7 +58,7 @@ void PutData(LineSink& sink, const FileImage& image) {
     for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = image.writtenValue(c, v);
+            const CellString value = image.writtenValue(c, v);
             if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
             if (v > 1) line.push_back(',');
             line.append(value);

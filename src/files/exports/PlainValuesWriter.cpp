@@ -20,7 +20,7 @@ std::optional<FileProblem> PutValues(const ExportInput& input, std::string heade
     for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
-            const std::string_view value = image.writtenValue(c, v);
+            const CellString value = image.writtenValue(c, v);
             if (!kCommaSeparated.holds(value)) {
                 sink.refuse(value, ValuePlace(c, v));
                 break;

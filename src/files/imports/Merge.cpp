@@ -18,8 +18,11 @@ namespace zoriduvo {
 namespace {
 
 // An image value as the loader writes it: its leading number; a blank stays blank.
-void PutValue(Grid& grid, int row, int col, std::string_view value) {
-    if (!value.empty()) grid.setText(row, col, GeneralText(LeadingNumber(value)));
+void PutValue(Grid& grid, int row, int col, const Cell& value) {
+    if (value.isNumber())
+        grid.setCell(row, col, value);
+    else if (!value.empty())
+        grid.setText(row, col, GeneralText(LeadingNumber(value.text().view())));
 }
 
 // A merge is one step of the sheet's history, with the blocks of every range gone before it.
@@ -76,7 +79,7 @@ std::optional<Message> AppendImageCases(Sheet& sheet, const FileImage& image) {
     Grid& grid = sheet.grdVo;
     for (int c = 1; c <= image.caseCount; ++c) {
         grid.setText(c0 + c + 1, 1, image.caseName(c));
-        for (int v = 1; v <= image.variableCount; ++v) PutValue(grid, c0 + c + 1, v + 1, image.value(c, v));
+        for (int v = 1; v <= image.variableCount; ++v) PutValue(grid, c0 + c + 1, v + 1, image.cell(c, v));
     }
     merging.done();
     return std::nullopt;
@@ -93,7 +96,7 @@ std::optional<Message> AppendImageVariables(Sheet& sheet, const FileImage& image
     Grid& grid = sheet.grdVo;
     for (int c = 1; c <= image.caseCount; ++c) {
         if (c > c0) grid.setText(c + 1, 1, image.caseName(c));
-        for (int v = 1; v <= image.variableCount; ++v) PutValue(grid, c + 1, v0 + v + 1, image.value(c, v));
+        for (int v = 1; v <= image.variableCount; ++v) PutValue(grid, c + 1, v0 + v + 1, image.cell(c, v));
     }
     merging.done();
     return std::nullopt;

@@ -24,7 +24,7 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
     widths.reserve(static_cast<std::size_t>(lastColumn) + 1);
     for (int column = 0; column <= lastColumn; ++column) {
         std::size_t longest = 0;
-        for (int row = 0; row <= lastRow; ++row) longest = std::max(longest, CodePointCount(grid.text(row, column)));
+        for (int row = 0; row <= lastRow; ++row) longest = std::max(longest, CodePointCount(grid.text(row, column).view()));
         const std::size_t letters = 2 * longest + 2;
         auto it = measured.find(letters);
         if (it == measured.end())
@@ -116,7 +116,7 @@ void PrintLayout::printRow(DisplayList& page, int row) {
 void PrintLayout::printCell(DisplayList& page, int row, int column, int left) {
     const int width = widths_[column];
     page.addBox({left, y_, width, lineHeight_}, Fill::Outline);
-    const std::string_view text = sheet_.grdVo.text(row, column);
+    const CellString text = sheet_.grdVo.text(row, column);
     if (text.empty()) return;
     // Case numbers and names start at the left edge, variable numbers and names are centred, values end at the right.
     const HAlign across = column < kFixedColumns ? HAlign::Left : row < 2 ? HAlign::Centre : HAlign::Right;

@@ -37,7 +37,7 @@ QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
     if (row >= grid.rows() || col >= grid.cols()) return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return ToQString(grid.text(row, col));
+    case Qt::EditRole: return ToQString(grid.text(row, col).view());
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     case Qt::BackgroundRole: {
         const auto colour = grid.backColour(row, col);
@@ -57,9 +57,9 @@ QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation, i
     const bool across = orientation == Qt::Horizontal;
     if (line >= (across ? grid.cols() : grid.rows())) return {};
     switch (role) {
-    case NumberRole: return across ? ToQString(grid.text(0, line)) : ToQString(grid.text(line, 0));
+    case NumberRole: return across ? ToQString(grid.text(0, line).view()) : ToQString(grid.text(line, 0).view());
     case Qt::DisplayRole:
-    case NameRole: return across ? ToQString(grid.text(1, line)) : ToQString(grid.text(line, 1));
+    case NameRole: return across ? ToQString(grid.text(1, line).view()) : ToQString(grid.text(line, 1).view());
     case NameAlignmentRole:
         return QVariant::fromValue(across ? ToQt(grid.nameAlignment(line)) : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default: return {};

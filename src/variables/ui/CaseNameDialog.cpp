@@ -34,7 +34,7 @@ CaseNameDialog::CaseNameDialog(App& app, Sheet& sheet, QWidget* parent)
     grdCname_->setItem(0, 0, new QTableWidgetItem(ToQString(kCaseNameTitle)));
     for (int v = 1; v <= sheet.variableCount(); ++v) {
         grdCname_->setColumnWidth(v, TwipsToPixels(1200, grdCname_->logicalDpiX()));
-        grdCname_->setItem(0, v, new QTableWidgetItem(ToQString(sheet.grdVo.text(1, v + 1))));
+        grdCname_->setItem(0, v, new QTableWidgetItem(ToQString(sheet.grdVo.text(1, v + 1).view())));
     }
     const auto move = [this](bool moved) {
         if (moved) showCase();
@@ -72,7 +72,7 @@ void CaseNameDialog::showCase() {
     txtCName_->setText(ToQString(editor_.name()));
     cmdBefore_->setEnabled(editor_.canGoBack());
     for (int v = 1; v <= sheet_.variableCount() && v < grdCname_->columnCount(); ++v)
-        grdCname_->setItem(1, v, new QTableWidgetItem(ToQString(sheet_.grdVo.text(c + 1, v + 1))));
+        grdCname_->setItem(1, v, new QTableWidgetItem(ToQString(sheet_.grdVo.text(c + 1, v + 1).view())));
     txtCName_->setFocus();
     txtCName_->selectAll();
 }

@@ -1,0 +1,96 @@
+#include "sheet/Cell.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+
+#include "sheet/NumberText.h"
+
+namespace zoriduvo {
+
+std::ostream& operator<<(std::ostream& out, const CellString& text) { return out << text.view(); }
+
+Cell Cell::FromText(std::string_view text) {
+    Cell cell;
+    if (text.empty()) return cell;
+    if (const auto number = CanonicalNumber(text)) {
+        std::uint64_t raw;
+        std::memcpy(&raw, &*number, sizeof raw);
+        cell.setRaw(raw);
+        return cell;
+    }
+    if (text.size() <= 6) {
+        std::uint64_t raw = static_cast<std::uint64_t>(kInlineTag | text.size()) << 48;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            raw |= static_cast<std::uint64_t>(static_cast<unsigned char>(text[i])) << (8 * i);
+        cell.setRaw(raw);
+        return cell;
+    }
+    const auto length = static_cast<std::uint32_t>(text.size());
+    char* block = new char[sizeof length + length];
+    std::memcpy(block, &length, sizeof length);
+    std::memcpy(block + sizeof length, text.data(), length);
+    const auto address = reinterpret_cast<std::uintptr_t>(block);
+    if (address >> 48) std::abort();  // user space addresses take 47 bits
+    cell.setRaw(static_cast<std::uint64_t>(kHeapTag) << 48 | address);
+    return cell;
+}
+
+Cell& Cell::operator=(const Cell& other) {
+    if (this == &other) return *this;
+    Cell copy(other);
+    return *this = std::move(copy);
+}
+
+CellString Cell::text() const {
+    CellString out;
+    if (empty()) return out;
+    if (isNumber()) {
+        const std::string text = GeneralText(number());
+        out.size_ = static_cast<std::uint32_t>(text.size());
+        std::memcpy(out.local_, text.data(), text.size());
+        return out;
+    }
+    if (onHeap()) {
+        out.data_ = heapText();
+        out.size_ = heapLength();
+        return out;
+    }
+    const std::uint64_t raw = rawBits();
+    out.size_ = tag() & 0xF;
+    for (std::uint32_t i = 0; i < out.size_; ++i) out.local_[i] = static_cast<char>(raw >> (8 * i));
+    return out;
+}
+
+double Cell::leadingNumber() const { return isNumber() ? number() : LeadingNumber(text().view()); }
+
+bool Cell::operator==(const Cell& other) const noexcept {
+    if (bits_ == other.bits_) return true;
+    if (!onHeap() || !other.onHeap()) return false;
+    return std::string_view(heapText(), heapLength()) == std::string_view(other.heapText(), other.heapLength());
+}
+
+std::size_t Cell::heapBytes() const noexcept { return onHeap() ? sizeof(std::uint32_t) + heapLength() : 0; }
+
+const char* Cell::heapText() const noexcept {
+    return reinterpret_cast<const char*>(rawBits() & 0xFFFFFFFFFFFFull) + sizeof(std::uint32_t);
+}
+
+std::uint32_t Cell::heapLength() const noexcept {
+    std::uint32_t length;
+    std::memcpy(&length, heapText() - sizeof length, sizeof length);
+    return length;
+}
+
+void Cell::copyHeapFrom(const Cell& other) {
+    bits_ = 0;
+    *this = FromText(std::string_view(other.heapText(), other.heapLength()));
+}
+
+void Cell::release() noexcept {
+    if (onHeap()) delete[] (heapText() - sizeof(std::uint32_t));
+    bits_ = 0;
+}
+
+}  // namespace zoriduvo
