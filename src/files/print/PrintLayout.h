@@ -30,13 +30,21 @@ public:
     std::vector<DisplayList> remainingPages();
 
 private:
-    struct Block {
-        int first = 0;  // the first data column
-        int last = 0;
+    // A printed column and where its left edge stands.
+    struct Cell {
+        int column = 0;
+        int left = 0;
+    };
+    // A row of one block and its top.
+    struct Line {
+        std::size_t block = 0;
+        int row = 0;
+        int top = 0;
     };
     void startPage(DisplayList& page);
-    void printRow(DisplayList& page, int row);
-    void printCell(DisplayList& page, int row, int column, int left);
+    // The rows the page prints; moves past them.
+    std::vector<Line> takeLines();
+    void printCell(DisplayList& page, const Line& line, const Cell& cell);
     bool rowFits() const;
 
     const Sheet& sheet_;
@@ -45,7 +53,7 @@ private:
     double points_;
     int lastRow_ = 0;
     std::vector<int> widths_;
-    std::vector<Block> blocks_;
+    std::vector<std::vector<Cell>> blocks_;  // the columns printed side by side, fixed columns first
     int lineHeight_ = 0;
     int textHeight_ = 0;
     // Where the layout stands: the block and row printed next, the top of that row, the page number.
