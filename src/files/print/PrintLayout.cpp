@@ -75,24 +75,28 @@ DisplayList PrintLayout::nextPage() {
         finished_ = true;
         return page;
     }
-    const std::vector<Line> lines = takeLines();
-    // Counting the items first reads the page's cells in one tight loop, where the reads overlap,
-    // before the items are made from them.
+    const std::vector<Run> runs = takeRuns();
+    // Counting the items first reads the page's cells column by column, in a tight loop whose reads the
+    // processor foresees, before the items are made from them.
+    const Grid& grid = sheet_.grdVo;
     std::size_t items = page.items.size();
-    for (const Line& line : lines)
-        for (const Cell& cell : blocks_[line.block]) items += sheet_.grdVo.text(line.row, cell.column).empty() ? 1 : 2;
+    for (const Run& run : runs)
+        for (const Cell& cell : blocks_[run.block])
+            for (int row = run.first; row < run.first + run.rows; ++row) items += grid.isEmpty(row, cell.column) ? 1 : 2;
     page.items.reserve(items);
-    for (const Line& line : lines)
-        for (const Cell& cell : blocks_[line.block]) printCell(page, line, cell);
+    for (const Run& run : runs)
+        for (int row = run.first, top = run.top; row < run.first + run.rows; ++row, top += lineHeight_)
+            for (const Cell& cell : blocks_[run.block]) printCell(page, row, top, cell);
     return page;
 }
 
-std::vector<PrintLayout::Line> PrintLayout::takeLines() {
-    std::vector<Line> lines;
+std::vector<PrintLayout::Run> PrintLayout::takeRuns() {
+    std::vector<Run> runs;
     // The first row of a page is printed even when it does not fit, so that every page moves on.
     for (bool first = true; block_ < blocks_.size(); first = false) {
-        if (!first && !rowFits()) return lines;
-        lines.push_back({block_, row_, y_});
+        if (!first && !rowFits()) return runs;
+        if (runs.empty() || runs.back().block != block_) runs.push_back({block_, row_, 0, y_});
+        ++runs.back().rows;
         y_ += lineHeight_;
         if (++row_ <= lastRow_) continue;
         row_ = 0;
@@ -101,7 +105,7 @@ std::vector<PrintLayout::Line> PrintLayout::takeLines() {
     }
     y_ += kFinalMove;
     finished_ = y_ <= printable_.height;
-    return lines;
+    return runs;
 }
 
 std::vector<DisplayList> PrintLayout::remainingPages() {
@@ -124,17 +128,17 @@ void PrintLayout::startPage(DisplayList& page) {
 
 bool PrintLayout::rowFits() const { return y_ + lineHeight_ <= printable_.height; }
 
-void PrintLayout::printCell(DisplayList& page, const Line& line, const Cell& cell) {
+void PrintLayout::printCell(DisplayList& page, int row, int top, const Cell& cell) {
     const int width = widths_[cell.column];
-    page.addBox({cell.left, line.top, width, lineHeight_}, Fill::Outline);
-    const std::string_view text = sheet_.grdVo.text(line.row, cell.column);
+    page.addBox({cell.left, top, width, lineHeight_}, Fill::Outline);
+    const std::string_view text = sheet_.grdVo.text(row, cell.column);
     if (text.empty()) return;
     // Case numbers and names start at the left edge, variable numbers and names are centred, values end at the right.
-    const HAlign across = cell.column < kFixedColumns ? HAlign::Left : line.row < 2 ? HAlign::Centre : HAlign::Right;
+    const HAlign across = cell.column < kFixedColumns ? HAlign::Left : row < 2 ? HAlign::Centre : HAlign::Right;
     const int x = across == HAlign::Left ? cell.left : across == HAlign::Centre ? cell.left + width / 2 : cell.left + width;
     // Made in place: a copy of the text per cell is the one cost left that grows with the sheet.
     auto& item = std::get<DrawText>(page.items.emplace_back(std::in_place_type<DrawText>));
-    item.at = {x, line.top + (lineHeight_ - textHeight_) / 2};
+    item.at = {x, top + (lineHeight_ - textHeight_) / 2};
     item.text.assign(text);
     item.style = {points_, false, across, VAlign::Top, {}};
 }

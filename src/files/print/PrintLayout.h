@@ -35,16 +35,17 @@ private:
         int column = 0;
         int left = 0;
     };
-    // A row of one block and its top.
-    struct Line {
+    // Rows first .. first + rows - 1 of a block, the first at top.
+    struct Run {
         std::size_t block = 0;
-        int row = 0;
+        int first = 0;
+        int rows = 0;
         int top = 0;
     };
     void startPage(DisplayList& page);
     // The rows the page prints; moves past them.
-    std::vector<Line> takeLines();
-    void printCell(DisplayList& page, const Line& line, const Cell& cell);
+    std::vector<Run> takeRuns();
+    void printCell(DisplayList& page, int row, int top, const Cell& cell);
     bool rowFits() const;
 
     const Sheet& sheet_;
