@@ -23,8 +23,10 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
     std::vector<std::size_t> longest(static_cast<std::size_t>(lastColumn) + 1, 0);
     for (int row = 0; row <= lastRow; ++row) {
         const int stored = std::min(grid.storedCols(row), lastColumn + 1);
+        // A text has no more characters than bytes, so only one longer in bytes can be longer.
         for (int column = 0; column < stored; ++column)
-            longest[column] = std::max(longest[column], CodePointCount(grid.text(row, column)));
+            if (const auto text = grid.text(row, column); text.size() > longest[column])
+                longest[column] = std::max(longest[column], CodePointCount(text));
     }
     std::map<std::size_t, int> measured;
     std::vector<int> widths;
