@@ -58,13 +58,14 @@ PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSiz
         fixed.push_back({column, left});
     const int fixedWidth = fixed.empty() ? 0 : fixed.back().left + widths_[fixed.back().column];
     for (int first = kFixedColumns; first <= lastColumn;) {
+        int right = fixedWidth + widths_[first];
+        int last = first;
+        while (last < lastColumn && right + widths_[last + 1] <= printable.width) right += widths_[++last];
         std::vector<Cell> cells = fixed;
-        int right = fixedWidth;
-        for (int column = first; column == first || (column <= lastColumn && right + widths_[column] <= printable.width);
-             right += widths_[column++])
-            cells.push_back({column, right});
-        first = cells.back().column + 1;
+        for (int column = first, left = fixedWidth; column <= last; left += widths_[column++])
+            cells.push_back({column, left});
         blocks_.push_back(std::move(cells));
+        first = last + 1;
     }
     if (blocks_.empty()) blocks_.push_back(fixed);
 }
