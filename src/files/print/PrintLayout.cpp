@@ -85,7 +85,8 @@ DisplayList PrintLayout::nextPage() {
     std::size_t items = page.items.size();
     for (const Run& run : runs)
         for (const Cell& cell : blocks_[run.block])
-            for (int row = run.first; row < run.first + run.rows; ++row) items += grid.isEmpty(row, cell.column) ? 1 : 2;
+            for (int row = run.first; row < run.first + run.rows; ++row)
+                items += grid.isEmpty(row, cell.column) ? 1 : 2;
     page.items.reserve(items);
     for (const Run& run : runs)
         for (int row = run.first, top = run.top; row < run.first + run.rows; ++row, top += lineHeight_)
@@ -138,8 +139,10 @@ void PrintLayout::printCell(DisplayList& page, int row, int top, const Cell& cel
     if (text.empty()) return;
     // Case numbers and names start at the left edge, variable numbers and names are centred, values end at the right.
     const HAlign across = cell.column < kFixedColumns ? HAlign::Left : row < 2 ? HAlign::Centre : HAlign::Right;
-    const int x = across == HAlign::Left ? cell.left : across == HAlign::Centre ? cell.left + width / 2 : cell.left + width;
-    // Made in place: a copy of the text per cell is the one cost left that grows with the sheet.
+    const int x = across == HAlign::Left     ? cell.left
+                  : across == HAlign::Centre ? cell.left + width / 2
+                                             : cell.left + width;
+    // Made in place, so that the text is copied once.
     auto& item = std::get<DrawText>(page.items.emplace_back(std::in_place_type<DrawText>));
     item.at = {x, top + (lineHeight_ - textHeight_) / 2};
     item.text.assign(text);
