@@ -81,6 +81,24 @@ TEST(PrintLayout, ColumnsAreTwoUnitsPerCharacterOfTheirLongestTextPlusTwoLetters
     }
 }
 
+// Widths skip counting texts no longer in bytes than the longest so far; a text of more bytes may
+// still have fewer characters, before or after the longest.
+TEST(PrintLayout, AColumnIsAsWideAsItsMostCharactersNotItsMostBytes) {
+    const struct {
+        const char* name;
+        std::vector<std::vector<std::string>> rows;
+    } cases[] = {{"more bytes after", {{"abcd"}, {"身長差"}}}, {"more bytes before", {{"身長差"}, {"abcd"}}}};
+    for (const auto& c : cases) {
+        TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        FillSheet(sheet, c.rows);
+        const FixedTextMetrics metrics;
+        const PrintLayout layout(sheet, metrics, {20000, 20000});
+        ASSERT_EQ(layout.columnWidths().size(), 3u) << c.name;
+        EXPECT_EQ(layout.columnWidths()[2], (2 * 4 + 2) * kM) << c.name;
+    }
+}
+
 TEST(PrintLayout, FirstPageHasTheHeaderAndEveryCellAligned) {
     TestApp t;
     const FixedTextMetrics metrics;

@@ -30,13 +30,22 @@ public:
     std::vector<DisplayList> remainingPages();
 
 private:
-    struct Block {
-        int first = 0;  // the first data column
-        int last = 0;
+    // A printed column and where its left edge stands.
+    struct Cell {
+        int column = 0;
+        int left = 0;
+    };
+    // Rows first .. first + rows - 1 of a block, the first at top.
+    struct Run {
+        std::size_t block = 0;
+        int first = 0;
+        int rows = 0;
+        int top = 0;
     };
     void startPage(DisplayList& page);
-    void printRow(DisplayList& page, int row);
-    void printCell(DisplayList& page, int row, int column, int left);
+    // The rows the page prints; moves past them.
+    std::vector<Run> takeRuns();
+    void printCell(DisplayList& page, int row, int top, const Cell& cell);
     bool rowFits() const;
 
     const Sheet& sheet_;
@@ -45,7 +54,7 @@ private:
     double points_;
     int lastRow_ = 0;
     std::vector<int> widths_;
-    std::vector<Block> blocks_;
+    std::vector<std::vector<Cell>> blocks_;  // the columns printed side by side, fixed columns first
     int lineHeight_ = 0;
     int textHeight_ = 0;
     // Where the layout stands: the block and row printed next, the top of that row, the page number.
