@@ -1,5 +1,7 @@
 // A scatter plot of V1 against V2 over every case of the large set, built and painted as the graph
 // window redraws it, into an image of a 1024 x 768 window.
+#include <string>
+
 #include <QImage>
 #include <QPainter>
 
@@ -41,7 +43,7 @@ void BM_ScatterBuildAndPaint(benchmark::State& state) {
         graph.data = ScatterTable(sheet, 1, 2, CaseRange{1, sheet.caseCount()});
         benchmark::DoNotOptimize(Paint(graph, ReadGraphView(graph)));
     }
-    state.counters["points"] = sheet.caseCount();
+    state.SetLabel(std::to_string(sheet.caseCount()) + " points");
 }
 BENCHMARK(BM_ScatterBuildAndPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
