@@ -91,16 +91,30 @@ std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOf
     return out;
 }
 
-std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset) {
+bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, 3) == kByteOrderMark) {
-        const std::size_t bad = FirstInvalidUtf8(bytes.substr(3));
-        if (bad == std::string_view::npos) return std::string(bytes.substr(3));
-        if (badOffset) *badOffset = bad + 3;
-        return std::nullopt;
+    const std::string_view view = bytes;
+    if (view.substr(0, 3) == kByteOrderMark) {
+        const std::size_t bad = FirstInvalidUtf8(view.substr(3));
+        if (bad != std::string_view::npos) {
+            if (badOffset) *badOffset = bad + 3;
+            return false;
+        }
+        bytes.erase(0, 3);
+        return true;
     }
-    if (!IsAscii(bytes) && IsValidUtf8(bytes)) return std::string(bytes);
-    return Cp932ToUtf8(bytes, badOffset);
+    // ASCII reads the same in both codes.
+    if (IsAscii(view) || IsValidUtf8(view)) return true;
+    auto text = Cp932ToUtf8(view, badOffset);
+    if (!text) return false;
+    bytes = std::move(*text);
+    return true;
+}
+
+std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset) {
+    std::string text(bytes);
+    if (!DecodeForeignTextInPlace(text, badOffset)) return std::nullopt;
+    return text;
 }
 
 std::string WritableInFile(std::string_view text) {

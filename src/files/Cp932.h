@@ -37,6 +37,8 @@ std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOf
 // Text the user brings from elsewhere: a byte-order mark, or bytes that are valid UTF-8 with some
 // non-ASCII, mean UTF-8 (the mark is dropped); anything else is code page 932.
 std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset = nullptr);
+// The same where the bytes stand, so that a big file is not held twice; false leaves them as they were.
+bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset = nullptr);
 
 // The text with each character code page 932 cannot hold, and each double quote or line break, as
 // "?": for a text the program makes up from names the user did not type for it.

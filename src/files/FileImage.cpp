@@ -33,6 +33,12 @@ const ImageStatistics& FileImage::statisticsOf(int v) const {
 
 const Cell& FileImage::cell(int c, int v) const {
     static const Cell blank;
+    if (grid_) {
+        const int row = c + 1, col = v + 1;
+        if (c < 1 || v < 1 || c > caseCount || v > variableCount || row >= grid_->rows() || col >= grid_->cols())
+            return blank;
+        return grid_->cell(row, col);
+    }
     if (c < 1 || v < 1 || v > variableCount || c > static_cast<int>(caseStarts_.size())) return blank;
     const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : values_.size();
     const std::size_t k = caseStarts_[c - 1] + (v - 1);
@@ -45,9 +51,17 @@ CellString FileImage::writtenValue(int c, int v) const {
 }
 
 int FileImage::valuesHeldIn(int c) const {
+    if (grid_) return c < 1 || c > caseCount ? 0 : std::clamp(grid_->storedCols(c + 1) - 2, 0, variableCount);
     if (c < 1 || c > static_cast<int>(caseStarts_.size())) return 0;
     const std::size_t end = c < static_cast<int>(caseStarts_.size()) ? caseStarts_[c] : values_.size();
     return static_cast<int>(end - caseStarts_[c - 1]);
+}
+
+std::size_t FileImage::valuesHeld() const {
+    if (!grid_) return values_.size();
+    std::size_t held = 0;
+    for (int c = 1; c <= caseCount; ++c) held += static_cast<std::size_t>(valuesHeldIn(c));
+    return held;
 }
 
 void FileImage::beginCase() {

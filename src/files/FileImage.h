@@ -6,6 +6,7 @@
 
 #include "sheet/Cell.h"
 #include "sheet/DefaultNames.h"
+#include "sheet/Grid.h"
 #include "sheet/SheetRecords.h"
 #include "sheet/Limits.h"
 #include "sheet/VariableRecord.h"
@@ -67,13 +68,17 @@ public:
     void appendCell(Cell value);
     // The values of case c held: those after them are empty.
     int valuesHeldIn(int c) const;
+    // The values are those of the grid's cases and variables (row c + 1, column v + 1) where they
+    // stand, for as long as the grid does not change.
+    void borrowValues(const Grid& grid) { grid_ = &grid; }
     // Room for count values, when the count is known to be real.
     void reserveValues(std::size_t count);
     // The values held: empty ones at the end of a case are not, so a short line costs no more than
     // what it has.
-    std::size_t valuesHeld() const { return values_.size(); }
+    std::size_t valuesHeld() const;
 
 private:
+    const Grid* grid_ = nullptr;  // borrowed values
     std::vector<Cell> values_;
     std::vector<std::size_t> caseStarts_;  // where each case's values begin in values_
     int nextVariable_ = 0;                 // of the last case begun

@@ -53,7 +53,7 @@ int StoredValues(const Sheet& sheet, const FileImage& image, int c) {
 }
 
 // The values the sheet holds: a full sheet's image takes exactly its room, and blanks take none.
-std::size_t GatheredValues(const Sheet& sheet, const FileImage& image) {
+std::size_t HeldValues(const Sheet& sheet, const FileImage& image) {
     std::size_t count = 0;
     for (int c = 1; c <= image.caseCount; ++c)
         for (int v = 1; v <= StoredValues(sheet, image, c); ++v) count += !CellAt(sheet.grdVo, c + 1, v + 1).empty();
@@ -69,13 +69,15 @@ std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
     return {};
 }
 
-void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode) {
+void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode, GatheredValues values) {
     image.blankText = std::string(blankCode);
     image.caseNames.reserve(image.caseCount);
-    image.reserveValues(GatheredValues(sheet, image));
+    if (values == GatheredValues::Borrowed) image.borrowValues(sheet.grdVo);
+    else image.reserveValues(HeldValues(sheet, image));
     for (int c = 1; c <= image.caseCount; ++c) {
         std::string name = TextAt(sheet.grdVo, c + 1, 1);
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
+        if (values == GatheredValues::Borrowed) continue;
         image.beginCase();
         for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendCell(CellAt(sheet.grdVo, c + 1, v + 1));
     }
@@ -101,7 +103,7 @@ void GatherStatistics(const Sheet& sheet, FileImage& image) {
 }  // namespace
 
 void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image,
-                 GatheredBlanks blanks) {
+                 GatheredBlanks blanks, GatheredValues values) {
     image = FileImage{};
     image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxCount);
     image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxCount);
@@ -115,7 +117,7 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
     image.formatTag = "vo-Data_3";
     image.groupSizes = GroupSizes(sheet, image.caseCount);
     GatherVariables(sheet, image);
-    GatherCases(sheet, image, BlankText(sheet, blanks));
+    GatherCases(sheet, image, BlankText(sheet, blanks), values);
     if (withStatistics) GatherStatistics(sheet, image);
     image.comment = sheet.comment();
 }

@@ -21,7 +21,11 @@ enum class GatheredBlanks {
 // definitions, case names ("V" / "C" + number where empty), the values with the sheet's blank
 // output code (or what blanks asks for) in place of blanks, the comment, and with withStatistics the statistics as
 // grdVoStat holds them (the caller brings them up to date first).
+// Whether the image copies the values or reads them where the sheet holds them: a writer that is
+// done before the sheet can change again (a save on the spot) needs no second copy of a big sheet.
+enum class GatheredValues { Copied, Borrowed };
+
 void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image,
-                 GatheredBlanks blanks = GatheredBlanks::SheetCode);
+                 GatheredBlanks blanks = GatheredBlanks::SheetCode, GatheredValues values = GatheredValues::Copied);
 
 }  // namespace zoriduvo

@@ -30,7 +30,7 @@ bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
     {
         BusyPointer busy(app.ui);
         FileImage image;
-        GatherSheet(app, sheet, path, true, image, GatheredBlanks::NativeMark);
+        GatherSheet(app, sheet, path, true, image, GatheredBlanks::NativeMark, GatheredValues::Borrowed);
         problem = WriteNativeFile(sheet, image, 3);
     }
     if (problem) ShowFileProblem(app.ui, *problem);

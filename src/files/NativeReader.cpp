@@ -183,16 +183,16 @@ private:
 
 }  // namespace
 
-std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image) {
+std::optional<FileProblem> ReadNativeOwnedBytes(std::string bytes, FileImage& image) {
     std::size_t bad = 0;
     // Files made by other programs come in UTF-8 too; read as code page 932 they would load as
     // garbled names with no word of it. What is written is code page 932, as always.
-    const auto text = DecodeForeignText(bytes, &bad);
-    // A file of another kind under a ".vo" name is no vo-Data, whatever bytes it holds.
-    if (!text && bytes.find(kTagPrefix) == std::string_view::npos) return FileProblem{FileError::NotVoData};
-    if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
-
-    FieldReader in(*text);
+    if (!DecodeForeignTextInPlace(bytes, &bad)) {
+        // A file of another kind under a ".vo" name is no vo-Data, whatever bytes it holds.
+        if (bytes.find(kTagPrefix) == std::string::npos) return FileProblem{FileError::NotVoData};
+        return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
+    }
+    FieldReader in(bytes);
     FileImage read;
     for (;;) {
         const auto f = in.next();
@@ -202,11 +202,15 @@ std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& im
             break;
         }
     }
-    NativeParser parser(in, read, text->size());
+    NativeParser parser(in, read, bytes.size());
     parser.readBody();
     if (parser.problem) return parser.problem;
     image = std::move(read);
     return std::nullopt;
+}
+
+std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image) {
+    return ReadNativeOwnedBytes(std::string(bytes), image);
 }
 
 void SetImageSource(FileImage& image, const std::string& path) {
@@ -219,7 +223,7 @@ void SetImageSource(FileImage& image, const std::string& path) {
 std::optional<FileProblem> ReadNativeFile(const std::string& path, FileImage& image) {
     std::string bytes;
     if (auto problem = ReadFileToOpen(path, bytes)) return problem;
-    if (auto problem = ReadNativeBytes(bytes, image)) return problem;
+    if (auto problem = ReadNativeOwnedBytes(std::move(bytes), image)) return problem;
     SetImageSource(image, path);
     return std::nullopt;
 }

@@ -14,6 +14,8 @@ namespace zoriduvo {
 // read as far as it goes. Every count is checked before it is used. On a problem image is left
 // as it was. Path, file name and date are the path overload's business.
 std::optional<FileProblem> ReadNativeBytes(std::string_view bytes, FileImage& image);
+// The same, taking the bytes over: a big file is then not held twice while it is read.
+std::optional<FileProblem> ReadNativeOwnedBytes(std::string bytes, FileImage& image);
 // The same from a file; the image gets the path, its file name and the file's modification time.
 std::optional<FileProblem> ReadNativeFile(const std::string& path, FileImage& image);
 // Fills path, file name and modification date of an image read from path.

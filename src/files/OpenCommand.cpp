@@ -53,7 +53,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         switch (ChooseReader(path, *bytes)) {
         case Reader::None: return OpenOutcome::NotOurFormat;
         case Reader::Native:
-            problem = ReadNativeBytes(*bytes, image);
+            problem = ReadNativeOwnedBytes(std::move(*bytes), image);
             if (!problem) SetImageSource(image, path);
             break;
         case Reader::Csv:

@@ -20,7 +20,9 @@ template <int Version>
 std::optional<FileProblem> EncodeNative(const ExportInput& input, std::vector<OutputFile>& files) {
     std::string bytes;
     if (auto problem = EncodeNativeFile(input.image, Version, bytes)) return problem;
-    files = {{input.paths.at(0), std::move(bytes)}};
+    // Not through an initializer list, whose elements are copied: a big file's bytes would be held twice.
+    files.clear();
+    files.push_back({input.paths.at(0), std::move(bytes)});
     return std::nullopt;
 }
 

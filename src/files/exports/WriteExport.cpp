@@ -12,7 +12,7 @@ std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm&
                                        FileImage& written) {
     BusyPointer busy(app.ui);
     if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
-    GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks);
+    GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed);
     std::vector<OutputFile> files;
     if (auto problem = EncodeExport(form, written, chosen, files, sheet.information().path)) return problem;
     return SaveFilesSafely(files);
