@@ -62,6 +62,8 @@ measure() {
 echo "set $set_name: $cases cases x $variables variables = $cells cells; median of $runs runs after a warm-up"
 measure "floor read" "$floor" read "$data/$set_name.vo"
 floor_read=$wall floor_read_rss=$rss
+measure "floor read-fc" "$floor" read-fc "$data/$set_name.vo"
+floor_fc=$wall floor_fc_rss=$rss
 measure "floor write" "$floor" write "$cells" "$variables" "$work/out.txt"
 floor_write=$wall floor_write_rss=$rss
 
@@ -71,19 +73,44 @@ row() {  # NAME FLOOR_NAME FLOOR_SECONDS
     printf "%-34s %8.2f %9.1f %9.2f %10s %8.1f\n", n, w, r / 1024, (f > 0 ? w / f : 0), fn, r * 1024 / c }'
 }
 wall=$floor_read rss=$floor_read_rss row "floor read ($set_name.vo)" read "$floor_read"
+wall=$floor_fc rss=$floor_fc_rss row "floor read, from_chars" read-fc "$floor_fc"
 wall=$floor_write rss=$floor_write_rss row "floor write" write "$floor_write"
 both=$(awk -v a="$floor_read" -v b="$floor_write" 'BEGIN { print a + b }')
 
+measure open "$cli" info "$data/$set_name.vo"
+row "open (info $set_name.vo)" read "$floor_read"
+open=$wall
 measure convert "$cli" convert "$data/$set_name.vo" "$work/out.vo"
 row "convert $set_name.vo out.vo" read+write "$both"
+convert=$wall convert_rss=$rss
 measure "convert csv" "$cli" convert "$data/$set_name.csv" "$work/out.vo"
 row "convert $set_name.csv out.vo" read+write "$both"
 measure stats "$cli" stats "$data/$set_name.vo"
 row "stats $set_name.vo" read "$floor_read"
+stats=$wall
 measure sort "$cli" sort "$data/$set_name.vo" "$work/out.vo" --key V1
 row "sort $set_name.vo out.vo --key V1" read+write "$both"
+sort_wall=$wall
 measure transform "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK(V2)"
 row "transform -e \"Y = RANK(V2)\"" read+write "$both"
+transform=$wall
 echo
 echo "x floor: wall time over the floor of this run (read, or read + write for commands that write);"
 echo "B/cell: peak resident bytes over the $cells cells."
+
+# The targets, each as a ratio to its yardstick in this run: an operation "after open" is the
+# command's time less that of the command without it (stats less open; sort and transform less
+# convert, which opens and saves as they do); save is convert less open.
+echo
+printf '%-44s %9s %9s %s\n' target measured limit ""
+target() {  # NAME MEASURED LIMIT
+  awk -v n="$1" -v m="$2" -v l="$3" 'BEGIN { printf "%-44s %9.3f %9.3f %s\n", n, m, l, (m <= l ? "met" : "MISSED") }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { print (b > 0 ? a / b : 0) }'; }
+target "open / strtof floor" "$(ratio "$open" "$floor_read")" 1.3
+target "open / from_chars floor" "$(ratio "$open" "$floor_fc")" 2.2
+target "convert peak bytes per cell" "$(awk -v r="$convert_rss" -v c="$cells" 'BEGIN { print r * 1024 / c }')" 20
+target "statistics after open / open" "$(ratio "$(awk -v a="$stats" -v b="$open" 'BEGIN { print a - b }')" "$open")" 0.1
+target "sort after open / open" "$(ratio "$(awk -v a="$sort_wall" -v b="$convert" 'BEGIN { print a - b }')" "$open")" 0.1
+target "RANK after open / open" "$(ratio "$(awk -v a="$transform" -v b="$convert" 'BEGIN { print a - b }')" "$open")" 0.1
+target "save (convert - open) / write floor" "$(ratio "$(awk -v a="$convert" -v b="$open" 'BEGIN { print a - b }')" "$floor_write")" 1.2

@@ -45,6 +45,13 @@ const Cell& FileImage::cell(int c, int v) const {
     return k < end ? values_[k] : blank;
 }
 
+std::span<const Cell> FileImage::caseValues(int c) const {
+    const auto held = static_cast<std::size_t>(valuesHeldIn(c));
+    if (held == 0) return {};
+    if (grid_) return grid_->storedRow(c + 1).subspan(2, held);
+    return std::span<const Cell>(values_).subspan(caseStarts_[c - 1], held);
+}
+
 CellString FileImage::writtenValue(int c, int v) const {
     const Cell& value = cell(c, v);
     return value.empty() ? CellString::Of(blankText) : value.text();
@@ -80,6 +87,12 @@ void FileImage::appendCell(Cell value) {
     values_.resize(values_.size() + emptiesPending_);
     emptiesPending_ = 0;
     values_.push_back(std::move(value));
+}
+
+void FileImage::appendCase(std::span<const Cell> values) {
+    beginCase();
+    values_.insert(values_.end(), values.begin(), values.end());
+    nextVariable_ = static_cast<int>(values.size());
 }
 
 void FileImage::reserveValues(std::size_t count) { values_.reserve(count); }

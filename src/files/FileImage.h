@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,8 @@ public:
     // of one not given is empty.
     CellString value(int c, int v) const { return cell(c, v).text(); }
     const Cell& cell(int c, int v) const;
+    // The values case c holds, in variable order.
+    std::span<const Cell> caseValues(int c) const;
     // The value as a file writes it: blankText for an empty one.
     CellString writtenValue(int c, int v) const;
     // Starts the next case; appendCell starts one by itself once a case has all its values, so a
@@ -66,6 +69,8 @@ public:
     void beginCase();
     void appendValue(std::string_view text) { appendCell(Cell::FromText(text)); }
     void appendCell(Cell value);
+    // The next case, with these values (blanks among them).
+    void appendCase(std::span<const Cell> values);
     // The values of case c held: those after them are empty.
     int valuesHeldIn(int c) const;
     // The values are those of the grid's cases and variables (row c + 1, column v + 1) where they

@@ -52,11 +52,10 @@ int StoredValues(const Sheet& sheet, const FileImage& image, int c) {
     return std::clamp(sheet.grdVo.storedCols(c + 1) - 2, 0, image.variableCount);
 }
 
-// The values the sheet holds: a full sheet's image takes exactly its room, and blanks take none.
+// The values the sheet stores: a full sheet's image takes exactly its room.
 std::size_t HeldValues(const Sheet& sheet, const FileImage& image) {
     std::size_t count = 0;
-    for (int c = 1; c <= image.caseCount; ++c)
-        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) count += !CellAt(sheet.grdVo, c + 1, v + 1).empty();
+    for (int c = 1; c <= image.caseCount; ++c) count += static_cast<std::size_t>(StoredValues(sheet, image, c));
     return count;
 }
 
@@ -78,8 +77,8 @@ void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCod
         std::string name = TextAt(sheet.grdVo, c + 1, 1);
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
         if (values == GatheredValues::Borrowed) continue;
-        image.beginCase();
-        for (int v = 1; v <= StoredValues(sheet, image, c); ++v) image.appendCell(CellAt(sheet.grdVo, c + 1, v + 1));
+        const int stored = StoredValues(sheet, image, c);
+        image.appendCase(stored > 0 ? sheet.grdVo.storedRow(c + 1).subspan(2, stored) : std::span<const Cell>());
     }
 }
 

@@ -61,16 +61,13 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         grid.setText(c + 1, 0, std::to_string(c));
         grid.setText(c + 1, 1, image.caseName(c));
         // Only the values the file held: the empty rest costs nothing, however many variables.
-        const int held = std::min(image.valuesHeldIn(c), image.variableCount);
-        for (int v = 1; v <= held; ++v) {
-            // A loaded value keeps its double: only computed values are singles. A number cell is
-            // already the general text of its double.
-            const Cell& value = image.cell(c, v);
-            if (value.isNumber())
-                grid.setCell(c + 1, v + 1, value);
-            else if (!value.empty())
-                grid.setText(c + 1, v + 1, GeneralText(LeadingNumber(value.text().view())));
-        }
+        const std::span<const Cell> values = image.caseValues(c).first(std::min(image.valuesHeldIn(c), image.variableCount));
+        grid.setCells(c + 1, 2, values);
+        // A loaded value keeps its double: only computed values are singles. A number cell is
+        // already the general text of its double; a text becomes that of its leading number.
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (!values[i].isNumber() && !values[i].empty())
+                grid.setText(c + 1, static_cast<int>(i) + 2, GeneralText(LeadingNumber(values[i].text().view())));
     }
 }
 

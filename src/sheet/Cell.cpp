@@ -65,9 +65,7 @@ CellString Cell::text() const {
 
 double Cell::leadingNumber() const { return isNumber() ? number() : LeadingNumber(text().view()); }
 
-bool Cell::operator==(const Cell& other) const noexcept {
-    if (bits_ == other.bits_) return true;
-    if (!onHeap() || !other.onHeap()) return false;
+bool Cell::sameHeapText(const Cell& other) const noexcept {
     return std::string_view(heapText(), heapLength()) == std::string_view(other.heapText(), other.heapLength());
 }
 
@@ -88,8 +86,8 @@ void Cell::copyHeapFrom(const Cell& other) {
     *this = FromText(std::string_view(other.heapText(), other.heapLength()));
 }
 
-void Cell::release() noexcept {
-    if (onHeap()) delete[] (heapText() - sizeof(std::uint32_t));
+void Cell::freeHeap() noexcept {
+    delete[] (heapText() - sizeof(std::uint32_t));
     bits_ = 0;
 }
 

@@ -52,13 +52,15 @@ public:
     Cell& operator=(const Cell& other);
     Cell& operator=(Cell&& other) noexcept {
         if (this != &other) {
-            release();
+            if (onHeap()) freeHeap();
             bits_ = other.bits_;
             other.bits_ = 0;
         }
         return *this;
     }
-    ~Cell() { release(); }
+    ~Cell() {
+        if (onHeap()) freeHeap();
+    }
 
     bool empty() const noexcept { return bits_ == 0; }
     // A number cell's value is what LeadingNumber reads from its text.
@@ -71,7 +73,9 @@ public:
     double leadingNumber() const;
     CellString text() const;
     // The same text.
-    bool operator==(const Cell& other) const noexcept;
+    bool operator==(const Cell& other) const noexcept {
+        return bits_ == other.bits_ || (onHeap() && other.onHeap() && sameHeapText(other));
+    }
     // Heap bytes beyond the cell itself.
     std::size_t heapBytes() const noexcept;
 
@@ -89,7 +93,8 @@ private:
     const char* heapText() const noexcept;
     std::uint32_t heapLength() const noexcept;
     void copyHeapFrom(const Cell& other);
-    void release() noexcept;
+    void freeHeap() noexcept;
+    bool sameHeapText(const Cell& other) const noexcept;
 
     // Stored bits are the raw pattern xor kBlank, so that zeroed cells are blank.
     static constexpr std::uint64_t kBlank = 0x7FF8000000000001ull;

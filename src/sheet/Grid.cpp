@@ -218,6 +218,22 @@ void Grid::setCell(int row, int col, Cell value) {
     tell(fixed ? ChangeKind::Names : ChangeKind::Cell, row, col);
 }
 
+void Grid::setCells(int row, int firstCol, std::span<const Cell> values) {
+    const auto count = static_cast<int>(values.size());
+    if (recording() || storedCols(row) > firstCol || row < 0 || row >= rowCount_ || firstCol < 0 ||
+        firstCol + count > colCount_) {
+        for (int i = 0; i < count; ++i) setCell(row, firstCol + i, values[i]);
+        return;
+    }
+    if (count == 0) return;
+    if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
+    auto& cells = cells_[row];
+    cells.reserve(static_cast<std::size_t>(firstCol) + values.size());
+    cells.resize(firstCol);
+    cells.insert(cells.end(), values.begin(), values.end());
+    tell(ChangeKind::Reset);
+}
+
 void Grid::setCurrent(int row, int col) {
     row_ = rowSel_ = std::clamp(row, 0, std::max(rowCount_ - 1, 0));
     col_ = colSel_ = std::clamp(col, 0, std::max(colCount_ - 1, 0));

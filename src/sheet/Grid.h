@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,11 +44,19 @@ public:
     void setText(int row, int col, std::string_view text);
     const Cell& cell(int row, int col) const;
     void setCell(int row, int col, Cell value);
+    // The cells from firstCol on, as setCell would set them one by one; a row not yet written so far
+    // takes them in one go (loading).
+    void setCells(int row, int firstCol, std::span<const Cell> values);
     bool isEmpty(int row, int col) const { return cell(row, col).empty(); }
     // The columns stored for the row: every cell from there on is empty, so a reader of a sparse
     // grid can stop there.
     int storedCols(int row) const {
         return row >= 0 && row < static_cast<int>(cells_.size()) ? static_cast<int>(cells_[row].size()) : 0;
+    }
+    // Those cells, for readers that walk whole rows.
+    std::span<const Cell> storedRow(int row) const {
+        if (row < 0 || row >= static_cast<int>(cells_.size())) return {};
+        return cells_[row];
     }
 
     // Current cell and the selection's other corner, as the grid control keeps them.

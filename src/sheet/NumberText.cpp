@@ -338,32 +338,36 @@ namespace {
 // after the point. Such a text is the general text of the double nearest to it, since 15 digits
 // survive the trip through a double; others are checked the slow way.
 std::optional<double> FixedGeneralNumber(std::string_view text) {
+    // Powers of ten a double holds exactly.
+    static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* p = text.data();
     const char* const end = p + text.size();
-    const char* const first = p;
-    if (p != end && *p == '-') ++p;
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
     if (p == end || !IsDigit(*p)) return std::nullopt;
-    int significant = 0;
+    std::uint64_t digits = 0;
+    int significant = 0, decimalPlaces = 0;
     if (*p == '0') {
         ++p;
         if (p == end) return text.size() == 1 ? std::optional<double>(0.0) : std::nullopt;  // "0", not "-0"
         if (*p != '.') return std::nullopt;
         ++p;
-        int zeros = 0;
-        while (p != end && *p == '0') ++zeros, ++p;
-        if (zeros > 3 || p == end) return std::nullopt;
+        while (p != end && *p == '0') ++decimalPlaces, ++p;
+        if (decimalPlaces > 3 || p == end) return std::nullopt;
     } else {
-        while (p != end && IsDigit(*p)) ++significant, ++p;
+        for (; p != end && IsDigit(*p) && significant <= 15; ++p, ++significant) digits = digits * 10 + (*p - '0');
         if (p != end && *p++ != '.') return std::nullopt;
         if (p == end && p[-1] == '.') return std::nullopt;
     }
     const char* const decimals = p;
-    while (p != end && IsDigit(*p)) ++significant, ++p;
+    for (; p != end && IsDigit(*p) && significant <= 15; ++p, ++significant, ++decimalPlaces)
+        digits = digits * 10 + (*p - '0');
     if (p != end || significant > 15) return std::nullopt;
     if (decimals != p && p[-1] == '0') return std::nullopt;
-    double value = 0;
-    std::from_chars(first, end, value);
-    return value;
+    // Digits and power of ten are exact, so the one division rounds correctly, as from_chars does.
+    const double magnitude = static_cast<double>(digits) / kTens[decimalPlaces];
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace

@@ -74,11 +74,14 @@ StatisticsTable ComputeStatistics(const Sheet& sheet, int first, int last) {
     const int columns = std::clamp(grid.cols() - 2, 0, variables);
     std::vector<RunningStatistics> running(columns + 1);
     const int to = std::min(last, sheet.caseCount());
-    for (int c = std::max(first, 1); c <= to; ++c)
-        for (int v = 1; v <= columns; ++v) {
-            const Cell& cell = grid.cell(c + 1, v + 1);
+    for (int c = std::max(first, 1); c <= to; ++c) {
+        const std::span<const Cell> row = grid.storedRow(c + 1);
+        const int stored = std::min(columns, static_cast<int>(row.size()) - 2);
+        for (int v = 1; v <= stored; ++v) {
+            const Cell& cell = row[v + 1];
             if (!cell.empty()) running[v].add(ToSingle(cell.leadingNumber()));
         }
+    }
     for (int v = 1; v <= columns; ++v) table.variables[v] = running[v].result();
     return table;
 }
