@@ -252,7 +252,12 @@ std::string General(double v, int significant) {
     if (std::isnan(v)) return {};
     if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
     if (v == 0) return "0";
-    const Decimal r = RoundedDecimal(std::fabs(v), significant);
+    // The shortest text that reads back as v is its rounding to `significant` digits whenever it
+    // has no more digits than that (a double is far finer than 15 digits); it is much quicker to
+    // make. Not so below the normal range, where a double is coarser.
+    Decimal r;
+    if (std::fabs(v) >= DBL_MIN) r = ShortestDecimal(std::fabs(v));
+    if (r.n == 0 || r.n > significant) r = RoundedDecimal(std::fabs(v), significant);
     std::string out;
     if (v < 0) out.push_back('-');
     if (r.exp > -5 && r.exp < significant) {
