@@ -1,34 +1,26 @@
 #!/usr/bin/env bash
-# Times zoriduvo-cli as whole processes on a generated set against the floor of the same run
-# (bench/floor: the same bytes split into fields and every field converted with strtof; and as
-# many fields written with snprintf). Each figure is the median of RUNS runs after one warm-up:
-# wall time, peak resident memory, the ratio to the floor and resident bytes per cell.
+# Times zoriduvo-cli as whole processes on generated sets against the floors of the same run
+# (bench/floor: the same bytes split into fields and every field converted with strtof, or with
+# std::from_chars; and as many fields written with snprintf). Each figure is the median of RUNS
+# runs after one warm-up: wall and CPU (user + system) time, peak resident memory, the ratio to the
+# floor and resident bytes per cell; then the targets, as ratios to their yardsticks in this run.
+# With several sets, a last table compares their costs per cell (growth must be linear).
 # Not part of CI: it takes minutes.
-#   bench/run.sh [small|medium|large]      (default large, 32767 x 200)
+#   bench/run.sh [small|medium|large ...]      (default large, 32767 x 200)
 #   BUILD=DIR  build directory (default build/bench, Release)    RUNS=N  runs per figure (default 5)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build/bench}
 runs=${RUNS:-5}
-set_name=${1:-large}
-case "$set_name" in
-  small) cases=1000 variables=20 ;;
-  medium) cases=10000 variables=100 ;;
-  large) cases=32767 variables=200 ;;
-  *) echo "usage: bench/run.sh [small|medium|large]" >&2; exit 2 ;;
-esac
-cells=$((cases * variables))
-
-if [ ! -x /usr/bin/time ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq time
-fi
+sets=("$@")
+[ ${#sets[@]} -eq 0 ] && sets=(large)
+for set_name in "${sets[@]}"; do
+  case "$set_name" in small | medium | large) ;; *) echo "usage: bench/run.sh [small|medium|large ...]" >&2; exit 2 ;; esac
+done
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORIDUVO_BUILD_GUI=OFF \
       -DZORIDUVO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 >/dev/null  # floor, gen_data, zoriduvo-cli and core_bench
+cmake --build "$build" -j2 >/dev/null  # floor, gen_data, runtime, zoriduvo-cli and core_bench
 "$root/bench/gen-data" "$build" >/dev/null
 
 data="$root/bench/data"
@@ -37,80 +29,104 @@ trap 'rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=1700000000 LC_ALL=C
 cli="$build/zoriduvo-cli"
 floor="$build/bench/floor"
+runtime="$build/bench/runtime"
 
-# measure NAME COMMAND...: sets wall (seconds) and rss (KiB), the medians of the timed runs.
+# measure COMMAND...: sets wall, cpu (seconds) and rss (KiB), the medians of the timed runs.
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 measure() {
-  local name=$1
-  shift
-  local walls=() rsss=() k
+  local walls=() cpus=() rsss=() k
   for ((k = 0; k <= runs; k++)); do
     rm -f "$work"/out.* "$work"/.out.*
-    if ! /usr/bin/time -v -o "$work/time" "$@" >"$work/stdout" 2>"$work/stderr"; then
-      echo "$name failed:" >&2
+    if ! "$runtime" "$work/figures" "$@" >"$work/stdout" 2>"$work/stderr"; then
+      echo "failed: $*" >&2
       cat "$work/stderr" >&2
       exit 1
     fi
     [ "$k" -eq 0 ] && continue  # the warm-up
-    walls+=("$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); s = 0
-                for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s }' "$work/time")")
-    rsss+=("$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time")")
+    read -r w c r <"$work/figures"
+    walls+=("$w") cpus+=("$c") rsss+=("$r")
   done
-  wall=$(printf '%s\n' "${walls[@]}" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
-  rss=$(printf '%s\n' "${rsss[@]}" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+  wall=$(printf '%s\n' "${walls[@]}" | median)
+  cpu=$(printf '%s\n' "${cpus[@]}" | median)
+  rss=$(printf '%s\n' "${rsss[@]}" | median)
 }
+calc() { awk "BEGIN { print $* }"; }
 
-echo "set $set_name: $cases cases x $variables variables = $cells cells; median of $runs runs after a warm-up"
-measure "floor read" "$floor" read "$data/$set_name.vo"
-floor_read=$wall floor_read_rss=$rss
-measure "floor read-fc" "$floor" read-fc "$data/$set_name.vo"
-floor_fc=$wall floor_fc_rss=$rss
-measure "floor write" "$floor" write "$cells" "$variables" "$work/out.txt"
-floor_write=$wall floor_write_rss=$rss
+# The start-up every process pays, from a file of one case: taken off before costs per cell.
+printf '"vo-Data_3"\r\n"base"\r\n1\r\n"V1",0,0,0,0\r\n"C1",1\r\n' >"$work/base.vo"
+measure "$cli" info "$work/base.vo"
+base_open=$cpu
+measure "$cli" convert "$work/base.vo" "$work/out.vo"
+base_convert=$cpu
 
-printf '\n%-34s %8s %9s %9s %10s %8s\n' "" "wall s" "peak MiB" "x floor" "floor" "B/cell"
-row() {  # NAME FLOOR_NAME FLOOR_SECONDS
-  awk -v n="$1" -v w="$wall" -v r="$rss" -v fn="$2" -v f="$3" -v c="$cells" 'BEGIN {
-    printf "%-34s %8.2f %9.1f %9.2f %10s %8.1f\n", n, w, r / 1024, (f > 0 ? w / f : 0), fn, r * 1024 / c }'
-}
-wall=$floor_read rss=$floor_read_rss row "floor read ($set_name.vo)" read "$floor_read"
-wall=$floor_fc rss=$floor_fc_rss row "floor read, from_chars" read-fc "$floor_fc"
-wall=$floor_write rss=$floor_write_rss row "floor write" write "$floor_write"
-both=$(awk -v a="$floor_read" -v b="$floor_write" 'BEGIN { print a + b }')
+declare -A per_cell
+for set_name in "${sets[@]}"; do
+  case "$set_name" in
+    small) cases=1000 variables=20 ;;
+    medium) cases=10000 variables=100 ;;
+    large) cases=32767 variables=200 ;;
+  esac
+  cells=$((cases * variables))
+  echo "set $set_name: $cases cases x $variables variables = $cells cells; median of $runs runs after a warm-up"
+  measure "$floor" read "$data/$set_name.vo"; floor_read=$cpu floor_read_wall=$wall floor_read_rss=$rss
+  measure "$floor" read-fc "$data/$set_name.vo"; floor_fc=$cpu floor_fc_wall=$wall floor_fc_rss=$rss
+  measure "$floor" write "$cells" "$variables" "$work/out.txt"; floor_write=$cpu floor_write_wall=$wall floor_write_rss=$rss
 
-measure open "$cli" info "$data/$set_name.vo"
-row "open (info $set_name.vo)" read "$floor_read"
-open=$wall
-measure convert "$cli" convert "$data/$set_name.vo" "$work/out.vo"
-row "convert $set_name.vo out.vo" read+write "$both"
-convert=$wall convert_rss=$rss
-measure "convert csv" "$cli" convert "$data/$set_name.csv" "$work/out.vo"
-row "convert $set_name.csv out.vo" read+write "$both"
-measure stats "$cli" stats "$data/$set_name.vo"
-row "stats $set_name.vo" read "$floor_read"
-stats=$wall
-measure sort "$cli" sort "$data/$set_name.vo" "$work/out.vo" --key V1
-row "sort $set_name.vo out.vo --key V1" read+write "$both"
-sort_wall=$wall
-measure transform "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK(V2)"
-row "transform -e \"Y = RANK(V2)\"" read+write "$both"
-transform=$wall
-echo
-echo "x floor: wall time over the floor of this run (read, or read + write for commands that write);"
-echo "B/cell: peak resident bytes over the $cells cells."
+  printf '\n%-34s %8s %8s %9s %9s %10s %8s\n' "" "wall s" "CPU s" "peak MiB" "x floor" "floor" "B/cell"
+  row() {  # NAME FLOOR_NAME FLOOR_CPU_SECONDS
+    awk -v n="$1" -v w="$wall" -v c="$cpu" -v r="$rss" -v fn="$2" -v f="$3" -v k="$cells" 'BEGIN {
+      printf "%-34s %8.3f %8.3f %9.1f %9.2f %10s %8.1f\n", n, w, c, r / 1024, (f > 0 ? c / f : 0), fn, r * 1024 / k }'
+  }
+  wall=$floor_read_wall cpu=$floor_read rss=$floor_read_rss row "floor read ($set_name.vo)" read "$floor_read"
+  wall=$floor_fc_wall cpu=$floor_fc rss=$floor_fc_rss row "floor read, from_chars" read-fc "$floor_fc"
+  wall=$floor_write_wall cpu=$floor_write rss=$floor_write_rss row "floor write" write "$floor_write"
+  both=$(calc "$floor_read + $floor_write")
 
-# The targets, each as a ratio to its yardstick in this run: an operation "after open" is the
-# command's time less that of the command without it (stats less open; sort and transform less
-# convert, which opens and saves as they do); save is convert less open.
-echo
-printf '%-44s %9s %9s %s\n' target measured limit ""
-target() {  # NAME MEASURED LIMIT
-  awk -v n="$1" -v m="$2" -v l="$3" 'BEGIN { printf "%-44s %9.3f %9.3f %s\n", n, m, l, (m <= l ? "met" : "MISSED") }'
-}
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { print (b > 0 ? a / b : 0) }'; }
-target "open / strtof floor" "$(ratio "$open" "$floor_read")" 1.3
-target "open / from_chars floor" "$(ratio "$open" "$floor_fc")" 2.2
-target "convert peak bytes per cell" "$(awk -v r="$convert_rss" -v c="$cells" 'BEGIN { print r * 1024 / c }')" 20
-target "statistics after open / open" "$(ratio "$(awk -v a="$stats" -v b="$open" 'BEGIN { print a - b }')" "$open")" 0.1
-target "sort after open / open" "$(ratio "$(awk -v a="$sort_wall" -v b="$convert" 'BEGIN { print a - b }')" "$open")" 0.1
-target "RANK after open / open" "$(ratio "$(awk -v a="$transform" -v b="$convert" 'BEGIN { print a - b }')" "$open")" 0.1
-target "save (convert - open) / write floor" "$(ratio "$(awk -v a="$convert" -v b="$open" 'BEGIN { print a - b }')" "$floor_write")" 1.2
+  measure "$cli" info "$data/$set_name.vo"; row "open (info $set_name.vo)" read "$floor_read"; open=$cpu
+  measure "$cli" convert "$data/$set_name.vo" "$work/out.vo"; row "convert $set_name.vo out.vo" read+write "$both"
+  convert=$cpu convert_rss=$rss
+  measure "$cli" convert "$data/$set_name.csv" "$work/out.vo"; row "convert $set_name.csv out.vo" read+write "$both"
+  measure "$cli" stats "$data/$set_name.vo"; row "stats $set_name.vo" read "$floor_read"; stats=$cpu
+  measure "$cli" sort "$data/$set_name.vo" "$work/out.vo" --key V1; row "sort $set_name.vo out.vo --key V1" read+write "$both"
+  sorted=$cpu
+  measure "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK(V2)"
+  row "transform -e \"Y = RANK(V2)\"" read+write "$both"; ranked=$cpu
+  echo
+  echo "x floor: CPU time over the floor's of this run (read, or read + write for commands that write);"
+  echo "B/cell: peak resident bytes over the $cells cells. CPU time, not wall time, is compared: the"
+  echo "program's save waits for the disk (fsync), which the floor does not, and that wait varies."
+
+  # An operation "after open" is the command's time less that of the command without it: stats less
+  # open; sort and transform less convert, which opens and saves as they do. Save is convert less open.
+  echo
+  printf '%-44s %9s %9s\n' target measured limit
+  target() {  # NAME MEASURED LIMIT
+    awk -v n="$1" -v m="$2" -v l="$3" 'BEGIN { printf "%-44s %9.3f %9.3f %s\n", n, m, l, (m <= l ? "met" : "MISSED") }'
+  }
+  target "open / strtof floor" "$(calc "$open / $floor_read")" 1.3
+  target "open / from_chars floor" "$(calc "$open / $floor_fc")" 2.2
+  target "convert peak bytes per cell" "$(calc "$convert_rss * 1024 / $cells")" 20
+  target "statistics after open / open" "$(calc "($stats - $open) / $open")" 0.1
+  target "sort after open / open" "$(calc "($sorted - $convert) / $open")" 0.1
+  target "RANK after open / open" "$(calc "($ranked - $convert) / $open")" 0.1
+  target "save (convert - open) / write floor" "$(calc "($convert - $open) / $floor_write")" 1.2
+  echo
+  # Per cell, in nanoseconds of CPU, with the start-up of a one-case file taken off.
+  per_cell[$set_name,open]=$(calc "($open - $base_open) * 1e9 / $cells")
+  per_cell[$set_name,save]=$(calc "($convert - $open - $base_convert + $base_open) * 1e9 / $cells")
+  per_cell[$set_name,stats]=$(calc "($stats - $base_open) * 1e9 / $cells")
+  per_cell[$set_name,sort]=$(calc "($sorted - $base_convert) * 1e9 / $cells")
+  per_cell[$set_name,rank]=$(calc "($ranked - $base_convert) * 1e9 / $cells")
+done
+
+if [ ${#sets[@]} -gt 1 ]; then
+  echo "growth: CPU ns per cell, start-up taken off (stats, sort and RANK include their open and save)"
+  printf '%-10s' operation; printf ' %9s' "${sets[@]}"; printf ' %9s\n' "max/min"
+  for op in open save stats sort rank; do
+    values=()
+    for set_name in "${sets[@]}"; do values+=("${per_cell[$set_name,$op]}"); done
+    printf '%-10s' "$op"; printf ' %9.1f' "${values[@]}"
+    printf '%s\n' "${values[@]}" | awk '{ v = $1; if (NR == 1 || v > hi) hi = v; if (NR == 1 || v < lo) lo = v }
+      END { printf " %9.2f %s\n", hi / lo, (hi / lo <= 1.3 ? "linear" : "MISSED (over 1.3)") }'
+  done
+fi

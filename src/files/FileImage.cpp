@@ -52,11 +52,6 @@ std::span<const Cell> FileImage::caseValues(int c) const {
     return std::span<const Cell>(values_).subspan(caseStarts_[c - 1], held);
 }
 
-CellString FileImage::writtenValue(int c, int v) const {
-    const Cell& value = cell(c, v);
-    return value.empty() ? CellString::Of(blankText) : value.text();
-}
-
 int FileImage::valuesHeldIn(int c) const {
     if (grid_) return c < 1 || c > caseCount ? 0 : std::clamp(grid_->storedCols(c + 1) - 2, 0, variableCount);
     if (c < 1 || c > static_cast<int>(caseStarts_.size())) return 0;

@@ -63,7 +63,10 @@ public:
     // The values case c holds, in variable order.
     std::span<const Cell> caseValues(int c) const;
     // The value as a file writes it: blankText for an empty one.
-    CellString writtenValue(int c, int v) const;
+    CellString writtenValue(int c, int v) const { return writtenText(cell(c, v)); }
+    CellString writtenText(const Cell& value) const {
+        return value.empty() ? CellString::Of(blankText) : value.text();
+    }
     // Starts the next case; appendCell starts one by itself once a case has all its values, so a
     // reader calls this only where a case ends early (its values beyond are empty).
     void beginCase();

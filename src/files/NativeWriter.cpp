@@ -60,8 +60,10 @@ void PutCases(LineSink& sink, const FileImage& image) {
         const auto where = [&image, c](std::size_t offset) { return CasePlace(image, c, offset); };
         if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
+        const std::span<const Cell> held = image.caseValues(c);
         for (int v = 1; v <= image.variableCount; ++v) {
-            const CellString value = image.writtenValue(c, v);
+            static const Cell blank;
+            const CellString value = image.writtenText(v <= static_cast<int>(held.size()) ? held[v - 1] : blank);
             if (!kValueField.holds(value))
                 return sink.refuse(value, FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
             AddField(line, value);
