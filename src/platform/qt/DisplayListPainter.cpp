@@ -3,8 +3,11 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace zoriduvo {
@@ -26,7 +29,9 @@ double FittingScale(TwipSize area, const QRectF& target) {
 }  // namespace
 
 DisplayListPainter::DisplayListPainter(QPainter& painter, double devicePerTwip, QPointF origin, QString family)
-    : painter_(painter), scale_(devicePerTwip), origin_(origin), family_(std::move(family)) {}
+    : painter_(painter), scale_(devicePerTwip), origin_(origin), family_(std::move(family)),
+      stamping_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+                painter.transform().type() <= QTransform::TxTranslate) {}
 
 DisplayListPainter::DisplayListPainter(QPainter& painter, TwipSize area, const QRectF& target, QString family)
     : DisplayListPainter(painter, FittingScale(area, target), target.topLeft(), std::move(family)) {}
@@ -55,10 +60,38 @@ void DisplayListPainter::draw(const DrawBox& box) const {
     painter_.drawRect(rect);
 }
 
+const QImage* DisplayListPainter::stampOf(const DrawCircle& circle, double radius) const {
+    const std::uint32_t colour = circle.colour.red << 16 | circle.colour.green << 8 | circle.colour.blue;
+    const auto key = std::make_tuple(radius, circle.fill == Fill::Solid, colour);
+    auto found = stamps_.find(key);
+    if (found != stamps_.end()) return &found->second;
+    // As fine as the device's pixels, on a high-density screen too.
+    const double ratio = painter_.device()->devicePixelRatioF();
+    const int side = static_cast<int>(std::ceil(2 * radius)) + 4;
+    QImage stamp(static_cast<int>(std::ceil(side * ratio)), static_cast<int>(std::ceil(side * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    stamp.setDevicePixelRatio(ratio);
+    stamp.fill(Qt::transparent);
+    QPainter painter(&stamp);
+    painter.setRenderHints(painter_.renderHints());
+    painter.setPen(Pen(circle.colour, 0));
+    painter.setBrush(circle.fill == Fill::Solid ? QBrush(Colour(circle.colour)) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), radius, radius);
+    painter.end();
+    return &stamps_.emplace(key, std::move(stamp)).first->second;
+}
+
 void DisplayListPainter::draw(const DrawCircle& circle) const {
+    const double radius = circle.radius * scale_;
+    if (stamping_) {
+        const QImage& stamp = *stampOf(circle, radius);
+        const double half = stamp.deviceIndependentSize().width() / 2.0;
+        const QPointF centre = map(circle.centre);
+        painter_.drawImage(QPointF(std::round(centre.x() - half), std::round(centre.y() - half)), stamp);
+        return;
+    }
     painter_.setPen(Pen(circle.colour, 0));
     painter_.setBrush(circle.fill == Fill::Solid ? QBrush(Colour(circle.colour)) : QBrush(Qt::NoBrush));
-    const double radius = circle.radius * scale_;
     painter_.drawEllipse(map(circle.centre), radius, radius);
 }
 
