@@ -47,9 +47,11 @@ CellString Cell::text() const {
     CellString out;
     if (empty()) return out;
     if (isNumber()) {
-        const std::string text = GeneralText(number());
-        out.size_ = static_cast<std::uint32_t>(text.size());
-        std::memcpy(out.local_, text.data(), text.size());
+        static_assert(sizeof out.local_ >= kGeneralTextRoom - 4, "the longest general text has 22 bytes");
+        char text[kGeneralTextRoom];
+        const std::size_t length = GeneralTextTo(number(), text);
+        out.size_ = static_cast<std::uint32_t>(length);
+        std::memcpy(out.local_, text, length);
         return out;
     }
     if (onHeap()) {

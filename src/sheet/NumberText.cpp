@@ -334,7 +334,58 @@ std::optional<std::int16_t> RoundToInt16(double v) { return RoundHalfEven<std::i
 std::optional<std::int32_t> RoundToInt32(double v) { return RoundHalfEven<std::int32_t>(v); }
 
 std::string GeneralText(float v) { return General(static_cast<double>(v), 7); }
-std::string GeneralText(double v) { return General(v, 15); }
+namespace {
+
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The general text of a value from 0.0001 up to 10^15 that is a decimal of at most 15 digits (what
+// files and typing give): the fewest decimal places k for which digits / 10^k reads back as the
+// value. Such a decimal is the value's rounding to 15 digits, so the text is the one General makes,
+// without going through a scientific text. 0 when the value is not of this kind.
+std::size_t ShortDecimalText(double v, char* out) {
+    const double magnitude = std::fabs(v);
+    if (!(magnitude >= 1e-4 && magnitude < 1e15)) return 0;
+    for (int k = 0; k <= 18; ++k) {
+        const double scaled = magnitude * kExactTens[k];
+        if (scaled >= 1e15) return 0;
+        const double whole = std::nearbyint(scaled);
+        // Close enough to a whole number to be worth the exact check: the digits and the power are
+        // exact, so the one division rounds as reading the decimal does.
+        if (std::fabs(scaled - whole) > scaled * 5e-16 || whole / kExactTens[k] != magnitude) continue;
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(whole)).ptr;
+        const int count = static_cast<int>(end - digits);
+        char* p = out;
+        if (v < 0) *p++ = '-';
+        if (count > k) {
+            p = std::copy(digits, digits + (count - k), p);
+        } else {
+            *p++ = '0';
+        }
+        if (k > 0) {
+            *p++ = '.';
+            p = std::fill_n(p, std::max(k - count, 0), '0');
+            p = std::copy(end - std::min(k, count), end, p);
+        }
+        return static_cast<std::size_t>(p - out);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::size_t GeneralTextTo(double v, char* out) {
+    if (const std::size_t length = ShortDecimalText(v, out)) return length;
+    const std::string text = General(v, 15);
+    std::copy(text.begin(), text.end(), out);
+    return text.size();
+}
+
+std::string GeneralText(double v) {
+    char text[kGeneralTextRoom];
+    return std::string(text, GeneralTextTo(v, text));
+}
 
 namespace {
 

@@ -37,6 +37,10 @@ std::optional<std::int32_t> RoundToInt32(double v);
 // "INF"/"-INF", NaN an empty text (a blank).
 std::string GeneralText(float v);
 std::string GeneralText(double v);
+// The same into out, which holds kGeneralTextRoom bytes; returns its length. Cells make their texts
+// this way, without a string.
+inline constexpr std::size_t kGeneralTextRoom = 32;
+std::size_t GeneralTextTo(double v, char* out);
 
 // The double whose general text is exactly text, if there is one: "12.5" and "1.5E-07" have it,
 // "12.50", "1e-7", "-0", "007" and "abc" have not. LeadingNumber(text) reads the same double.

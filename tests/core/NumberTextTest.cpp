@@ -156,6 +156,14 @@ TEST(GeneralText, DoubleKeepsFifteenDigits) {
         {"a third", 1 / 3.0, "0.333333333333333", " .333333333333333 "},
         {"three exponent digits", 1e300, "1E+300", " 1E+300 "},
         {"negative with decimals", -1234567890.5, "-1234567890.5", "-1234567890.5 "},
+        // Short decimals take a quicker road to the same texts; its edges:
+        {"the smallest fixed", 0.0001, "0.0001", " .0001 "},
+        {"below it", 0.00001, "1E-05", " 1E-05 "},
+        {"fifteen digits below 1", 0.000123456789012345, "0.000123456789012345", " .000123456789012345 "},
+        {"the largest fixed", 999999999999999.0, "999999999999999", " 999999999999999 "},
+        {"a sum that is no short decimal", 0.1 + 0.2, "0.3", " .3 "},
+        {"zeros inside", -100.05, "-100.05", "-100.05 "},
+        {"an integer with zeros", 1200.0, "1200", " 1200 "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
