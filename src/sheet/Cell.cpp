@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sheet/NumberText.h"
+#include "text/Utf8.h"
 
 namespace zoriduvo {
 
@@ -64,6 +65,14 @@ CellString Cell::text() const {
     for (std::uint32_t i = 0; i < out.size_; ++i) out.local_[i] = static_cast<char>(raw >> (8 * i));
     return out;
 }
+
+std::size_t Cell::textSize() const {
+    if (isNumber()) return GeneralTextSize(number());
+    if (onHeap()) return heapLength();
+    return empty() ? 0 : tag() & 0xF;
+}
+
+std::size_t Cell::characterCount() const { return isNumber() ? textSize() : CodePointCount(text().view()); }
 
 double Cell::leadingNumber() const { return isNumber() ? number() : LeadingNumber(text().view()); }
 

@@ -72,6 +72,9 @@ public:
     // What LeadingNumber reads from the text, without reading it for a number cell.
     double leadingNumber() const;
     CellString text() const;
+    // The text's length in bytes and in characters, without making a number's text.
+    std::size_t textSize() const;
+    std::size_t characterCount() const;
     // The same text.
     bool operator==(const Cell& other) const noexcept {
         return bits_ == other.bits_ || (onHeap() && other.onHeap() && sameHeapText(other));

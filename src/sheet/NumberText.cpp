@@ -339,41 +339,68 @@ namespace {
 constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The general text of a value from 0.0001 up to 10^15 that is a decimal of at most 15 digits (what
-// files and typing give): the fewest decimal places k for which digits / 10^k reads back as the
-// value. Such a decimal is the value's rounding to 15 digits, so the text is the one General makes,
-// without going through a scientific text. 0 when the value is not of this kind.
-std::size_t ShortDecimalText(double v, char* out) {
+// A value from 0.0001 up to 10^15 that is a decimal of at most 15 digits (what files and typing
+// give), as its digits and the fewest decimal places for which digits / 10^places reads back as the
+// value. Such a decimal is the value's rounding to 15 digits, so its text is the one General makes,
+// without going through a scientific text.
+struct ShortDecimal {
+    std::uint64_t digits;
+    int places;
+};
+
+std::optional<ShortDecimal> ShortDecimalOf(double v) {
     const double magnitude = std::fabs(v);
-    if (!(magnitude >= 1e-4 && magnitude < 1e15)) return 0;
+    if (!(magnitude >= 1e-4 && magnitude < 1e15)) return std::nullopt;
     for (int k = 0; k <= 18; ++k) {
         const double scaled = magnitude * kExactTens[k];
-        if (scaled >= 1e15) return 0;
+        if (scaled >= 1e15) return std::nullopt;
         const double whole = std::nearbyint(scaled);
         // Close enough to a whole number to be worth the exact check: the digits and the power are
         // exact, so the one division rounds as reading the decimal does.
-        if (std::fabs(scaled - whole) > scaled * 5e-16 || whole / kExactTens[k] != magnitude) continue;
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(whole)).ptr;
-        const int count = static_cast<int>(end - digits);
-        char* p = out;
-        if (v < 0) *p++ = '-';
-        if (count > k) {
-            p = std::copy(digits, digits + (count - k), p);
-        } else {
-            *p++ = '0';
-        }
-        if (k > 0) {
-            *p++ = '.';
-            p = std::fill_n(p, std::max(k - count, 0), '0');
-            p = std::copy(end - std::min(k, count), end, p);
-        }
-        return static_cast<std::size_t>(p - out);
+        if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[k] == magnitude)
+            return ShortDecimal{static_cast<std::uint64_t>(whole), k};
     }
-    return 0;
+    return std::nullopt;
+}
+
+int DigitCount(std::uint64_t digits) {
+    int count = 1;
+    while (digits >= 10) digits /= 10, ++count;
+    return count;
+}
+
+// The general text of a short decimal; 0 when the value is none.
+std::size_t ShortDecimalText(double v, char* out) {
+    const auto decimal = ShortDecimalOf(v);
+    if (!decimal) return 0;
+    const int k = decimal->places;
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, decimal->digits).ptr;
+    const int count = static_cast<int>(end - digits);
+    char* p = out;
+    if (v < 0) *p++ = '-';
+    if (count > k)
+        p = std::copy(digits, digits + (count - k), p);
+    else
+        *p++ = '0';
+    if (k > 0) {
+        *p++ = '.';
+        p = std::fill_n(p, std::max(k - count, 0), '0');
+        p = std::copy(end - std::min(k, count), end, p);
+    }
+    return static_cast<std::size_t>(p - out);
 }
 
 }  // namespace
+
+std::size_t GeneralTextSize(double v) {
+    if (const auto decimal = ShortDecimalOf(v)) {
+        const int count = DigitCount(decimal->digits), k = decimal->places;
+        return static_cast<std::size_t>((v < 0) + std::max(count - k, 1) + (k > 0 ? 1 + k : 0));
+    }
+    char text[kGeneralTextRoom];
+    return GeneralTextTo(v, text);
+}
 
 std::size_t GeneralTextTo(double v, char* out) {
     if (const std::size_t length = ShortDecimalText(v, out)) return length;

@@ -41,6 +41,8 @@ std::string GeneralText(double v);
 // this way, without a string.
 inline constexpr std::size_t kGeneralTextRoom = 32;
 std::size_t GeneralTextTo(double v, char* out);
+// Its length, without writing it where that is quicker.
+std::size_t GeneralTextSize(double v);
 
 // The double whose general text is exactly text, if there is one: "12.5" and "1.5E-07" have it,
 // "12.50", "1e-7", "-0", "007" and "abc" have not. LeadingNumber(text) reads the same double.

@@ -25,8 +25,8 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
         const int stored = std::min(grid.storedCols(row), lastColumn + 1);
         // A text has no more characters than bytes, so only one longer in bytes can be longer.
         for (int column = 0; column < stored; ++column)
-            if (const auto text = grid.text(row, column); text.size() > longest[column])
-                longest[column] = std::max(longest[column], CodePointCount(text.view()));
+            if (const Cell& cell = grid.cell(row, column); cell.textSize() > longest[column])
+                longest[column] = std::max(longest[column], cell.characterCount());
     }
     std::map<std::size_t, int> measured;
     std::vector<int> widths;
