@@ -354,11 +354,13 @@ std::optional<ShortDecimal> ShortDecimalOf(double v) {
     for (int k = 0; k <= 18; ++k) {
         const double scaled = magnitude * kExactTens[k];
         if (scaled >= 1e15) return std::nullopt;
-        const double whole = std::nearbyint(scaled);
+        // Below 10^15 the nearest whole number is exact and the conversion inline.
+        const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+        const auto whole = static_cast<double>(digits);
         // Close enough to a whole number to be worth the exact check: the digits and the power are
         // exact, so the one division rounds as reading the decimal does.
         if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[k] == magnitude)
-            return ShortDecimal{static_cast<std::uint64_t>(whole), k};
+            return ShortDecimal{digits, k};
     }
     return std::nullopt;
 }
