@@ -54,23 +54,23 @@ inline void CheckSameData(const Sheet& a, const Sheet& b) {
     FUZZ_REQUIRE(a.caseCount() == b.caseCount() && a.variableCount() == b.variableCount());
     FUZZ_REQUIRE(a.state().caseGroups == b.state().caseGroups);
     for (int v = 1; v <= a.variableCount(); ++v) {
-        const std::string_view name = a.grdVo.text(1, v + 1);
-        RequireSameText(NameAsReadBack(name, DefaultVariableName(v)), b.grdVo.text(1, v + 1), "variable name", v);
+        const CellString name = a.grdVo.text(1, v + 1);
+        RequireSameText(NameAsReadBack(name.view(), DefaultVariableName(v)), b.grdVo.text(1, v + 1).view(), "variable name", v);
         // The definition as a number: an empty cell and "0" both say continuous.
-        const auto definition = [v](const Sheet& s, int row) { return LeadingNumber(s.grdVoLabel.text(row, v)); };
+        const auto definition = [v](const Sheet& s, int row) { return s.grdVoLabel.cell(row, v).leadingNumber(); };
         FUZZ_REQUIRE(RoundToInt16(definition(a, 1)).value_or(0) == RoundToInt16(definition(b, 1)).value_or(0));
         if (RoundToInt16(definition(a, 1)).value_or(0) != 0)
             for (int row = 2; row <= 3; ++row)
                 FUZZ_REQUIRE(RoundToInt16(definition(a, row)).value_or(0) == RoundToInt16(definition(b, row)).value_or(0));
     }
     for (int c = 1; c <= a.caseCount(); ++c) {
-        const std::string_view name = a.grdVo.text(c + 1, 1);
-        RequireSameText(NameAsReadBack(name, DefaultCaseName(c)), b.grdVo.text(c + 1, 1), "case name", c);
+        const CellString name = a.grdVo.text(c + 1, 1);
+        RequireSameText(NameAsReadBack(name.view(), DefaultCaseName(c)), b.grdVo.text(c + 1, 1).view(), "case name", c);
         for (int v = 1; v <= a.variableCount(); ++v) {
             // Reading a file keeps the number of a value as a double, in its general text.
-            const std::string_view value = a.grdVo.text(c + 1, v + 1);
-            RequireSameText(value.empty() ? std::string() : GeneralText(LeadingNumber(value)),
-                            b.grdVo.text(c + 1, v + 1), "value of case", c);
+            const Cell& value = a.grdVo.cell(c + 1, v + 1);
+            RequireSameText(value.empty() ? std::string() : GeneralText(value.leadingNumber()),
+                            b.grdVo.text(c + 1, v + 1).view(), "value of case", c);
         }
     }
 }
