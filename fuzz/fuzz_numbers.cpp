@@ -1,11 +1,13 @@
 // Leading-number conversion and the cell formatter: never fail, and formatting a value then
-// reading it back stays within the precision the formatter keeps.
+// reading it back stays within the precision the formatter keeps. A cell gives back exactly the
+// text it was given, and the number LeadingNumber reads from it.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "sheet/Cell.h"
 #include "sheet/NumberText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::isnan(value)) std::abort();
     const float single = ToSingle(value);
     const std::string cell = FormatNumber(single);
-    if (cell.size() > 14) std::abort();  // a cell text fits the grid's inline storage
+    if (cell.size() > 14) std::abort();  // the formatter's texts stay short
+    const Cell stored = Cell::FromText(text);
+    if (stored.text() != text || stored.textSize() != text.size()) std::abort();
+    if (stored.leadingNumber() != value && !(stored.leadingNumber() == 0 && value == 0)) std::abort();
     if (std::isfinite(single) && single != 0.0f) {
         const double back = LeadingNumber(cell);
         // Denormals carry fewer digits: there the text must at least read back as the same single.
