@@ -228,7 +228,9 @@ void Grid::setCells(int row, int firstCol, std::span<const Cell> values) {
     if (count == 0) return;
     if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
     auto& cells = cells_[row];
-    cells.reserve(static_cast<std::size_t>(firstCol) + values.size());
+    // Room to the grid's width: the few spare columns a loaded sheet has take a new variable (a
+    // transformation's result) without moving every row.
+    cells.reserve(static_cast<std::size_t>(colCount_));
     cells.resize(firstCol);
     cells.insert(cells.end(), values.begin(), values.end());
     tell(ChangeKind::Reset);
