@@ -1,5 +1,6 @@
 #include "files/NativeWriter.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "files/FieldForms.h"
@@ -49,6 +50,24 @@ void PutVariables(LineSink& sink, const FileImage& image, int version) {
         }
         sink.put(line, At(VariablePlace(v)));
     }
+}
+
+// Room for the file with every number as long as its text can be: growing by doubling would
+// copy a big file's bytes over and over and hold half as much again, while room never written costs
+// no memory. Blanks take only their mark, so a big sparse sheet asks for no more than its file.
+std::size_t RoomForCases(const FileImage& image) {
+    constexpr std::size_t kLongestNumber = 23;  // "-1.23456789012345E-308" and its comma
+    const std::size_t blank = image.blankText.size() + 1;
+    std::size_t room = 4096 + image.fileLabel.size() + image.comment.size();
+    // A variable line and its five statistics fields.
+    for (int v = 1; v <= image.variableCount; ++v) room += image.variable(v).name.size() + 160;
+    for (int c = 1; c <= image.caseCount; ++c) {
+        const auto held = static_cast<std::size_t>(std::clamp(image.valuesHeldIn(c), 0, image.variableCount));
+        room += image.caseName(c).size() + 4 + held * kLongestNumber + (image.variableCount - held) * blank;
+        for (const Cell& value : image.caseValues(c).first(held))
+            if (!value.isNumber()) room += value.textSize();
+    }
+    return room;
 }
 
 // Values are bare fields: a pasted text with a comma, quote or line break would shift the case.
@@ -119,9 +138,7 @@ std::string FormatTagOf(int version) { return "vo-Data_" + std::to_string(versio
 std::optional<FileProblem> EncodeNativeFile(const FileImage& image, int version, std::string& bytes) {
     if (version < 1 || version > 4) throw std::invalid_argument("vo-Data versions are 1 to 4");
     std::string out;
-    // Room for the longest a number's text can be: growing by doubling would copy a big file's bytes
-    // over and over and hold half as much again, while room never written costs no memory.
-    out.reserve((static_cast<std::size_t>(image.caseCount) + 8) * (static_cast<std::size_t>(image.variableCount) + 2) * 24);
+    out.reserve(RoomForCases(image));
     LineSink sink(out);
     PutHead(sink, image, version);
     PutVariables(sink, image, version);

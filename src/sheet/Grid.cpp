@@ -210,8 +210,10 @@ void Grid::setCell(int row, int col, Cell value) {
     }
     if (cells[col] == value) return;
     if (recording()) {
-        const std::size_t bytes = cells[col].heapBytes();
-        record([this, row, col, old = std::move(cells[col])] { setCell(row, col, old); }, bytes);
+        // A copy, so that a failure to record leaves the cell as it was.
+        Cell old = cells[col];
+        const std::size_t bytes = old.heapBytes();
+        record([this, row, col, old = std::move(old)] { setCell(row, col, old); }, bytes);
     }
     cells[col] = std::move(value);
     const bool fixed = row < fixedRows_ || col < fixedCols_;

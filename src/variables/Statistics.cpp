@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -47,6 +50,35 @@ private:
     float maximum_ = 0, minimum_ = 0, total_ = 0, s_ = 0, k_ = 0;
 };
 
+// Runs work(first, last) over 1..count, the upper half on a second thread when asked: an exception
+// of either half reaches the caller, and a thread that cannot start only means one thread does all.
+template <typename Work>
+void InTwoHalves(int count, bool twoThreads, const Work& work) {
+    const int half = count / 2;
+    std::optional<std::thread> second;
+    std::exception_ptr failures[2];
+    if (twoThreads) {
+        try {
+            second.emplace([&] {
+                try {
+                    work(half + 1, count);
+                } catch (...) {
+                    failures[1] = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+        }
+    }
+    try {
+        work(1, second ? half : count);
+    } catch (...) {
+        failures[0] = std::current_exception();
+    }
+    if (second) second->join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
 VariableStatistics ComputeVariableStatistics(const Sheet& sheet, int variable, int first, int last) {
@@ -88,14 +120,7 @@ StatisticsTable ComputeStatistics(const Sheet& sheet, int first, int last) {
     // A big sheet's variables in two halves at once: each variable still takes its cases in order,
     // so the figures are the same to the bit.
     constexpr long long kCellsWorthASecondThread = 1 << 18;
-    const int half = columns / 2;
-    if (static_cast<long long>(to - from + 1) * columns >= kCellsWorthASecondThread) {
-        std::thread second(accumulate, half + 1, columns);
-        accumulate(1, half);
-        second.join();
-    } else {
-        accumulate(1, columns);
-    }
+    InTwoHalves(columns, static_cast<long long>(to - from + 1) * columns >= kCellsWorthASecondThread, accumulate);
     for (int v = 1; v <= columns; ++v) table.variables[v] = running[v].result();
     return table;
 }

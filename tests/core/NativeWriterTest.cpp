@@ -214,3 +214,29 @@ TEST(NativeWriterRecord, Versions1And4LeaveTheStatisticsFlagAlone) {
 
 }  // namespace
 }  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+// The writer reserves its room once; for a big sheet of few values that room must follow the file,
+// not the largest text every cell could have, or saving such a sheet asks for gigabytes.
+TEST(NativeWriterRoom, ASparseSheetReservesAboutWhatItsFileTakes) {
+    FileImage image;
+    image.formatTag = "vo-Data_3";
+    image.caseCount = image.variableCount = 1000;
+    image.blankText = "%M";
+    image.groupSizes = {1000};
+    for (int v = 1; v <= image.variableCount; ++v) image.variables.push_back({"V" + std::to_string(v), {}});
+    for (int c = 1; c <= image.caseCount; ++c) {
+        image.caseNames.push_back("C" + std::to_string(c));
+        image.beginCase();
+        if (c % 100 == 0) image.appendValue("1234.5");
+    }
+    std::string bytes;
+    ASSERT_FALSE(EncodeNativeFile(image, 1, bytes));
+    EXPECT_GT(bytes.size(), 3000000u);
+    EXPECT_LT(bytes.capacity(), bytes.size() + bytes.size() / 4);
+}
+
+}  // namespace
+}  // namespace zoriduvo

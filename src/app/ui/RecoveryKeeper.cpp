@@ -53,7 +53,14 @@ void RecoveryKeeper::keep() {
     waitForWriter();
     // Gathering is quick and must see the sheets as they are; encoding and writing is not.
     auto snapshot = std::make_shared<RecoverySnapshot>(TakeRecoverySnapshot(app_, runFolder_));
-    writer_ = std::thread([snapshot] { WriteRecoverySnapshot(*snapshot); });
+    // A failed write (out of memory included) only leaves the last recovery files in place: it must
+    // not end the program whose work they keep.
+    writer_ = std::thread([snapshot] {
+        try {
+            WriteRecoverySnapshot(*snapshot);
+        } catch (...) {
+        }
+    });
 }
 
 void RecoveryKeeper::finish() {

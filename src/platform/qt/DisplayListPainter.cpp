@@ -60,11 +60,11 @@ void DisplayListPainter::draw(const DrawBox& box) const {
     painter_.drawRect(rect);
 }
 
-const QImage* DisplayListPainter::stampOf(const DrawCircle& circle, double radius) const {
+const QImage& DisplayListPainter::stampOf(const DrawCircle& circle, double radius, QPoint quarters) const {
     const std::uint32_t colour = circle.colour.red << 16 | circle.colour.green << 8 | circle.colour.blue;
-    const auto key = std::make_tuple(radius, circle.fill == Fill::Solid, colour);
+    const auto key = std::make_tuple(radius, circle.fill == Fill::Solid, colour, quarters.x(), quarters.y());
     auto found = stamps_.find(key);
-    if (found != stamps_.end()) return &found->second;
+    if (found != stamps_.end()) return found->second;
     // As fine as the device's pixels, on a high-density screen too.
     const double ratio = painter_.device()->devicePixelRatioF();
     const int side = static_cast<int>(std::ceil(2 * radius)) + 4;
@@ -76,18 +76,21 @@ const QImage* DisplayListPainter::stampOf(const DrawCircle& circle, double radiu
     painter.setRenderHints(painter_.renderHints());
     painter.setPen(Pen(circle.colour, 0));
     painter.setBrush(circle.fill == Fill::Solid ? QBrush(Colour(circle.colour)) : QBrush(Qt::NoBrush));
-    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), radius, radius);
+    painter.drawEllipse(QPointF(side / 2.0 + quarters.x() / 4.0, side / 2.0 + quarters.y() / 4.0), radius, radius);
     painter.end();
-    return &stamps_.emplace(key, std::move(stamp)).first->second;
+    return stamps_.emplace(key, std::move(stamp)).first->second;
 }
 
 void DisplayListPainter::draw(const DrawCircle& circle) const {
     const double radius = circle.radius * scale_;
     if (stamping_) {
-        const QImage& stamp = *stampOf(circle, radius);
-        const double half = stamp.deviceIndependentSize().width() / 2.0;
+        // The stamp's corner on a whole pixel, the circle within a quarter pixel of its place.
+        const double half = (std::ceil(2 * radius) + 4) / 2.0;
         const QPointF centre = map(circle.centre);
-        painter_.drawImage(QPointF(std::round(centre.x() - half), std::round(centre.y() - half)), stamp);
+        const auto x = static_cast<long>(std::lround((centre.x() - half) * 4));
+        const auto y = static_cast<long>(std::lround((centre.y() - half) * 4));
+        const QPoint corner(static_cast<int>(x >> 2), static_cast<int>(y >> 2));
+        painter_.drawImage(corner, stampOf(circle, radius, QPoint(static_cast<int>(x & 3), static_cast<int>(y & 3))));
         return;
     }
     painter_.setPen(Pen(circle.colour, 0));

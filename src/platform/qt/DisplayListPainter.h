@@ -32,16 +32,16 @@ private:
     void draw(const DrawBox& box) const;
     void draw(const DrawCircle& circle) const;
     void draw(const DrawText& text) const;
-    const QImage* stampOf(const DrawCircle& circle, double radius) const;
+    const QImage& stampOf(const DrawCircle& circle, double radius, QPoint quarters) const;
 
     QPainter& painter_;
     double scale_;
     QPointF origin_;
     QString family_;
-    // On a pixel device, a circle of each kind is drawn once and copied to every point that has
-    // it: a scatter plot of the biggest sheet has 32767 of them.
+    // On a pixel device, a circle of each kind is drawn once for each quarter-pixel offset and
+    // copied to every point that has it: a scatter plot of the biggest sheet has 32767 of them.
     bool stamping_;
-    mutable std::map<std::tuple<double, bool, std::uint32_t>, QImage> stamps_;
+    mutable std::map<std::tuple<double, bool, std::uint32_t, int, int>, QImage> stamps_;
 };
 
 }  // namespace zoriduvo
