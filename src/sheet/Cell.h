@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iosfwd>
+#include <limits>
 #include <string_view>
 
 namespace zoriduvo {
@@ -108,5 +109,7 @@ private:
 };
 
 static_assert(sizeof(Cell) == 8);
+// The tags are NaN patterns: a cell needs IEEE doubles, and NaNs that compare unequal to themselves.
+static_assert(std::numeric_limits<double>::is_iec559);
 
 }  // namespace zoriduvo
