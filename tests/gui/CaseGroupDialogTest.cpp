@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "DialogChild.h"
 #include "GuiTestRegistry.h"
 #include "sheet/CaseGroups.h"
 #include "categories/ui/CaseGroupDialog.h"
@@ -16,12 +17,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 Sheet& TenCases(test::TestApp& t) {
     Sheet& sheet = t.app.sheet(NewSheet(t.app));

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <vector>
 
+#include "DialogChild.h"
 #include "GuiTestRegistry.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
@@ -18,12 +19,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 // Three variables V1..V3 over cases 2, 4, 6 / 1, 3, 5 / 7, 8, 9; the cursor on variable 2.
 Sheet& ThreeVariables(test::TestApp& t) {

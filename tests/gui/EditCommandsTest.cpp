@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogChild.h"
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "platform/qt/ModelessDialog.h"
@@ -18,12 +19,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 // An App on the system clipboard, as the program has it.
 struct ClipboardApp {

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "DialogChild.h"
 #include "files/Cp932.h"
 #include "GuiTestRegistry.h"
 #include "app/StartUp.h"
@@ -20,12 +21,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 // A file of the bytes given in a fresh folder.
 std::string Write(const QTemporaryDir& folder, const char* name, const std::string& bytes) {
     QFile file(folder.filePath(name));

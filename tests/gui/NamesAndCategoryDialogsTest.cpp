@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogChild.h"
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "categories/ui/CategoryToolDialogs.h"
@@ -16,12 +17,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 void Retype(QLineEdit* box, const QString& text) {
     box->selectAll();

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "DialogChild.h"
 #include "GuiTestRegistry.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/ui/RangeDialog.h"
@@ -19,12 +20,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 // Keys 3, 1, 2, 1 in variable 1 and the former case number in variable 2.
 Sheet& KeyedSheet(test::TestApp& t) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogChild.h"
 #include "GuiTestRegistry.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
@@ -12,12 +13,7 @@
 using namespace zoriduvo;
 
 namespace {
-template <typename T>
-T* Child(QWidget* dialog, const char* name) {
-    T* child = dialog->findChild<T*>(name);
-    if (!child) qFatal("no control %s", name);
-    return child;
-}
+using test::Child;
 
 Sheet& NumberedSheet(test::TestApp& t) {
     Sheet& sheet = t.app.sheet(NewSheet(t.app));
