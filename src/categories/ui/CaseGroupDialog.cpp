@@ -103,10 +103,7 @@ CaseGroupDialog::CaseGroupDialog(App& app, Sheet& sheet, QWidget* parent)
     layout->addWidget(lstCGroup_, 1, 0);
     layout->addLayout(correction, 1, 1);
     layout->addWidget(frameCG_, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec_);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec_, cmdCancel});
     layout->addLayout(buttons, 3, 0, 1, 2);
 
     // Only the user's own edits react; what the dialog writes itself does not.

@@ -22,10 +22,7 @@ QHBoxLayout* ExecCancel(QDialog* dialog, QPushButton*& exec) {
     exec = Button("cmdExec", "実行", dialog);
     QPushButton* cmdCancel = Button("cmdCancel", "ｷｬﾝｾﾙ", dialog);
     QObject::connect(cmdCancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(exec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({exec, cmdCancel});
     return buttons;
 }
 }  // namespace

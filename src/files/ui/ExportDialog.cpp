@@ -41,10 +41,7 @@ ExportDialog::ExportDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(pa
     layout->addWidget(new QLabel(ToQString("ﾌｧｲﾙ名"), this), 1, 0);
     layout->addWidget(txtFileName_, 1, 1);
     layout->addWidget(cmdRef, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cndCancel);
+    auto* buttons = ButtonRow({cmdExec, cndCancel});
     layout->addLayout(buttons, 2, 0, 1, 3);
     CentreOnScreen(*this);
 }

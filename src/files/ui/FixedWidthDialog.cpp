@@ -96,10 +96,7 @@ FixedWidthDialog::FixedWidthDialog(App& app, std::string path, const std::string
     names->addWidget(Label("lblCNameTo", this, "－"));
     names->addWidget(txtCName_[1]);
     layout->addLayout(names, 7, 0, 1, 6);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 8, 0, 1, 6);
     resize(720, 480);
 }

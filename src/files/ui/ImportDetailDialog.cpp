@@ -76,9 +76,7 @@ ImportDetailDialog::ImportDetailDialog(App& app, std::string path, QWidget* pare
     layout->addWidget(Options("変数名", "optVName", kNames, 2, optVName_, this), 5, 0, 1, 2);
     layout->addWidget(Options("変数の型", "optVType", kPresent, 1, optVType_, this), 6, 0, 1, 2);
     layout->addWidget(Options("ケース名", "optCName", kNames, 2, optCName_, this), 7, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {cmdExec, command1, cmdCancel}) buttons->addWidget(button);
+    auto* buttons = ButtonRow({cmdExec, command1, cmdCancel});
     layout->addLayout(buttons, 8, 0, 1, 2);
 }
 

@@ -69,10 +69,7 @@ ImportDialog::ImportDialog(App& app, QWidget* parent) : QDialog(parent), app_(ap
     layout->addWidget(cmdOther, 4, 0, 1, 2);
     layout->addWidget(cmdFixData, 4, 2, 1, 2);
     layout->addWidget(cmdLook, 5, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cndCancel);
+    auto* buttons = ButtonRow({cmdExec, cndCancel});
     layout->addLayout(buttons, 6, 0, 1, 5);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,14 @@ inline void TabOrder(std::initializer_list<QWidget*> widgets) {
         if (before) QWidget::setTabOrder(before, widget);
         before = widget;
     }
+}
+
+// The dialog's command buttons in a row at its right edge.
+inline QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : buttons) row->addWidget(button);
+    return row;
 }
 
 inline QLabel* Label(const char* name, QWidget* parent, const char* text = "") {

@@ -29,10 +29,7 @@ FindDialog::FindDialog(App& app, Sheet& sheet, QWidget* parent)
     layout->addWidget(new QLabel("検索数値", this), 0, 0);
     layout->addWidget(txtFind_, 0, 1);
     layout->addWidget(options_.frame, 1, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 2, 0, 1, 2);
 }
 

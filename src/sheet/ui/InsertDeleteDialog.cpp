@@ -41,10 +41,7 @@ InsertDeleteDialog::InsertDeleteDialog(App& app, Sheet& sheet, Operation operati
     layout->addWidget(optCol, 1, 0);
     layout->addWidget(count_, 0, 1);
     layout->addWidget(lblInsert_, 0, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 2, 0, 1, 3);
 }
 

@@ -42,10 +42,7 @@ JumpDialog::JumpDialog(Sheet& sheet, QWidget* parent) : QDialog(parent), sheet_(
     layout->addWidget(txtCol_, 2, 1);
     layout->addWidget(first_, 3, 0, 1, 2);
     layout->addWidget(last, 4, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 5, 0, 1, 2);
 }
 

@@ -45,10 +45,7 @@ MissingValueDialog::MissingValueDialog(App& app, Sheet& sheet, Kind kind, QWidge
     if (*form.before) line->addWidget(new QLabel(ToQString(form.before), this));
     line->addWidget(txtMiss_);
     line->addWidget(new QLabel(ToQString(form.after), this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);
     layout->addLayout(buttons);

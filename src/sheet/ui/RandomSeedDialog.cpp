@@ -31,10 +31,7 @@ RandomSeedDialog::RandomSeedDialog(App& app, QWidget* parent) : QDialog(parent),
     auto* line = new QHBoxLayout;
     line->addWidget(new QLabel("シード値", this));
     line->addWidget(txtRand_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);
     layout->addLayout(buttons);

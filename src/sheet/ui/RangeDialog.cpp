@@ -51,10 +51,7 @@ RangeDialog::RangeDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(pare
     layout->addWidget(Caption("現在：範囲指定", this), 2, 0);
     layout->addWidget(lblNow_, 2, 1, 1, 2);
     layout->addWidget(cmdRemo_, 2, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 3, 0, 1, 4);
     fill();
 }

@@ -33,11 +33,7 @@ ReplaceDialog::ReplaceDialog(App& app, QWidget* parent) : QDialog(parent), app_(
     layout->addWidget(new QLabel("置換数値", this), 1, 0);
     layout->addWidget(replacement_, 1, 1);
     layout->addWidget(options_.frame, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdAll);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdAll, cmdCancel});
     layout->addLayout(buttons, 3, 0, 1, 2);
 }
 

@@ -53,10 +53,7 @@ SortDialog::SortDialog(App& app, int sheetNumber, QWidget* parent)
     layout->addWidget(ascending_, 1, 0, 1, 2);
     layout->addWidget(descending_, 2, 0, 1, 2);
     layout->addWidget(frameSort_, 3, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(execute);
-    buttons->addWidget(cancelButton);
+    auto* buttons = ButtonRow({execute, cancelButton});
     layout->addLayout(buttons, 4, 0, 1, 2);
     execute->setDefault(true);
 

@@ -74,10 +74,7 @@ BulkTypeDialog::BulkTypeDialog(App& app, Sheet& sheet, QWidget* parent)
     layout->addLayout(middle, 0, 1);
     layout->addWidget(lstData_, 0, 2);
     layout->addWidget(frame, 1, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 2, 0, 1, 3);
     TabOrder({lstVar_, cmdData, cmdReturn, lstData_, optVType_[0], optVType_[1], txtRange_[0], txtRange_[1], cmdExec,
               cmdCancel});

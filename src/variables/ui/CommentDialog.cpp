@@ -27,11 +27,7 @@ CommentDialog::CommentDialog(Sheet& sheet, QWidget* parent) : QDialog(parent), s
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtComment_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdBack);
-    buttons->addWidget(cmdErase);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdBack, cmdErase, cmdCancel});
     layout->addLayout(buttons);
 }
 

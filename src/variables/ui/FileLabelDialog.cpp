@@ -39,10 +39,7 @@ FileLabelDialog::FileLabelDialog(App& app, Sheet& sheet, QWidget* parent)
     layout->addWidget(cmdDate, 2, 0);
     layout->addWidget(cmdTime, 2, 1);
     layout->addWidget(cmdFName, 2, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons, 3, 0, 1, 3);
 }
 

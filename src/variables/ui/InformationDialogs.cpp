@@ -27,9 +27,7 @@ QDialog* NewView(const char* name, const char* title, QWidget* parent) {
 void AddOkButton(QDialog* dialog) {
     QPushButton* cmdOK = Button("cmdOK", "OK", dialog);
     QObject::connect(cmdOK, &QPushButton::clicked, dialog, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    auto* buttons = ButtonRow({cmdOK});
     static_cast<QVBoxLayout*>(dialog->layout())->addLayout(buttons);
 }
 

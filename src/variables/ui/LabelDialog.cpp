@@ -26,10 +26,7 @@ LabelDialog::LabelDialog(Sheet& sheet, Mode mode, QWidget* parent) : QDialog(par
     QPushButton* cmdCancel = Button("cmdCancel", "ｷｬﾝｾﾙ", this);
     connect(cmdExec, &QPushButton::clicked, this, &LabelDialog::execute);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdExec);
-    buttons->addWidget(cmdCancel);
+    auto* buttons = ButtonRow({cmdExec, cmdCancel});
     layout->addLayout(buttons);
 }
 
