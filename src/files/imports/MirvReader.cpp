@@ -22,15 +22,7 @@ bool Skip(ImportTokenizer& in, int count) {
 
 std::optional<FileProblem> ReadHeader(ImportTokenizer& in, FileImage& image) {
     Skip(in, kLeadingFields);
-    int groups = 0;
-    if (auto problem = ReadCount(in, FileText::GroupCountPlace, kMaxCount, groups)) return problem;
-    for (int k = 1; k <= groups; ++k) {
-        int size = 0;
-        if (auto problem = ReadCount(in, FileText::GroupSizePlace, kMaxCount - image.caseCount, size)) return problem;
-        if (size > 0) image.groupSizes.push_back(static_cast<std::int16_t>(size));
-        image.caseCount += size;
-        Skip(in, 1);
-    }
+    if (auto problem = ReadGroups(in, image, 1)) return problem;
     if (auto problem = ReadCount(in, FileText::VariableCountPlace, kMaxCount, image.variableCount)) return problem;
     Skip(in, 1);
     image.variables.resize(static_cast<std::size_t>(image.variableCount));

@@ -60,7 +60,9 @@ void NameUnnamed(FileImage& image, const TextLayoutOptions& options) {
     }
 }
 
-std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image) {
+}  // namespace
+
+std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image, int fieldsAfterEachSize) {
     int groups = 0;
     if (auto problem = ReadCount(in, FileText::GroupCountPlace, kMaxCount, groups)) return problem;
     for (int k = 1; k <= groups; ++k) {
@@ -69,9 +71,12 @@ std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image) {
         // A group without cases holds nothing, as in a vo-Data file.
         if (size > 0) image.groupSizes.push_back(static_cast<std::int16_t>(size));
         image.caseCount += size;
+        for (int skipped = 0; skipped < fieldsAfterEachSize; ++skipped) in.nextField();
     }
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<FileProblem> ReadCounts(ImportTokenizer& in, const TextLayoutOptions& options, FileImage& image) {
     if (!options.countsInFile) {

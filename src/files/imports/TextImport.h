@@ -32,6 +32,9 @@ CategoryRange CategoriesOfStoredCount(std::int16_t stored);
 // A count field of a file: a number from 0 to high, else CountOutOfRange naming what it counts. A
 // field that is not there counts 0.
 std::optional<FileProblem> ReadCount(ImportTokenizer& in, FileText what, int high, int& count);
+// The group count, then each group's size followed by fieldsAfterEachSize fields to pass over:
+// the groups and the case count they add up to.
+std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image, int fieldsAfterEachSize = 0);
 
 // The layouts of a text table. Values only: counts given, no names; counts first: counts in the file.
 struct TextLayoutOptions {
