@@ -334,8 +334,10 @@ std::optional<std::int16_t> RoundToInt16(double v) { return RoundHalfEven<std::i
 std::optional<std::int32_t> RoundToInt32(double v) { return RoundHalfEven<std::int32_t>(v); }
 
 std::string GeneralText(float v) { return General(static_cast<double>(v), 7); }
+
 namespace {
 
+// Powers of ten a double holds exactly.
 constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
@@ -423,9 +425,6 @@ namespace {
 // after the point. Such a text is the general text of the double nearest to it, since 15 digits
 // survive the trip through a double; others are checked the slow way.
 std::optional<double> FixedGeneralNumber(std::string_view text) {
-    // Powers of ten a double holds exactly.
-    static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* p = text.data();
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
@@ -451,7 +450,7 @@ std::optional<double> FixedGeneralNumber(std::string_view text) {
     if (p != end || significant > 15) return std::nullopt;
     if (decimals != p && p[-1] == '0') return std::nullopt;
     // Digits and power of ten are exact, so the one division rounds correctly, as from_chars does.
-    const double magnitude = static_cast<double>(digits) / kTens[decimalPlaces];
+    const double magnitude = static_cast<double>(digits) / kExactTens[decimalPlaces];
     return negative ? -magnitude : magnitude;
 }
 
