@@ -4,14 +4,21 @@
 # std::from_chars; and as many fields written with snprintf). Each figure is the median of RUNS
 # runs after one warm-up: wall and CPU (user + system) time, peak resident memory, the ratio to the
 # floor and resident bytes per cell; then the targets, as ratios to their yardsticks in this run.
+# An operation "after open" (statistics, sort, RANK) is timed as the difference to the command
+# without it, in PAIRS runs of the two taken in turn: the median of those differences, so that the
+# machine's drift between runs, which is larger than the operation, falls out.
+# Files are written where memory backs them (/dev/shm when there is one): the disk's flush time
+# varies by tens of milliseconds between runs, for the floor's writes and the program's alike.
 # With several sets, a last table compares their costs per cell (growth must be linear).
 # Not part of CI: it takes minutes.
 #   bench/run.sh [small|medium|large ...]      (default large, 32767 x 200)
 #   BUILD=DIR  build directory (default build/bench, Release)    RUNS=N  runs per figure (default 5)
+#   PAIRS=N  pairs per operation after open (default 15)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build/bench}
 runs=${RUNS:-5}
+pairs=${PAIRS:-15}
 sets=("$@")
 [ ${#sets[@]} -eq 0 ] && sets=(large)
 for set_name in "${sets[@]}"; do
@@ -24,7 +31,9 @@ cmake --build "$build" -j2 >/dev/null  # floor, gen_data, runtime, zoriduvo-cli 
 "$root/bench/gen-data" "$build" >/dev/null
 
 data="$root/bench/data"
-work=$(mktemp -d)
+scratch=/dev/shm
+[ -d "$scratch" ] && [ -w "$scratch" ] || scratch=${TMPDIR:-/tmp}
+work=$(mktemp -d -p "$scratch")
 trap 'rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=1700000000 LC_ALL=C
 cli="$build/zoriduvo-cli"
@@ -49,6 +58,22 @@ measure() {
   wall=$(printf '%s\n' "${walls[@]}" | median)
   cpu=$(printf '%s\n' "${cpus[@]}" | median)
   rss=$(printf '%s\n' "${rsss[@]}" | median)
+}
+# increment BASE... -- COMMAND...: sets added, the median over the pairs of COMMAND's CPU seconds
+# less BASE's, the two run in turn.
+increment() {
+  local base=() command=() differences=() k side=base
+  for k in "$@"; do
+    if [ "$k" = -- ]; then side=command; elif [ $side = base ]; then base+=("$k"); else command+=("$k"); fi
+  done
+  for ((k = 0; k <= pairs; k++)); do
+    rm -f "$work"/out.* "$work"/.out.*
+    "$runtime" "$work/base" "${base[@]}" >/dev/null 2>&1 || { echo "failed: ${base[*]}" >&2; exit 1; }
+    "$runtime" "$work/command" "${command[@]}" >/dev/null 2>&1 || { echo "failed: ${command[*]}" >&2; exit 1; }
+    [ "$k" -eq 0 ] && continue  # the warm-up
+    differences+=("$(awk 'NR == FNR { b = $2; next } { print $2 - b }' "$work/base" "$work/command")")
+  done
+  added=$(printf '%s\n' "${differences[@]}" | median)
 }
 calc() { awk "BEGIN { print $* }"; }
 
@@ -91,13 +116,19 @@ for set_name in "${sets[@]}"; do
   sorted=$cpu
   measure "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK(V2)"
   row "transform -e \"Y = RANK(V2)\"" read+write "$both"; ranked=$cpu
+  increment "$cli" info "$data/$set_name.vo" -- "$cli" stats "$data/$set_name.vo"; stats_added=$added
+  increment "$cli" convert "$data/$set_name.vo" "$work/out.vo" -- "$cli" sort "$data/$set_name.vo" "$work/out.vo" --key V1
+  sort_added=$added
+  increment "$cli" convert "$data/$set_name.vo" "$work/out.vo" -- "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK(V2)"
+  rank_added=$added
   echo
   echo "x floor: CPU time over the floor's of this run (read, or read + write for commands that write);"
   echo "B/cell: peak resident bytes over the $cells cells. CPU time, not wall time, is compared: the"
-  echo "program's save waits for the disk (fsync), which the floor does not, and that wait varies."
+  echo "program's save flushes its file (fsync), which the floor does not. Files go to $scratch."
 
-  # An operation "after open" is the command's time less that of the command without it: stats less
-  # open; sort and transform less convert, which opens and saves as they do. Save is convert less open.
+  # An operation "after open" is the command's time less that of the command without it, in pairs:
+  # stats less open; sort and transform less convert, which opens and saves as they do. Save is
+  # convert less open.
   echo
   printf '%-44s %9s %9s\n' target measured limit
   target() {  # NAME MEASURED LIMIT
@@ -106,9 +137,9 @@ for set_name in "${sets[@]}"; do
   target "open / strtof floor" "$(calc "$open / $floor_read")" 1.3
   target "open / from_chars floor" "$(calc "$open / $floor_fc")" 2.2
   target "convert peak bytes per cell" "$(calc "$convert_rss * 1024 / $cells")" 20
-  target "statistics after open / open" "$(calc "($stats - $open) / $open")" 0.1
-  target "sort after open / open" "$(calc "($sorted - $convert) / $open")" 0.1
-  target "RANK after open / open" "$(calc "($ranked - $convert) / $open")" 0.1
+  target "statistics after open / open" "$(calc "$stats_added / $open")" 0.1
+  target "sort after open / open" "$(calc "$sort_added / $open")" 0.1
+  target "RANK after open / open" "$(calc "$rank_added / $open")" 0.1
   target "save (convert - open) / write floor" "$(calc "($convert - $open) / $floor_write")" 1.2
   echo
   # Per cell, in nanoseconds of CPU, with the start-up of a one-case file taken off.

@@ -62,6 +62,7 @@ std::size_t RoomForCases(const FileImage& image) {
     // A variable line and its five statistics fields.
     for (int v = 1; v <= image.variableCount; ++v) room += image.variable(v).name.size() + 160;
     for (int c = 1; c <= image.caseCount; ++c) {
+        Prefetch(image.caseValues(c + 1));
         const auto held = static_cast<std::size_t>(std::clamp(image.valuesHeldIn(c), 0, image.variableCount));
         room += image.caseName(c).size() + 4 + held * kLongestNumber + (image.variableCount - held) * blank;
         for (const Cell& value : image.caseValues(c).first(held))
@@ -80,6 +81,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
         if (!sink.checkQuoted(image.caseName(c), where)) return;
         line = Quoted(image.caseName(c));
         const std::span<const Cell> held = image.caseValues(c);
+        Prefetch(image.caseValues(c + 1));
         for (int v = 1; v <= image.variableCount; ++v) {
             static const Cell blank;
             const CellString value = image.writtenText(v <= static_cast<int>(held.size()) ? held[v - 1] : blank);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iosfwd>
 #include <limits>
+#include <span>
 #include <string_view>
 
 namespace zoriduvo {
@@ -111,5 +112,12 @@ private:
 static_assert(sizeof(Cell) == 8);
 // The tags are NaN patterns: a cell needs IEEE doubles, and NaNs that compare unequal to themselves.
 static_assert(std::numeric_limits<double>::is_iec559);
+
+// Asks for cells that will be read soon, a cache line at a time: after a sort the rows of a sheet
+// lie anywhere in memory, and a reader walking case by case would wait for each.
+inline void Prefetch(std::span<const Cell> cells) noexcept {
+    constexpr std::size_t kCellsInALine = 64 / sizeof(Cell);
+    for (std::size_t i = 0; i < cells.size(); i += kCellsInALine) __builtin_prefetch(cells.data() + i);
+}
 
 }  // namespace zoriduvo

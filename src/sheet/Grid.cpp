@@ -1,6 +1,7 @@
 #include "sheet/Grid.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace zoriduvo {
@@ -21,6 +22,12 @@ Grid::BulkChange::~BulkChange() {
 
 void Grid::tell(ChangeKind kind, int row, int col, int count) const {
     if (bus_ && muted_ == 0) bus_->publish({kind, sheet_, row, col, count});
+}
+
+Grid::~Grid() {
+    // The rows freed in the order they lie in memory: after a sort that is not case order, and
+    // freeing them in case order met each row and its allocator neighbours at random.
+    std::sort(cells_.begin(), cells_.end(), [](const auto& a, const auto& b) { return std::less<>{}(a.data(), b.data()); });
 }
 
 void Grid::setRows(int rows) {

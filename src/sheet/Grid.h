@@ -23,6 +23,11 @@ constexpr int kDefaultRowHeight = 280;     // twips
 class Grid {
 public:
     Grid(int rows, int cols, int fixedRows = 0, int fixedCols = 0);
+    ~Grid();
+    Grid(const Grid&) = default;
+    Grid(Grid&&) = default;
+    Grid& operator=(const Grid&) = default;
+    Grid& operator=(Grid&&) = default;
 
     int rows() const { return rowCount_; }
     int cols() const { return colCount_; }

@@ -13,10 +13,6 @@
 
 namespace zoriduvo {
 
-namespace {
-
-}  // namespace
-
 SortDialogStart OpenSortDialog(const Sheet& sheet) {
     SortDialogStart start;
     const Grid& grid = sheet.grdVo;
@@ -76,8 +72,12 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
         }
         for (int i : SortOrder(keys, descending)) order.push_back(ends[g - 1] + i);
     }
+    // Each case's new number goes on its row before the rows move, walking them as they lie in memory
+    // rather than in their new order, where each would be met at random.
+    std::vector<int> place(n);
+    for (int i = 0; i < n; ++i) place[order[i]] = i;
+    for (int c = 1; c <= n; ++c) grid.setText(c + 1, 0, std::to_string(place[c - 1] + 1));
     grid.permuteRows(2, order);
-    for (int c = 1; c <= n; ++c) grid.setText(c + 1, 0, std::to_string(c));
     selection.restore(grid);
     change.done();
     return true;
