@@ -158,7 +158,9 @@ int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::stri
 int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
     const Subcommand& subcommand = *FindSubcommand(arguments.command == "--help" ? "help" : arguments.command);
     if (subcommand.minFiles > 0 && subcommand.opensInput && !ReadInput(app, arguments.files[0])) return kFileFailed;
-    return subcommand.run(app, app.sheet(kSheet), arguments, out);
+    Sheet& sheet = app.sheet(kSheet);
+    sheet.history().keepNoSteps();  // nothing is undone here
+    return subcommand.run(app, sheet, arguments, out);
 }
 
 int RunConvert(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {

@@ -12,7 +12,7 @@ const std::string kNoName;
 }  // namespace
 
 void UndoHistory::begin(const std::string& name) {
-    if (depth_++ > 0) return;
+    if (depth_++ > 0 || !keeping_) return;
     open_.emplace();
     open_->name = name;
     open_->before = take();
@@ -22,7 +22,7 @@ void UndoHistory::begin(const std::string& name) {
 void UndoHistory::end(bool changedData) {
     if (depth_ == 0) return;
     if (open_) open_->changedData = open_->changedData || changedData;
-    if (--depth_ > 0) return;
+    if (--depth_ > 0 || !open_) return;
     recording_.reset();
     Step step = std::move(*open_);
     open_.reset();

@@ -41,6 +41,9 @@ public:
     UndoHistory& operator=(const UndoHistory&) = delete;
 
     Journal& journal() { return journal_; }
+    // From now on no step is kept and no change recorded: for a run that never goes back (the
+    // command line), where recording a big sheet's changes is only cost.
+    void keepNoSteps() { keeping_ = false; }
 
     // Steps nest: the outermost one is the step; a step that changed nothing is no step.
     void begin(const std::string& name);
@@ -80,6 +83,7 @@ private:
     std::optional<std::size_t> saved_ = 0;
     std::size_t bytes_ = 0;
     int depth_ = 0;
+    bool keeping_ = true;
     std::optional<Step> open_;
     std::optional<Journal::Recording> recording_;
 };

@@ -192,5 +192,19 @@ TEST(UndoHistory, SavedStateNewChangesAndTheBound) {
     EXPECT_TRUE(s.modified()) << "the saved state fell out of the history";
 }
 
+// The command line keeps no steps: changes still happen and mark the sheet, nothing is recorded.
+TEST(UndoHistory, KeepingNoStepsRecordsNothing) {
+    TestApp t;
+    Sheet& s = Fixture(t);
+    s.history().keepNoSteps();
+    Type(t, s, 2, 2, "5");
+    ASSERT_TRUE(SortCases(t.app, s, 1, true, false));
+    EXPECT_EQ(s.grdVo.text(2, 2), "5");
+    EXPECT_TRUE(s.modified());
+    EXPECT_FALSE(s.history().canUndo());
+    EXPECT_EQ(s.history().stepCount(), 0u);
+    EXPECT_EQ(s.history().bytes(), 0u);
+}
+
 }  // namespace
 }  // namespace zoriduvo
