@@ -13,12 +13,12 @@
 # Not part of CI: it takes minutes.
 #   bench/run.sh [small|medium|large ...]      (default large, 32767 x 200)
 #   BUILD=DIR  build directory (default build/bench, Release)    RUNS=N  runs per figure (default 5)
-#   PAIRS=N  pairs per operation after open (default 15)
+#   PAIRS=N  pairs per operation after open (default 21)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build/bench}
 runs=${RUNS:-5}
-pairs=${PAIRS:-15}
+pairs=${PAIRS:-21}
 sets=("$@")
 [ ${#sets[@]} -eq 0 ] && sets=(large)
 for set_name in "${sets[@]}"; do
