@@ -21,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Cell stored = Cell::FromText(text);
     if (stored.text() != text || stored.textSize() != text.size()) std::abort();
     if (stored.leadingNumber() != value && !(stored.leadingNumber() == 0 && value == 0)) std::abort();
+    for (std::size_t room = text.size() > 0 ? text.size() - 1 : 0; room <= text.size() + 1; ++room)
+        if (stored.textFits(room) != (text.size() <= room)) std::abort();
     if (std::isfinite(single) && single != 0.0f) {
         const double back = LeadingNumber(cell);
         // Denormals carry fewer digits: there the text must at least read back as the same single.

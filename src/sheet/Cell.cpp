@@ -72,6 +72,8 @@ std::size_t Cell::textSize() const {
     return empty() ? 0 : tag() & 0xF;
 }
 
+bool Cell::textFits(std::size_t size) const { return isNumber() ? GeneralTextFits(number(), size) : textSize() <= size; }
+
 std::size_t Cell::characterCount() const { return isNumber() ? textSize() : CodePointCount(text().view()); }
 
 double Cell::leadingNumber() const { return isNumber() ? number() : LeadingNumber(text().view()); }

@@ -77,6 +77,8 @@ public:
     // The text's length in bytes and in characters, without making a number's text.
     std::size_t textSize() const;
     std::size_t characterCount() const;
+    // textSize() <= size, quicker for a number.
+    bool textFits(std::size_t size) const;
     // The same text.
     bool operator==(const Cell& other) const noexcept {
         return bits_ == other.bits_ || (onHeap() && other.onHeap() && sameHeapText(other));

@@ -406,6 +406,27 @@ std::size_t GeneralTextSize(double v) {
     return GeneralTextTo(v, text);
 }
 
+bool GeneralTextFits(double v, std::size_t size) {
+    const double magnitude = std::fabs(v);
+    if (magnitude >= 1e-4 && magnitude < 1e15) {
+        int wholeDigits = 1;
+        while (magnitude >= kExactTens[wholeDigits]) ++wholeDigits;
+        // With k decimal places the text takes sign, whole digits, and for k > 0 a point and k digits.
+        // If the value reads back from `places` places, ShortDecimalOf finds at most that many.
+        const auto fixed = static_cast<std::size_t>(v < 0) + static_cast<std::size_t>(wholeDigits);
+        if (size >= fixed) {
+            int places = size == fixed ? 0 : static_cast<int>(std::min<std::size_t>(size - fixed - 1, 18));
+            while (places > 0 && magnitude * kExactTens[places] >= 1e15) --places;
+            const double scaled = magnitude * kExactTens[places];
+            if (scaled < 1e15) {
+                const auto whole = static_cast<double>(static_cast<std::uint64_t>(scaled + 0.5));
+                if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[places] == magnitude) return true;
+            }
+        }
+    }
+    return GeneralTextSize(v) <= size;
+}
+
 std::size_t GeneralTextTo(double v, char* out) {
     if (const std::size_t length = ShortDecimalText(v, out)) return length;
     const std::string text = General(v, 15);

@@ -43,6 +43,9 @@ inline constexpr std::size_t kGeneralTextRoom = 32;
 std::size_t GeneralTextTo(double v, char* out);
 // Its length, without writing it where that is quicker.
 std::size_t GeneralTextSize(double v);
+// GeneralTextSize(v) <= size, for most values with one check instead of a search for the shortest
+// decimal: a reader after the longest text of many passes over the shorter ones quickly.
+bool GeneralTextFits(double v, std::size_t size);
 
 // The double whose general text is exactly text, if there is one: "12.5" and "1.5E-07" have it,
 // "12.50", "1e-7", "-0", "007" and "abc" have not. LeadingNumber(text) reads the same double.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace zoriduvo {
 namespace {
@@ -169,6 +170,28 @@ TEST(GeneralText, DoubleKeepsFifteenDigits) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(GeneralText(c.v), c.general);
         EXPECT_EQ(PrintDouble(c.v), c.print);
+    }
+}
+
+// The quick check must agree with the length itself for every size: random bit patterns, short
+// decimals of every length and place, and the values where the fixed form ends or rounds up.
+TEST(GeneralText, FitsAgreesWithTheLength) {
+    std::vector<double> values = {0, -0.0, 0.0001, 0.00009999, 1e-5, 999999999999999.0, 1e15, 0.1 + 0.2,
+                                  1.0000000000000002, 9.9999999999999995, 99.99, -100.05, 1 / 3.0, 1e300,
+                                  DBL_MAX, DBL_MIN, std::numeric_limits<double>::infinity(), 5e-324};
+    std::uint64_t state = 88172645463325252ull;
+    const auto next = [&state] { return state ^= state << 13, state ^= state >> 7, state ^= state << 17; };
+    for (int i = 0; i < 100000; ++i) {
+        const std::uint64_t r = next();
+        values.push_back(std::bit_cast<double>(r));
+        const double digits = static_cast<double>(r % 1000000000000000ull >> (r % 40));
+        values.push_back((r & 1 ? -1 : 1) * digits / std::pow(10.0, static_cast<double>((r >> 8) % 20)));
+    }
+    for (const double v : values) {
+        if (std::isnan(v)) continue;
+        const std::size_t length = GeneralTextSize(v);
+        for (const std::size_t size : {std::size_t{0}, length - 2, length - 1, length, length + 1, std::size_t{26}})
+            ASSERT_EQ(GeneralTextFits(v, size), length <= size) << GeneralText(v) << " in " << size;
     }
 }
 

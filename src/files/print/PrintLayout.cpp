@@ -24,8 +24,9 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
     for (int row = 0; row <= lastRow; ++row) {
         const int stored = std::min(grid.storedCols(row), lastColumn + 1);
         // A text has no more characters than bytes, so only one longer in bytes can be longer.
+        const std::span<const Cell> cells = grid.storedRow(row).first(stored);
         for (int column = 0; column < stored; ++column)
-            if (const Cell& cell = grid.cell(row, column); cell.textSize() > longest[column])
+            if (const Cell& cell = cells[column]; !cell.textFits(longest[column]))
                 longest[column] = std::max(longest[column], cell.characterCount());
     }
     std::map<std::size_t, int> measured;
