@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <string>
 #include <vector>
 
@@ -192,6 +194,21 @@ TEST(PrintLayout, TheFinalMovePastThePageBeginsANewPage) {
         EXPECT_EQ(RowTops(pages[0]).size(), 4u) << c.name;
         EXPECT_EQ(Texts(pages.back()).size() == 3, c.pages == 2) << c.name;  // the header alone
     }
+}
+
+// The page breaks are fixed before any page is drawn: a preview may draw the pages in any order.
+TEST(PrintLayout, APageDrawnOutOfTurnIsTheSamePage) {
+    TestApp t;
+    const FixedTextMetrics metrics;
+    const Sheet& sheet = Filled(t, 25, {"1", "22", "333"});
+    const TwipSize printable{kFirstRowTop + 5000, kFirstRowTop + 6 * kRow};
+    PrintLayout inTurn(sheet, metrics, printable);
+    const std::vector<DisplayList> pages = inTurn.remainingPages();
+    const PrintLayout anyOrder(sheet, metrics, printable);
+    ASSERT_EQ(anyOrder.pageCount(), static_cast<int>(pages.size()));
+    ASSERT_GT(pages.size(), 4u);
+    for (int i = anyOrder.pageCount() - 1; i >= 0; i -= 2) EXPECT_EQ(anyOrder.page(i), pages[i]) << "page " << i + 1;
+    EXPECT_THROW((void)anyOrder.page(anyOrder.pageCount()), std::out_of_range);
 }
 
 TEST(PrintSheet, PrintsEveryPageAsOneJobOrStopsWhereThePrinterDoes) {

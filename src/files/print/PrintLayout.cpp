@@ -54,7 +54,7 @@ PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSiz
     lineHeight_ = static_cast<int>(std::lround(1.4 * textHeight_));
     // A block takes data columns while their right edge stays within the page; always at least one,
     // so that a column wider than the page still prints. Every block starts with the fixed columns.
-    std::vector<Cell> fixed;
+    std::vector<PlacedColumn> fixed;
     for (int column = 0, left = 0; column < kFixedColumns && column <= lastColumn; left += widths_[column++])
         fixed.push_back({column, left});
     const int fixedWidth = fixed.empty() ? 0 : fixed.back().left + widths_[fixed.back().column];
@@ -62,55 +62,62 @@ PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSiz
         int right = fixedWidth + widths_[first];
         int last = first;
         while (last < lastColumn && right + widths_[last + 1] <= printable.width) right += widths_[++last];
-        std::vector<Cell> cells = fixed;
+        std::vector<PlacedColumn> block = fixed;
         for (int column = first, left = fixedWidth; column <= last; left += widths_[column++])
-            cells.push_back({column, left});
-        blocks_.push_back(std::move(cells));
+            block.push_back({column, left});
+        blocks_.push_back(std::move(block));
         first = last + 1;
     }
     if (blocks_.empty()) blocks_.push_back(fixed);
+    breakPages();
 }
 
-DisplayList PrintLayout::nextPage() {
+// Row by row as the Part's printing goes: a row that would pass the page's foot begins a new page
+// (the first row of a page always prints, so every page moves on); a block follows the one before it
+// two line heights below its last row; after the last block the final move, which begins one more
+// page when it passes the foot.
+void PrintLayout::breakPages() {
+    const int top = kHeaderTop + 3 * textHeight_ + kHeaderGap;
+    std::size_t block = 0;
+    int row = 0;
+    int y = top;
+    pages_.emplace_back();
+    for (bool first = true; block < blocks_.size(); first = false) {
+        if (!first && y + lineHeight_ > printable_.height) {
+            pages_.emplace_back();
+            y = top;
+        }
+        std::vector<Run>& runs = pages_.back();
+        if (runs.empty() || runs.back().block != block) runs.push_back({block, row, 0, y});
+        ++runs.back().rows;
+        y += lineHeight_;
+        if (++row <= lastRow_) continue;
+        row = 0;
+        if (++block < blocks_.size()) y += lineHeight_;
+    }
+    if (y + kFinalMove > printable_.height) pages_.emplace_back();
+}
+
+DisplayList PrintLayout::page(int index) const {
     DisplayList page;
     page.size = printable_;
-    startPage(page);
-    if (block_ == blocks_.size()) {  // the final move passed the page: this page ends the document
-        finished_ = true;
-        return page;
-    }
-    const std::vector<Run> runs = takeRuns();
-    // Counting the items first reads the page's cells column by column, in a tight loop whose reads the
-    // processor foresees, before the items are made from them.
+    drawHeader(page, index + 1);
+    const std::vector<Run>& runs = pages_.at(static_cast<std::size_t>(index));
+    // The page's cells are asked for in one quick pass before its items are made: the rows lie
+    // apart in memory, and reads between the making of items each waited on their own.
     const Grid& grid = sheet_.grdVo;
-    std::size_t items = page.items.size();
+    std::size_t cells = 0;
     for (const Run& run : runs)
-        for (const Cell& cell : blocks_[run.block])
-            for (int row = run.first; row < run.first + run.rows; ++row)
-                items += grid.isEmpty(row, cell.column) ? 1 : 2;
-    page.items.reserve(items);
+        for (int row = run.first; row < run.first + run.rows; ++row) {
+            const std::span<const Cell> stored = grid.storedRow(row);
+            for (const PlacedColumn& placed : blocks_[run.block])
+                if (placed.column < static_cast<int>(stored.size())) Prefetch(stored.subspan(placed.column, 1)), ++cells;
+        }
+    page.items.reserve(page.items.size() + 2 * cells);
     for (const Run& run : runs)
         for (int row = run.first, top = run.top; row < run.first + run.rows; ++row, top += lineHeight_)
-            for (const Cell& cell : blocks_[run.block]) printCell(page, row, top, cell);
+            for (const PlacedColumn& placed : blocks_[run.block]) printCell(page, row, top, placed);
     return page;
-}
-
-std::vector<PrintLayout::Run> PrintLayout::takeRuns() {
-    std::vector<Run> runs;
-    // The first row of a page is printed even when it does not fit, so that every page moves on.
-    for (bool first = true; block_ < blocks_.size(); first = false) {
-        if (!first && !rowFits()) return runs;
-        if (runs.empty() || runs.back().block != block_) runs.push_back({block_, row_, 0, y_});
-        ++runs.back().rows;
-        y_ += lineHeight_;
-        if (++row_ <= lastRow_) continue;
-        row_ = 0;
-        // The next block's first row stands two line heights below the last row of this one.
-        if (++block_ < blocks_.size()) y_ += lineHeight_;
-    }
-    y_ += kFinalMove;
-    finished_ = y_ <= printable_.height;
-    return runs;
 }
 
 std::vector<DisplayList> PrintLayout::remainingPages() {
@@ -119,30 +126,26 @@ std::vector<DisplayList> PrintLayout::remainingPages() {
     return pages;
 }
 
-void PrintLayout::startPage(DisplayList& page) {
-    ++pageNumber_;
-    y_ = kHeaderTop;
+void PrintLayout::drawHeader(DisplayList& page, int number) const {
+    int y = kHeaderTop;
     const TextStyle style{points_, false, HAlign::Left, VAlign::Top, {}};
     for (std::string line : {std::string("--- Zo rid Uvo ------"), "File = " + sheet_.caption(),
-                             "Page. " + std::to_string(pageNumber_)}) {
-        page.addText({0, y_}, std::move(line), style);
-        y_ += textHeight_;
+                             "Page. " + std::to_string(number)}) {
+        page.addText({0, y}, std::move(line), style);
+        y += textHeight_;
     }
-    y_ += kHeaderGap;
 }
 
-bool PrintLayout::rowFits() const { return y_ + lineHeight_ <= printable_.height; }
-
-void PrintLayout::printCell(DisplayList& page, int row, int top, const Cell& cell) {
-    const int width = widths_[cell.column];
-    page.addBox({cell.left, top, width, lineHeight_}, Fill::Outline);
-    const CellString text = sheet_.grdVo.text(row, cell.column);
+void PrintLayout::printCell(DisplayList& page, int row, int top, const PlacedColumn& placed) const {
+    const int width = widths_[placed.column];
+    page.addBox({placed.left, top, width, lineHeight_}, Fill::Outline);
+    const CellString text = sheet_.grdVo.text(row, placed.column);
     if (text.empty()) return;
     // Case numbers and names start at the left edge, variable numbers and names are centred, values end at the right.
-    const HAlign across = cell.column < kFixedColumns ? HAlign::Left : row < 2 ? HAlign::Centre : HAlign::Right;
-    const int x = across == HAlign::Left     ? cell.left
-                  : across == HAlign::Centre ? cell.left + width / 2
-                                             : cell.left + width;
+    const HAlign across = placed.column < kFixedColumns ? HAlign::Left : row < 2 ? HAlign::Centre : HAlign::Right;
+    const int x = across == HAlign::Left     ? placed.left
+                  : across == HAlign::Centre ? placed.left + width / 2
+                                             : placed.left + width;
     // Made in place, so that the text is copied once.
     auto& item = std::get<DrawText>(page.items.emplace_back(std::in_place_type<DrawText>));
     item.at = {x, top + (lineHeight_ - textHeight_) / 2};

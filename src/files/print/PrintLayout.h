@@ -14,7 +14,9 @@ inline constexpr double kPrintPoints = 10;
 
 // The sheet as a ruled table in pages: every cell of grdVo's used area (statistics blocks included)
 // boxed, in column blocks that each start with the case numbers and names, under a three-line header
-// on every page. Pages are made one at a time, so a preview shows the first without waiting for all.
+// on every page. The layout fixes the column widths, the blocks and where every page breaks; a
+// page's boxes and texts are drawn when the page is asked for, so a printer or preview that takes
+// pages one at a time holds one page's items at a time.
 // The sheet must outlive the layout and stay unchanged while pages are taken.
 class PrintLayout {
 public:
@@ -23,15 +25,18 @@ public:
 
     const std::vector<int>& columnWidths() const { return widths_; }
     int lineHeight() const { return lineHeight_; }
-    bool done() const { return finished_; }
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // Page index (0 for the first) drawn.
+    DisplayList page(int index) const;
+    bool done() const { return next_ == pageCount(); }
     // The next page; call only while !done().
-    DisplayList nextPage();
+    DisplayList nextPage() { return page(next_++); }
     // Every page left, in order.
     std::vector<DisplayList> remainingPages();
 
 private:
     // A printed column and where its left edge stands.
-    struct Cell {
+    struct PlacedColumn {
         int column = 0;
         int left = 0;
     };
@@ -42,11 +47,9 @@ private:
         int rows = 0;
         int top = 0;
     };
-    void startPage(DisplayList& page);
-    // The rows the page prints; moves past them.
-    std::vector<Run> takeRuns();
-    void printCell(DisplayList& page, int row, int top, const Cell& cell);
-    bool rowFits() const;
+    void breakPages();
+    void drawHeader(DisplayList& page, int number) const;
+    void printCell(DisplayList& page, int row, int top, const PlacedColumn& placed) const;
 
     const Sheet& sheet_;
     const TextMetrics& metrics_;
@@ -54,15 +57,11 @@ private:
     double points_;
     int lastRow_ = 0;
     std::vector<int> widths_;
-    std::vector<std::vector<Cell>> blocks_;  // the columns printed side by side, fixed columns first
+    std::vector<std::vector<PlacedColumn>> blocks_;  // the columns printed side by side, fixed columns first
     int lineHeight_ = 0;
     int textHeight_ = 0;
-    // Where the layout stands: the block and row printed next, the top of that row, the page number.
-    std::size_t block_ = 0;
-    int row_ = 0;
-    int y_ = 0;
-    int pageNumber_ = 0;
-    bool finished_ = false;
+    std::vector<std::vector<Run>> pages_;  // the rows each page prints; none on a page the final move began
+    int next_ = 0;
 };
 
 }  // namespace zoriduvo
