@@ -40,11 +40,13 @@ cli="$build/zoriduvo-cli"
 floor="$build/bench/floor"
 runtime="$build/bench/runtime"
 
-# measure COMMAND...: sets wall, cpu (seconds) and rss (KiB), the medians of the timed runs.
+# measure COMMAND...: sets wall, cpu (seconds) and rss (KiB), the medians of the timed runs: RUNS
+# times repeat, which is larger for the runs of a few milliseconds, whose figures scatter most.
+repeat=8
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 measure() {
   local walls=() cpus=() rsss=() k
-  for ((k = 0; k <= runs; k++)); do
+  for ((k = 0; k <= runs * repeat; k++)); do
     rm -f "$work"/out.* "$work"/.out.*
     if ! "$runtime" "$work/figures" "$@" >"$work/stdout" 2>"$work/stderr"; then
       echo "failed: $*" >&2
@@ -92,7 +94,8 @@ for set_name in "${sets[@]}"; do
     large) cases=32767 variables=200 ;;
   esac
   cells=$((cases * variables))
-  echo "set $set_name: $cases cases x $variables variables = $cells cells; median of $runs runs after a warm-up"
+  repeat=$((cells < 1000000 ? 8 : 1))
+  echo "set $set_name: $cases cases x $variables variables = $cells cells; median of $((runs * repeat)) runs after a warm-up"
   measure "$floor" read "$data/$set_name.vo"; floor_read=$cpu floor_read_wall=$wall floor_read_rss=$rss
   measure "$floor" read-fc "$data/$set_name.vo"; floor_fc=$cpu floor_fc_wall=$wall floor_fc_rss=$rss
   measure "$floor" write "$cells" "$variables" "$work/out.txt"; floor_write=$cpu floor_write_wall=$wall floor_write_rss=$rss
