@@ -74,6 +74,9 @@ void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCod
     if (values == GatheredValues::Borrowed) image.borrowValues(sheet.grdVo);
     else image.reserveValues(HeldValues(sheet, image));
     for (int c = 1; c <= image.caseCount; ++c) {
+        // After a sort the rows lie anywhere: the names a few cases ahead are asked for early.
+        const std::span<const Cell> ahead = sheet.grdVo.storedRow(c + 9);
+        Prefetch(ahead.first(std::min<std::size_t>(ahead.size(), 2)));
         std::string name = TextAt(sheet.grdVo, c + 1, 1);
         image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
         if (values == GatheredValues::Borrowed) continue;
