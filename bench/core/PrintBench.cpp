@@ -10,13 +10,13 @@
 namespace zoriduvo::bench {
 namespace {
 
-enum class PrintPart { Layout, FirstPage, EveryPage };
-constexpr const char* kPartNames[] = {"layout of all pages", "layout and first page", "layout and every page drawn"};
+enum class PrintStage { Layout, FirstPage, EveryPage };
+constexpr const char* kStageNames[] = {"layout of all pages", "layout and first page", "layout and every page drawn"};
 
-// Argument 1: the PrintPart.
+// Argument 1: the PrintStage.
 void BM_PrintLayout(benchmark::State& state) {
     const BenchSet& set = SetOf(state);
-    const auto part = static_cast<PrintPart>(state.range(1));
+    const auto stage = static_cast<PrintStage>(state.range(1));
     BenchApp bench;
     const Sheet& sheet = LoadSet(bench, set);
     const test::FixedTextMetrics metrics;
@@ -25,11 +25,11 @@ void BM_PrintLayout(benchmark::State& state) {
     for (auto _ : state) {
         PrintLayout layout(sheet, metrics, {a4.page.printable.width, a4.page.printable.height});
         pages = layout.pageCount();
-        if (part == PrintPart::FirstPage) benchmark::DoNotOptimize(layout.page(0).items.data());
-        if (part == PrintPart::EveryPage)
+        if (stage == PrintStage::FirstPage) benchmark::DoNotOptimize(layout.page(0).items.data());
+        if (stage == PrintStage::EveryPage)
             while (!layout.done()) benchmark::DoNotOptimize(layout.nextPage().items.data());
     }
-    state.SetLabel(std::string(set.name) + " " + kPartNames[state.range(1)]);
+    state.SetLabel(std::string(set.name) + " " + kStageNames[state.range(1)]);
     state.counters["pages"] = pages;
     CountCells(state, set);
 }

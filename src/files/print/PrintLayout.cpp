@@ -72,7 +72,7 @@ PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSiz
     breakPages();
 }
 
-// Row by row as the Part's printing goes: a row that would pass the page's foot begins a new page
+// Row by row as printing goes: a row that would pass the page's foot begins a new page
 // (the first row of a page always prints, so every page moves on); a block follows the one before it
 // two line heights below its last row; after the last block the final move, which begins one more
 // page when it passes the foot.
@@ -110,8 +110,11 @@ DisplayList PrintLayout::page(int index) const {
     for (const Run& run : runs)
         for (int row = run.first; row < run.first + run.rows; ++row) {
             const std::span<const Cell> stored = grid.storedRow(row);
-            for (const PlacedColumn& placed : blocks_[run.block])
-                if (placed.column < static_cast<int>(stored.size())) Prefetch(stored.subspan(placed.column, 1)), ++cells;
+            for (const PlacedColumn& placed : blocks_[run.block]) {
+                if (placed.column >= static_cast<int>(stored.size())) continue;
+                Prefetch(stored.subspan(placed.column, 1));
+                ++cells;
+            }
         }
     page.items.reserve(page.items.size() + 2 * cells);
     for (const Run& run : runs)
