@@ -20,54 +20,55 @@ namespace {
 constexpr int kDpi = 96;
 constexpr QSize kWindow{1024, 768};
 
-QImage Paint(const Graph& graph, const GraphView& view) {
-    const double perTwip = kDpi / 1440.0;
-    const TwipSize size{static_cast<int>(kWindow.width() / perTwip), static_cast<int>(kWindow.height() / perTwip)};
-    const PlotPicture picture = DrawGraph(graph, view, size, QtTextMetrics(kDpi));
-    QImage image(kWindow, QImage::Format_RGB32);
+constexpr double kPerTwip = kDpi / 1440.0;
+
+// The large set opened as the frame opens it; nullptr (and the benchmark skipped) when it fails.
+const Sheet* OpenLarge(benchmark::State& state, test::TestApp& t) {
+    StartUp(t.app);
+    const std::string path = SetPath("large");
+    if (!OpenAsFrameDoes(state, t, path)) return nullptr;
+    return &t.app.sheet(SheetHoldingFile(t.app, path));
+}
+
+Graph ScatterOf(const Sheet& sheet) {
+    Graph graph;
+    graph.data = ScatterTable(sheet, 1, 2, CaseRange{1, sheet.caseCount()});
+    return graph;
+}
+
+PlotPicture PictureOf(const Graph& graph) {
+    const TwipSize size{static_cast<int>(kWindow.width() / kPerTwip), static_cast<int>(kWindow.height() / kPerTwip)};
+    return DrawGraph(graph, ReadGraphView(graph), size, QtTextMetrics(kDpi));
+}
+
+void PaintInto(QImage& image, const PlotPicture& picture) {
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    DisplayListPainter(painter, perTwip).paint(picture.list);
-    return image;
+    DisplayListPainter(painter, kPerTwip).paint(picture.list);
 }
 
 void BM_ScatterBuildAndPaint(benchmark::State& state) {
     test::TestApp t;
-    StartUp(t.app);
-    const std::string path = SetPath("large");
-    if (!OpenAsFrameDoes(state, t, path)) return;
-    const Sheet& sheet = t.app.sheet(SheetHoldingFile(t.app, path));
+    const Sheet* sheet = OpenLarge(state, t);
+    if (!sheet) return;
     for (auto _ : state) {
-        Graph graph;
-        graph.data = ScatterTable(sheet, 1, 2, CaseRange{1, sheet.caseCount()});
-        benchmark::DoNotOptimize(Paint(graph, ReadGraphView(graph)));
+        QImage image(kWindow, QImage::Format_RGB32);
+        PaintInto(image, PictureOf(ScatterOf(*sheet)));
+        benchmark::DoNotOptimize(image);
     }
-    state.SetLabel(std::to_string(sheet.caseCount()) + " points");
+    state.SetLabel(std::to_string(sheet->caseCount()) + " points");
 }
 BENCHMARK(BM_ScatterBuildAndPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The display list alone, to tell the painter's share from the build's.
 void BM_ScatterPaintOnly(benchmark::State& state) {
     test::TestApp t;
-    StartUp(t.app);
-    const std::string path = SetPath("large");
-    if (!OpenAsFrameDoes(state, t, path)) return;
-    const Sheet& sheet = t.app.sheet(SheetHoldingFile(t.app, path));
-    Graph graph;
-    graph.data = ScatterTable(sheet, 1, 2, CaseRange{1, sheet.caseCount()});
-    const GraphView view = ReadGraphView(graph);
-    const double perTwip = kDpi / 1440.0;
-    const PlotPicture picture = DrawGraph(
-        graph, view, {static_cast<int>(kWindow.width() / perTwip), static_cast<int>(kWindow.height() / perTwip)},
-        QtTextMetrics(kDpi));
+    const Sheet* sheet = OpenLarge(state, t);
+    if (!sheet) return;
+    const PlotPicture picture = PictureOf(ScatterOf(*sheet));
     QImage image(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        DisplayListPainter(painter, perTwip).paint(picture.list);
-    }
+    for (auto _ : state) PaintInto(image, picture);
 }
 BENCHMARK(BM_ScatterPaintOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
