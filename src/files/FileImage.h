@@ -79,6 +79,13 @@ public:
     // The values are those of the grid's cases and variables (row c + 1, column v + 1) where they
     // stand, for as long as the grid does not change.
     void borrowValues(const Grid& grid) { grid_ = &grid; }
+    // Lets go of the values, borrowed or held; the records stay. An image kept after its write must
+    // not read a grid that has since changed.
+    void dropValues() {
+        grid_ = nullptr;
+        values_ = {};
+        caseStarts_ = {};
+    }
     // Room for count values, when the count is known to be real.
     void reserveValues(std::size_t count);
     // The values held: empty ones at the end of a case are not, so a short line costs no more than

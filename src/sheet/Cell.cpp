@@ -28,14 +28,18 @@ Cell Cell::FromText(std::string_view text) {
         cell.setRaw(raw);
         return cell;
     }
+    cell.setRaw(HeapRaw(text));
+    return cell;
+}
+
+std::uint64_t Cell::HeapRaw(std::string_view text) {
     const auto length = static_cast<std::uint32_t>(text.size());
     char* block = new char[sizeof length + length];
     std::memcpy(block, &length, sizeof length);
     std::memcpy(block + sizeof length, text.data(), length);
     const auto address = reinterpret_cast<std::uintptr_t>(block);
     if (address >> 48) std::abort();  // user space addresses take 47 bits
-    cell.setRaw(static_cast<std::uint64_t>(kHeapTag) << 48 | address);
-    return cell;
+    return static_cast<std::uint64_t>(kHeapTag) << 48 | address;
 }
 
 Cell& Cell::operator=(const Cell& other) {
@@ -72,7 +76,9 @@ std::size_t Cell::textSize() const {
     return empty() ? 0 : tag() & 0xF;
 }
 
-bool Cell::textFits(std::size_t size) const { return isNumber() ? GeneralTextFits(number(), size) : textSize() <= size; }
+bool Cell::textFits(std::size_t size) const {
+    return isNumber() ? GeneralTextFits(number(), size) : textSize() <= size;
+}
 
 std::size_t Cell::characterCount() const { return isNumber() ? textSize() : CodePointCount(text().view()); }
 
@@ -95,8 +101,8 @@ std::uint32_t Cell::heapLength() const noexcept {
 }
 
 void Cell::copyHeapFrom(const Cell& other) {
-    bits_ = 0;
-    *this = FromText(std::string_view(other.heapText(), other.heapLength()));
+    bits_ = 0;  // a failed allocation leaves a blank cell
+    setRaw(HeapRaw({other.heapText(), other.heapLength()}));  // a long text is never a number's
 }
 
 void Cell::freeHeap() noexcept {

@@ -8,8 +8,9 @@
 
 namespace zoriduvo {
 
-// The text of a cell as a value: a number's text is made when asked for, so there is no stored
-// text to point at. Bind it to a CellString, not to a string_view, which would outlive it.
+// The text of a cell: a number's or short text's bytes are made into the value itself, a long text's
+// are the cell's own and stay valid while the cell is unchanged. Bind it to a CellString, not to a
+// string_view, which would outlive a made text.
 class CellString {
 public:
     CellString() noexcept = default;
@@ -97,6 +98,8 @@ private:
     std::uint16_t tag() const noexcept { return static_cast<std::uint16_t>(rawBits() >> 48); }
     bool onHeap() const noexcept { return tag() == kHeapTag; }
     void setRaw(std::uint64_t raw) noexcept { bits_ = raw ^ kBlank; }
+    // A copy of text on the heap, as its raw pattern.
+    static std::uint64_t HeapRaw(std::string_view text);
     const char* heapText() const noexcept;
     std::uint32_t heapLength() const noexcept;
     void copyHeapFrom(const Cell& other);

@@ -27,7 +27,8 @@ void Grid::tell(ChangeKind kind, int row, int col, int count) const {
 Grid::~Grid() {
     // The rows freed in the order they lie in memory: after a sort that is not case order, and
     // freeing them in case order met each row and its allocator neighbours at random.
-    std::sort(cells_.begin(), cells_.end(), [](const auto& a, const auto& b) { return std::less<>{}(a.data(), b.data()); });
+    const auto inMemoryOrder = [](const auto& a, const auto& b) { return std::less<>{}(a.data(), b.data()); };
+    std::sort(cells_.begin(), cells_.end(), inMemoryOrder);
 }
 
 void Grid::setRows(int rows) {

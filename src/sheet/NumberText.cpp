@@ -479,8 +479,10 @@ std::optional<double> FixedGeneralNumber(std::string_view text) {
 
 std::optional<double> CanonicalNumber(std::string_view text) {
     if (auto value = FixedGeneralNumber(text)) return value;
-    // The exponent form "d.ddE+nn" (and "INF", which reads 0, is a text).
-    if (text.size() < 5 || text.find('E') == std::string_view::npos) return std::nullopt;
+    // The exponent form "d.ddE+nn" or "-d.ddE+nn", which starts with a digit (so "INF" and a word
+    // with an E are texts, without reading them).
+    if (text.size() < 5 || !IsDigit(text[text[0] == '-']) || text.find('E') == std::string_view::npos)
+        return std::nullopt;
     const double value = LeadingNumber(text);
     if (GeneralText(value) != text) return std::nullopt;
     return value;

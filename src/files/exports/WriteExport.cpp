@@ -14,8 +14,9 @@ std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm&
     if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
     GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed);
     std::vector<OutputFile> files;
-    if (auto problem = EncodeExport(form, written, chosen, files, sheet.information().path)) return problem;
-    return SaveFilesSafely(files);
+    auto problem = EncodeExport(form, written, chosen, files, sheet.information().path);
+    written.dropValues();  // they were the sheet's own
+    return problem ? problem : SaveFilesSafely(files);
 }
 
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen) {

@@ -12,7 +12,7 @@ class Sheet;
 
 // Writes the sheet in the form to the files of the chosen path, all or none (SaveFilesSafely).
 // A form that carries statistics has them brought up to date first; the sheet's file record is
-// left as it was. written receives the image as it was gathered.
+// left as it was. written receives the image's records as they were gathered, without the values.
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
                                        FileImage& written);
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen);

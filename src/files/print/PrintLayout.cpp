@@ -44,7 +44,7 @@ std::vector<int> ColumnWidths(const Grid& grid, int lastRow, int lastColumn, con
 }  // namespace
 
 PrintLayout::PrintLayout(const Sheet& sheet, const TextMetrics& metrics, TwipSize printable, double points)
-    : sheet_(sheet), metrics_(metrics), printable_(printable), points_(points) {
+    : sheet_(sheet), printable_(printable), points_(points) {
     const Grid& grid = sheet.grdVo;
     const int lastColumn = std::max(0, std::min(sheet.lastColumn(), grid.cols() - 1));
     const int lastPrinted = LastStatisticsRow(sheet.caseCount(), sheet.state().statisticsBlocks);
@@ -107,15 +107,22 @@ DisplayList PrintLayout::page(int index) const {
     // apart in memory, and reads between the making of items each waited on their own.
     const Grid& grid = sheet_.grdVo;
     std::size_t cells = 0;
-    for (const Run& run : runs)
+    for (const Run& run : runs) {
+        const std::vector<PlacedColumn>& block = blocks_[run.block];
+        cells += block.size() * static_cast<std::size_t>(run.rows);
         for (int row = run.first; row < run.first + run.rows; ++row) {
+            // A block's columns are two runs in the row: the fixed ones and its own.
             const std::span<const Cell> stored = grid.storedRow(row);
-            for (const PlacedColumn& placed : blocks_[run.block]) {
-                if (placed.column >= static_cast<int>(stored.size())) continue;
-                Prefetch(stored.subspan(placed.column, 1));
-                ++cells;
-            }
+            const auto columns = [&stored](int first, int last) {
+                const std::size_t from = std::min<std::size_t>(first, stored.size());
+                const std::size_t to = std::min<std::size_t>(last + 1, stored.size());
+                return stored.subspan(from, to > from ? to - from : 0);
+            };
+            Prefetch(columns(0, kFixedColumns - 1));
+            const int own = block[std::min<std::size_t>(kFixedColumns, block.size() - 1)].column;
+            Prefetch(columns(own, block.back().column));
         }
+    }
     page.items.reserve(page.items.size() + 2 * cells);
     for (const Run& run : runs)
         for (int row = run.first, top = run.top; row < run.first + run.rows; ++row, top += lineHeight_)

@@ -52,7 +52,6 @@ private:
     void printCell(DisplayList& page, int row, int top, const PlacedColumn& placed) const;
 
     const Sheet& sheet_;
-    const TextMetrics& metrics_;
     TwipSize printable_;
     double points_;
     int lastRow_ = 0;
