@@ -350,19 +350,25 @@ struct ShortDecimal {
     int places;
 };
 
+// The digits of magnitude with that many decimal places, when they read back as it exactly; scaled
+// is magnitude * 10^places, below 10^15.
+std::optional<std::uint64_t> DigitsReadingBack(double magnitude, double scaled, int places) {
+    // Below 10^15 the nearest whole number is exact and the conversion inline.
+    const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+    const auto whole = static_cast<double>(digits);
+    // Close enough to a whole number to be worth the exact check: the digits and the power are
+    // exact, so the one division rounds as reading the decimal does.
+    if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[places] == magnitude) return digits;
+    return std::nullopt;
+}
+
 std::optional<ShortDecimal> ShortDecimalOf(double v) {
     const double magnitude = std::fabs(v);
     if (!(magnitude >= 1e-4 && magnitude < 1e15)) return std::nullopt;
     for (int k = 0; k <= 18; ++k) {
         const double scaled = magnitude * kExactTens[k];
         if (scaled >= 1e15) return std::nullopt;
-        // Below 10^15 the nearest whole number is exact and the conversion inline.
-        const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
-        const auto whole = static_cast<double>(digits);
-        // Close enough to a whole number to be worth the exact check: the digits and the power are
-        // exact, so the one division rounds as reading the decimal does.
-        if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[k] == magnitude)
-            return ShortDecimal{digits, k};
+        if (const auto digits = DigitsReadingBack(magnitude, scaled, k)) return ShortDecimal{*digits, k};
     }
     return std::nullopt;
 }
@@ -418,10 +424,7 @@ bool GeneralTextFits(double v, std::size_t size) {
             int places = size == fixed ? 0 : static_cast<int>(std::min<std::size_t>(size - fixed - 1, 18));
             while (places > 0 && magnitude * kExactTens[places] >= 1e15) --places;
             const double scaled = magnitude * kExactTens[places];
-            if (scaled < 1e15) {
-                const auto whole = static_cast<double>(static_cast<std::uint64_t>(scaled + 0.5));
-                if (std::fabs(scaled - whole) <= scaled * 5e-16 && whole / kExactTens[places] == magnitude) return true;
-            }
+            if (scaled < 1e15 && DigitsReadingBack(magnitude, scaled, places)) return true;
         }
     }
     return GeneralTextSize(v) <= size;

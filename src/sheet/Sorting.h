@@ -22,9 +22,9 @@ struct SortDialogStart {
 
 SortDialogStart OpenSortDialog(const Sheet& sheet);
 
-// The new order of cases first .. first + keys.size() - 1 by their key texts, as indexes into
-// keys: by leading-number value, equal keys in their former order in both directions, blank
-// keys after all others in their former order.
+// The new order of cases first .. first + keys.size() - 1 by their key values (nullopt for a
+// blank), as indexes into keys: equal keys in their former order in both directions, blank keys
+// after all others in their former order.
 std::vector<int> SortOrder(const std::vector<std::optional<double>>& keys, bool descending);
 
 // Sorts the cases by one key variable. Over all cases the sheet is ungrouped first; within
