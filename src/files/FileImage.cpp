@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sheet/NumberText.h"
+
 namespace zoriduvo {
 
 namespace {
@@ -106,6 +108,11 @@ void TakeFileRecord(SheetInformation& info, const FileImage& image) {
     info.date = image.date;
     info.loadedCases = static_cast<std::int16_t>(image.caseCount);
     info.loadedVariables = static_cast<std::int16_t>(image.variableCount);
+}
+
+Cell LoadedCell(const Cell& value) {
+    if (value.isNumber() || value.empty()) return value;
+    return Cell::FromText(GeneralText(value.leadingNumber()));
 }
 
 }  // namespace zoriduvo

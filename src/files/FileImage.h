@@ -109,4 +109,9 @@ void ReserveValuesOfText(FileImage& image, std::size_t textSize);
 // or written.
 void TakeFileRecord(SheetInformation& info, const FileImage& image);
 
+// A value as a sheet takes it from a file: a loaded value keeps its double (only computed values are
+// singles), so a number cell stays as it is and a text becomes the general text of its leading
+// number; a blank stays blank.
+Cell LoadedCell(const Cell& value);
+
 }  // namespace zoriduvo

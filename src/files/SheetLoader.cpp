@@ -63,11 +63,9 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         // Only the values the file held: the empty rest costs nothing, however many variables.
         const std::span<const Cell> values = image.caseValues(c).first(std::min(image.valuesHeldIn(c), image.variableCount));
         grid.setCells(c + 1, 2, values);
-        // A loaded value keeps its double: only computed values are singles. A number cell is
-        // already the general text of its double; a text becomes that of its leading number.
         for (std::size_t i = 0; i < values.size(); ++i)
             if (!values[i].isNumber() && !values[i].empty())
-                grid.setText(c + 1, static_cast<int>(i) + 2, GeneralText(LeadingNumber(values[i].text().view())));
+                grid.setCell(c + 1, static_cast<int>(i) + 2, LoadedCell(values[i]));
     }
 }
 

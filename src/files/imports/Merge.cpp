@@ -8,7 +8,6 @@
 #include "sheet/CaseGroups.h"
 #include "sheet/DataChange.h"
 #include "sheet/Limits.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetShape.h"
 #include "sheet/VariableRecord.h"
@@ -17,12 +16,9 @@ namespace zoriduvo {
 
 namespace {
 
-// An image value as the loader writes it: its leading number; a blank stays blank.
+// An image value as the loader writes it; a blank leaves the cell as it is.
 void PutValue(Grid& grid, int row, int col, const Cell& value) {
-    if (value.isNumber())
-        grid.setCell(row, col, value);
-    else if (!value.empty())
-        grid.setText(row, col, GeneralText(LeadingNumber(value.text().view())));
+    if (!value.empty()) grid.setCell(row, col, LoadedCell(value));
 }
 
 // A merge is one step of the sheet's history, with the blocks of every range gone before it.
