@@ -86,10 +86,8 @@ BoxNumbers ComputeBoxNumbers(const Sheet& sheet, int variable, const CaseRange& 
     numbers.mean = statistics.mean;
     numbers.deviation = statistics.standardDeviation;
     std::vector<float> values;
-    for (int i = range.first; i <= range.last; ++i) {
-        const std::string text = CellTextOf(sheet, i, variable);
-        if (!IsBlankCell(text)) values.push_back(CellSingle(text));
-    }
+    for (int i = range.first; i <= range.last; ++i)
+        if (const Cell& cell = sheet.grdVo.cell(i + 1, variable + 1); !cell.empty()) values.push_back(CellSingle(cell));
     std::sort(values.begin(), values.end());
     SetQuartiles(numbers, values);
     return numbers;

@@ -29,6 +29,7 @@ std::size_t NumberLength(std::string_view t) {
 }  // namespace
 
 float CellSingle(std::string_view text) { return ToSingle(LeadingNumber(text)); }
+float CellSingle(const Cell& cell) { return ToSingle(cell.leadingNumber()); }
 
 bool BeginsWithNumber(std::string_view text) {
     text = Trim(text);

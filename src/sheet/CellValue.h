@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "sheet/Cell.h"
+
 namespace zoriduvo {
 
 // A cell without text is blank, a missing value; any other text is a value.
@@ -10,6 +12,7 @@ constexpr bool IsBlankCell(std::string_view text) { return text.empty(); }
 
 // The value of a cell as analyses use it: the leading number narrowed to a single.
 float CellSingle(std::string_view text);
+float CellSingle(const Cell& cell);
 
 // True when the text (blanks and tabs around it aside) begins with a number: "0", "0.0" and
 // "-.5" as well as "12" and "12abc".

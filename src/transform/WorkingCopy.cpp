@@ -1,5 +1,6 @@
 #include "transform/WorkingCopy.h"
 
+#include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/Limits.h"
@@ -39,7 +40,7 @@ WorkColumn& WorkingCopy::column(int v) {
             if (row >= grid.rows()) break;
             const Cell& cell = grid.cell(row, col);
             if (cell.empty()) continue;
-            column.values[i] = ToSingle(cell.leadingNumber());
+            column.values[i] = CellSingle(cell);
             column.valid[i] = 1;
         }
     }

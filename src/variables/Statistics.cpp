@@ -11,6 +11,7 @@
 
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
+#include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "variables/RunningStatistics.h"
@@ -69,7 +70,7 @@ void AddFour(FourRunningFigures& figures, const Cell* cells, int count) {
     FourRunningFigures::Mask present{};
     for (int i = 0; i < count; ++i) {
         if (cells[i].empty()) continue;
-        x[i] = ToSingle(cells[i].leadingNumber());
+        x[i] = CellSingle(cells[i]);
         present[i] = -1;
     }
     figures.add(x, present);
@@ -85,7 +86,7 @@ VariableStatistics ComputeVariableStatistics(const Sheet& sheet, int variable, i
     const int to = std::min(last, sheet.caseCount());
     for (int c = std::max(first, 1); c <= to; ++c) {
         const Cell& cell = grid.cell(c + 1, col);
-        if (!cell.empty()) running.add(ToSingle(cell.leadingNumber()));
+        if (!cell.empty()) running.add(CellSingle(cell));
     }
     return running.result();
 }
