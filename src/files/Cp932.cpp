@@ -91,8 +91,18 @@ std::optional<std::string> Utf8ToCp932(std::string_view text, std::size_t* badOf
     return out;
 }
 
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Bytes that read as they are: marked UTF-8, ASCII (the same in both codes) or unmarked UTF-8.
+bool ReadsAsUtf8(std::string_view bytes) {
+    return bytes.substr(0, 3) == kByteOrderMark || IsAscii(bytes) || IsValidUtf8(bytes);
+}
+
+}  // namespace
+
 bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     const std::string_view view = bytes;
     if (view.substr(0, 3) == kByteOrderMark) {
         const std::size_t bad = FirstInvalidUtf8(view.substr(3));
@@ -103,8 +113,7 @@ bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset) {
         bytes.erase(0, 3);
         return true;
     }
-    // ASCII reads the same in both codes.
-    if (IsAscii(view) || IsValidUtf8(view)) return true;
+    if (ReadsAsUtf8(view)) return true;
     auto text = Cp932ToUtf8(view, badOffset);
     if (!text) return false;
     bytes = std::move(*text);
@@ -112,6 +121,8 @@ bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset) {
 }
 
 std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t* badOffset) {
+    // The code page's text is converted from where it stands, without a copy of its bytes first.
+    if (!ReadsAsUtf8(bytes)) return Cp932ToUtf8(bytes, badOffset);
     std::string text(bytes);
     if (!DecodeForeignTextInPlace(text, badOffset)) return std::nullopt;
     return text;
