@@ -24,11 +24,10 @@ void Grid::tell(ChangeKind kind, int row, int col, int count) const {
     if (bus_ && muted_ == 0) bus_->publish({kind, sheet_, row, col, count});
 }
 
-Grid::~Grid() {
-    // The rows freed in the order they lie in memory: after a sort that is not case order, and
-    // freeing them in case order met each row and its allocator neighbours at random.
+void Grid::Rows::release() noexcept {
     const auto inMemoryOrder = [](const auto& a, const auto& b) { return std::less<>{}(a.data(), b.data()); };
-    std::sort(cells_.begin(), cells_.end(), inMemoryOrder);
+    std::sort(begin(), end(), inMemoryOrder);
+    clear();
 }
 
 void Grid::setRows(int rows) {

@@ -23,11 +23,6 @@ constexpr int kDefaultRowHeight = 280;     // twips
 class Grid {
 public:
     Grid(int rows, int cols, int fixedRows = 0, int fixedCols = 0);
-    ~Grid();
-    Grid(const Grid&) = default;
-    Grid(Grid&&) = default;
-    Grid& operator=(const Grid&) = default;
-    Grid& operator=(Grid&&) = default;
 
     int rows() const { return rowCount_; }
     int cols() const { return colCount_; }
@@ -133,7 +128,29 @@ private:
     void putBackColumns(int first, StoredColumns columns);
 
     int rowCount_, colCount_, fixedRows_, fixedCols_;
-    std::vector<std::vector<Cell>> cells_;
+    // The rows' cells, freed in the order they lie in memory whenever a grid lets go of them: after a
+    // sort that is not case order, and freeing them in case order met each row and its allocator
+    // neighbours at random.
+    class Rows : public std::vector<std::vector<Cell>> {
+    public:
+        using vector::vector;
+        Rows() = default;
+        Rows(const Rows&) = default;
+        Rows(Rows&&) = default;
+        Rows& operator=(const Rows& other) {
+            if (this != &other) release(), vector::operator=(other);
+            return *this;
+        }
+        Rows& operator=(Rows&& other) noexcept {
+            if (this != &other) release(), vector::operator=(std::move(other));
+            return *this;
+        }
+        ~Rows() { release(); }
+
+    private:
+        void release() noexcept;
+    };
+    Rows cells_;
     std::vector<int> colWidths_, rowHeights_;
     std::vector<CellAlignment> nameAlignments_;
     std::vector<std::vector<ColourSpan>> colours_;  // by row, only where set
