@@ -42,9 +42,10 @@ void CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& va
     DataChange change(sheet, "カテゴリの結合");
     Grid& grid = sheet.grdVo;
     for (const int v : variables)
-        for (int c = cases.first; c <= cases.last; ++c)
-            if (auto text = CombinedCell(grid.text(c + 1, v + 1).view(), codes); text && *text != grid.text(c + 1, v + 1))
-                grid.setText(c + 1, v + 1, *text);
+        for (int c = cases.first; c <= cases.last; ++c) {
+            const CellString old = grid.text(c + 1, v + 1);
+            if (auto text = CombinedCell(old.view(), codes); text && *text != old.view()) grid.setText(c + 1, v + 1, *text);
+        }
     const int d = codes.high - codes.low;
     if (cases.first == 1 && cases.last == sheet.caseCount() && d > 0) {
         for (const int v : variables) {

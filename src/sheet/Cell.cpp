@@ -52,7 +52,7 @@ CellString Cell::text() const {
     CellString out;
     if (empty()) return out;
     if (isNumber()) {
-        static_assert(sizeof out.local_ >= kGeneralTextRoom - 4, "the longest general text has 22 bytes");
+        static_assert(sizeof out.local_ >= kGeneralTextRoom - 4, "a general text fits in the string's own room");
         char text[kGeneralTextRoom];
         const std::size_t length = GeneralTextTo(number(), text);
         out.size_ = static_cast<std::uint32_t>(length);

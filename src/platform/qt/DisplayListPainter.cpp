@@ -13,6 +13,10 @@
 namespace zoriduvo {
 
 namespace {
+
+// The side of a stamp in device-independent pixels: the circle and a margin for its antialiased edge.
+int StampSide(double radius) { return static_cast<int>(std::ceil(2 * radius)) + 4; }
+
 QColor Colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 // Width 0 is Qt's cosmetic pen: one device pixel, the hairline on every device.
@@ -67,7 +71,7 @@ const QImage& DisplayListPainter::stampOf(const DrawCircle& circle, double radiu
     if (found != stamps_.end()) return found->second;
     // As fine as the device's pixels, on a high-density screen too.
     const double ratio = painter_.device()->devicePixelRatioF();
-    const int side = static_cast<int>(std::ceil(2 * radius)) + 4;
+    const int side = StampSide(radius);
     QImage stamp(static_cast<int>(std::ceil(side * ratio)), static_cast<int>(std::ceil(side * ratio)),
                  QImage::Format_ARGB32_Premultiplied);
     stamp.setDevicePixelRatio(ratio);
@@ -85,7 +89,7 @@ void DisplayListPainter::draw(const DrawCircle& circle) const {
     const double radius = circle.radius * scale_;
     if (stamping_) {
         // The stamp's corner on a whole pixel, the circle within a quarter pixel of its place.
-        const double half = (std::ceil(2 * radius) + 4) / 2.0;
+        const double half = StampSide(radius) / 2.0;
         const QPointF centre = map(circle.centre);
         const auto x = static_cast<long>(std::lround((centre.x() - half) * 4));
         const auto y = static_cast<long>(std::lround((centre.y() - half) * 4));
