@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <exception>
-#include <optional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "sheet/App.h"
@@ -19,35 +15,6 @@
 namespace zoriduvo {
 
 namespace {
-
-// Runs work(first, last) over 1..count, the upper half on a second thread when asked: an exception
-// of either half reaches the caller, and a thread that cannot start only means one thread does all.
-template <typename Work>
-void InTwoHalves(int count, bool twoThreads, const Work& work) {
-    const int half = count / 2;
-    std::optional<std::thread> second;
-    std::exception_ptr failures[2];
-    if (twoThreads) {
-        try {
-            second.emplace([&] {
-                try {
-                    work(half + 1, count);
-                } catch (...) {
-                    failures[1] = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-        }
-    }
-    try {
-        work(1, second ? half : count);
-    } catch (...) {
-        failures[0] = std::current_exception();
-    }
-    if (second) second->join();
-    for (const std::exception_ptr& failure : failures)
-        if (failure) std::rethrow_exception(failure);
-}
 
 // Adds the cells of up to four variables side by side (count of them; the other lanes are
 // absent) to their running figures.
@@ -103,22 +70,16 @@ StatisticsTable ComputeStatistics(const Sheet& sheet, int first, int last) {
     const Grid& grid = sheet.grdVo;
     const int columns = std::clamp(grid.cols() - 2, 0, variables);
     const int from = std::max(first, 1), to = std::min(last, sheet.caseCount());
-    const auto accumulate = [&](int firstVariable, int lastVariable) {
-        std::vector<FourRunningFigures> fours((lastVariable - firstVariable + 4) / 4);
-        for (int c = from; c <= to; ++c) {
-            const std::span<const Cell> row = grid.storedRow(c + 1);
-            Prefetch(grid.storedRow(c + 2));
-            const int stored = std::min(lastVariable, static_cast<int>(row.size()) - 2);
-            for (int v = firstVariable; v <= stored; v += 4)
-                AddFour(fours[(v - firstVariable) / 4], row.data() + v + 1, std::min(stored - v + 1, 4));
-        }
-        for (int v = firstVariable; v <= lastVariable; ++v)
-            table.variables[v] = fours[(v - firstVariable) / 4].lane((v - firstVariable) % 4).result();
-    };
-    // A big sheet's variables in two halves at once: each variable still takes its cases in order,
-    // so the figures are the same to the bit.
-    constexpr long long kCellsWorthASecondThread = 1 << 18;
-    InTwoHalves(columns, static_cast<long long>(to - from + 1) * columns >= kCellsWorthASecondThread, accumulate);
+    // One thread: the walk is bound by memory, and a second one cost more time than it saved.
+    std::vector<FourRunningFigures> fours((columns + 3) / 4);
+    for (int c = from; c <= to; ++c) {
+        const std::span<const Cell> row = grid.storedRow(c + 1);
+        Prefetch(grid.storedRow(c + 2));
+        const int stored = std::min(columns, static_cast<int>(row.size()) - 2);
+        for (int v = 1; v <= stored; v += 4)
+            AddFour(fours[(v - 1) / 4], row.data() + v + 1, std::min(stored - v + 1, 4));
+    }
+    for (int v = 1; v <= columns; ++v) table.variables[v] = fours[(v - 1) / 4].lane((v - 1) % 4).result();
     return table;
 }
 

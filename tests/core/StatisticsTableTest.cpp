@@ -68,9 +68,9 @@ TEST(StatisticsTable, EveryVariableAsItsOwnComputation) {
     }
 }
 
-// A sheet big enough for two threads, with a variable count that leaves partial fours in each
-// half, rows that end early, and the values whose single conversion or sums are delicate.
-TEST(StatisticsTable, ManyVariablesInFoursAndTwoThreadsStayBitForBit) {
+// A wide sheet, with a variable count that leaves a partial four, rows that end early, and the
+// values whose single conversion or sums are delicate.
+TEST(StatisticsTable, ManyVariablesInFoursStayBitForBit) {
     const std::vector<std::string> delicate = {"",       "-0",      "1E-45",        "3.4028235E+38", "3.5E+38",
                                                "1E+300", "-1E+300", "INF",          "-INF",          "12abc",
                                                "abc",    "1e39",    "0.1",          "16777217",      "-7.25",
@@ -78,7 +78,7 @@ TEST(StatisticsTable, ManyVariablesInFoursAndTwoThreadsStayBitForBit) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> pick(0, 3 * static_cast<int>(delicate.size()));
     std::uniform_real_distribution<double> spread(-1e6, 1e6);
-    constexpr int kCases = 1300, kVariables = 203;  // 263,900 cells: above the two-thread size
+    constexpr int kCases = 1300, kVariables = 203;
     std::vector<std::vector<std::string>> rows(kCases, std::vector<std::string>(kVariables));
     for (int c = 0; c < kCases; ++c) {
         const int used = c % 11 == 0 ? c % kVariables : kVariables;  // the rest stays blank
@@ -91,7 +91,7 @@ TEST(StatisticsTable, ManyVariablesInFoursAndTwoThreadsStayBitForBit) {
     Sheet& sheet = t.app.sheet(NewSheet(t.app));
     test::FillSheet(sheet, rows);
     ExpectTableMatchesEachVariable(sheet, 1, kCases);
-    ExpectTableMatchesEachVariable(sheet, 5, 333);  // too few cells for a second thread
+    ExpectTableMatchesEachVariable(sheet, 5, 333);
     ASSERT_TRUE(SortCases(t.app, sheet, 3, true, false));
     ExpectTableMatchesEachVariable(sheet, 1, kCases);
 }
