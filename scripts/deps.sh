@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
           qt6-translations-l10n libqt6svg6 poppler-utils)
+# The session test drives the program under a real X server and window manager.
+session=(openbox xdotool xclip x11-utils)
 # R and GNU PSPP read the exports back in the tests; their recommended extras are not needed.
 readers=(r-base-core pspp)
 # The package checks: lintian on the .deb, the desktop entry and the AppStream metainfo validators.
@@ -30,3 +32,4 @@ install_missing() {  # [apt-get options...] -- packages...
 install_missing -- "${packages[@]}"
 install_missing --no-install-recommends -- "${readers[@]}"
 install_missing --no-install-recommends -- "${packaging[@]}"
+install_missing --no-install-recommends -- "${session[@]}"

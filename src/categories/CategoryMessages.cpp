@@ -21,6 +21,8 @@ constexpr MessageRow<Code> kRows[] = {
      MessageIcon::Exclamation},
     {Code::CodeBeyond16Bit, "結合した値が -32768 から 32767 の範囲を超えるため結合できません。", kVariableBindingTitle,
      MessageIcon::Exclamation},
+    {Code::TwoVariablesOnly, "結合する変数は２つです。選んだ変数を「戻す」で戻してから選び直して下さい。",
+     kVariableBindingTitle, MessageIcon::Exclamation},
 };
 static_assert(CoversEveryCode(kRows), "every code needs its message, in the order of the codes");
 }  // namespace

@@ -13,6 +13,7 @@ enum class CategoryMessage {
     VariablesFull,
     ProductBeyond16Bit,
     CodeBeyond16Bit,
+    TwoVariablesOnly,
     Count
 };
 

@@ -99,7 +99,7 @@ Message FileMessageFor(const FileProblem& p) {
                 MessageIcon::Exclamation};
     case FileError::UnholdableValue:
         return {p.where + "「" + p.detail + "」はこの形式のファイルには書き出せません。\nファイルは書き出されていません。",
-                "Export", MessageIcon::Exclamation};
+                kSaveTitle, MessageIcon::Exclamation};
     case FileError::CannotRead:
         return {"ファイル「" + p.where + "」を開けませんでした。\n" + p.detail, kOpenTitle, MessageIcon::Exclamation};
     case FileError::OutOfMemory:

@@ -213,7 +213,7 @@ TEST(ExportCommandRun, VoDataPointsTheSheetAtTheFileOtherFormsLeaveIt) {
     EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm("mirv"), ""), ExportOutcome::NoPath);
     EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm("mirv"), folder.file("x.txt")), ExportOutcome::PathRefused);
     EXPECT_EQ(t.ui.messages.back().text, "ヘッダーファイル (*.HDR)を指定してください。");
-    EXPECT_EQ(t.ui.messages.back().title, "Exprot");
+    EXPECT_EQ(t.ui.messages.back().title, "Export");
     EXPECT_EQ(ExportBrowseRequest(*FindExportForm("lisp")).filterIndex, 3);
 }
 

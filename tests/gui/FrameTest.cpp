@@ -32,7 +32,7 @@ private slots:
         Frame f;
         QCOMPARE(f.frame.windowTitle(), QString("Da ziv Oru32"));
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 1);
-        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:1"));
+        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:1[*]"));
         QCOMPARE(MenuTitles(f.frame.menuBar()),
                  QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾃﾞｰﾀ(&D)", "ｸﾞﾗﾌ(&G)", "ｵﾌﾟｼｮﾝ(&O)",
                               "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
@@ -72,7 +72,7 @@ private slots:
         Frame f;
         f.frame.sheetAction("mnuFNew")->trigger();
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 2);
-        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:2"));
+        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:2[*]"));
         QCOMPARE(f.t.app.activeSheet(), 2);
         f.frame.mdiArea()->setActiveSubWindow(f.frame.sheetWindow(1));
         QCOMPARE(f.t.app.activeSheet(), 1);
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(MenuTitles(f.frame.menuBar()), QStringList({"ﾌｧｲﾙ(&F)", "ﾍﾙﾌﾟ(&H)"}));
         QVERIFY(f.frame.frameAction("mnuFNew")->isEnabled());
         f.frame.frameAction("mnuFNew")->trigger();
-        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:1"));
+        QCOMPARE(f.frame.mdiArea()->activeSubWindow()->windowTitle(), QString("名称未設定:1[*]"));
     }
 
     void cancelledQuestionKeepsTheWindowAndStopsTheExit() {
@@ -96,7 +96,7 @@ private slots:
         QVERIFY(!f.frame.close());
         QCoreApplication::processEvents();
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 1);
-        QCOMPARE(f.frame.mdiArea()->subWindowList().first()->windowTitle(), QString("名称未設定:1"));
+        QCOMPARE(f.frame.mdiArea()->subWindowList().first()->windowTitle(), QString("名称未設定:1[*]"));
         QVERIFY(f.frame.isVisible());
     }
 

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -7,6 +8,7 @@
 #include "DialogChild.h"
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
+#include "categories/CategoryMessages.h"
 #include "categories/ui/CategoryToolDialogs.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/VariableRecord.h"
@@ -92,6 +94,32 @@ private slots:
         Child<QPushButton>(&dialog, "cmdExec")->click();
         QCOMPARE(sheet.variableCount(), 3);
         QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 4).view()), QString("6"));  // (3, 2) of 5 x 2
+    }
+
+    // A row selection limits both tools: they say which cases. A third variable is refused aloud.
+    void categoryToolsShowTheirRowsAndBindingTakesTwo() {
+        test::TestApp t;
+        Sheet& sheet = CodedSheet(t);
+        WriteCategoryRange(sheet, 3, {2, 2, 1});
+        for (int c = 2; c <= 4; ++c) sheet.grdVo.setText(c, 4, "1");
+        sheet.setEndCell(0, "4");
+        sheet.grdVo.setCurrent(3, 2);
+        sheet.grdVo.setSelectionEnd(4, sheet.grdVo.cols() - 1);
+        CategoryCombinationDialog combination(t.app, sheet);
+        QCOMPARE(Child<QLabel>(&combination, "lblNow1")->text(), QString(" あり  [ 2- 3]"));
+        VariableBindingDialog binding(t.app, sheet);
+        binding.show();
+        QCOMPARE(Child<QLabel>(&binding, "lblNow1")->text(), QString(" あり  [ 2- 3]"));
+        Child<QListWidget>(&binding, "lstVar")->selectAll();
+        Child<QPushButton>(&binding, "cmdSelect")->click();
+        QCOMPARE(Child<QListWidget>(&binding, "lstBList")->count(), 0);
+        QCOMPARE(t.ui.messages.back().text, MessageOf(CategoryMessage::TwoVariablesOnly).text);
+        Child<QListWidget>(&binding, "lstVar")->clearSelection();
+        Choose(&binding, 0);
+        Choose(&binding, 0);
+        Choose(&binding, 0);
+        QCOMPARE(Child<QListWidget>(&binding, "lstBList")->count(), 2);
+        QCOMPARE(t.ui.messages.size(), std::size_t(2));
     }
 
     void transposingFromTheMenuOpensANewModifiedSheet() {

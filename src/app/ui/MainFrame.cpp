@@ -12,7 +12,9 @@
 #include "app/FrameLayout.h"
 #include "app/MenuTable.h"
 #include "app/Version.h"
-#include "app/ui/ChildPlacement.h"
+#include "platform/qt/ChildPlacement.h"
+#include "app/ui/DialogFocus.h"
+#include "app/ui/HelpKey.h"
 #include "app/ui/CommandSets.h"
 #include "app/ui/ProgramIcons.h"
 #include "platform/qt/ChildWindow.h"
@@ -23,6 +25,14 @@
 #include "sheet/ui/SheetWindow.h"
 
 namespace zoriduvo {
+
+namespace {
+// A window's title as its caption bar shows it: the "[*]" placeholder becomes the modified mark.
+QString ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
+}  // namespace
 
 MainFrame::MainFrame(App& app, QtUi& ui)
     : app_(app), ui_(ui), mdi_(new QMdiArea(this)), commands_(app, *this, *mdi_),
@@ -41,6 +51,8 @@ MainFrame::MainFrame(App& app, QtUi& ui)
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
     app_.bus.subscribe(this);
     ui_.setParentWidget(this);
+    new DialogFocus(*this, *mdi_);
+    new HelpKey(app_, *this, *mdi_);
     refreshMenus();
 }
 
@@ -87,7 +99,7 @@ void MainFrame::buildMenus(MenuSet& set) {
                 if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(entry.shortcut)));
                 action->setCheckable(entry.checkable);
                 connect(action, &QAction::triggered, this,
-                        [this, &set, name = entry.name] { commands_.run(commandFor(set, name)); });
+                        [this, &set, name = entry.name] { runCommand(commandFor(set, name)); });
             }
         }
         action->setObjectName(ToQString(entry.name));
@@ -113,7 +125,7 @@ void MainFrame::buildToolbar() {
         action->setCheckable(key.rfind("valign", 0) == 0);
         // The pressed state is the toolbar data's, not the click's.
         connect(action, &QAction::triggered, this, [this, command = "tool:" + key] {
-            commands_.run(command);
+            runCommand(command);
             refreshToolbar();
         });
         toolButtons_[key] = action;
@@ -135,8 +147,7 @@ void MainFrame::modelChanged(const ModelChange& change) {
         break;
     case ChangeKind::Toolbar: refreshToolbar(); break;
     case ChangeKind::Flags:
-        if (auto* window = sheetWindow(change.sheet))
-            window->setWindowTitle(ToQString(app_.sheet(change.sheet).caption()));
+        showCaption(change.sheet);
         if (change.sheet == app_.activeSheet()) refreshMenus();
         break;
     default: break;
@@ -146,19 +157,35 @@ void MainFrame::modelChanged(const ModelChange& change) {
 void MainFrame::openSheetWindow(int number) {
     Sheet& sheet = app_.sheet(number);
     auto* content = new SheetWindow(app_, sheet);
-    connect(content, &SheetWindow::defineVariableRequested, this, [this] { commands_.run("mnuDDefine"); });
-    connect(content, &SheetWindow::caseNameRequested, this, [this] { commands_.run("mnuDCaseNames"); });
+    connect(content, &SheetWindow::defineVariableRequested, this, [this] { runCommand("mnuDDefine"); });
+    connect(content, &SheetWindow::caseNameRequested, this, [this] { runCommand("mnuDCaseNames"); });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(ToQString(sheet.caption()));
     // The window menu's tile entry has Ctrl+F4; the sub-window's own menu must not take it.
     for (QAction* action : window->systemMenu()->actions()) action->setShortcut({});
     windows_[number] = window;
+    showCaption(number);
     PlaceNewChild(*mdi_, *window);
     window->show();
     mdi_->setActiveSubWindow(window);
     app_.setActiveSheet(number);
     refreshMenus();
+}
+
+// The sheet's caption, marked the desktop's way while it holds unsaved changes.
+void MainFrame::showCaption(int number) {
+    QMdiSubWindow* window = sheetWindow(number);
+    if (!window) return;
+    const Sheet& sheet = app_.sheet(number);
+    window->setWindowTitle(ToQString(sheet.caption()) + "[*]");
+    window->setWindowModified(sheet.modified());
+}
+
+// Every command of menus, toolbar and mouse: an open edit ends first, as a click on a menu ends it.
+void MainFrame::runCommand(const std::string& name) {
+    if (QMdiSubWindow* window = mdi_->activeSubWindow())
+        if (auto* sheet = qobject_cast<SheetWindow*>(window->widget())) sheet->commitEditor();
+    commands_.run(name);
 }
 
 void MainFrame::closeSheetWindow(int number) {
@@ -235,7 +262,7 @@ void MainFrame::fillWindowMenu(QMenu* menu) {
     windowList_.push_back(menu->addSeparator());
     int index = 1;
     for (QMdiSubWindow* window : windows) {
-        QAction* action = menu->addAction(QString("&%1 %2").arg(index++).arg(window->windowTitle()));
+        QAction* action = menu->addAction(QString("&%1 %2").arg(index++).arg(ShownTitle(*window)));
         action->setCheckable(true);
         action->setChecked(window == mdi_->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, window] { mdi_->setActiveSubWindow(window); });

@@ -60,6 +60,8 @@ private:
     void refreshMenus();
     void refreshToolbar();
     void fillWindowMenu(QMenu* menu);
+    void runCommand(const std::string& name);
+    void showCaption(int number);
 
     App& app_;
     QtUi& ui_;

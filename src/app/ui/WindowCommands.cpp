@@ -1,7 +1,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/ui/ChildPlacement.h"
+#include "platform/qt/ChildPlacement.h"
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/CommandSets.h"
 

@@ -33,7 +33,7 @@ CategoryCombinationDialog::CategoryCombinationDialog(App& app, Sheet& sheet, QWi
     setWindowTitle(ToQString(kCategoryCombinationTitle));
     setModal(true);
     lists_ = new CategoryVariableLists("lstChange", 1 << 30, this);
-    lists_->load(app, sheet, sheet.state().rangeSelection, cases_.first, cases_.last);
+    lists_->load(app, sheet, cases_);
     for (int i = 0; i < 2; ++i) {
         txtCom_[i] = Field(i == 0 ? "txtCom0" : "txtCom1", this);
         txtCom_[i]->installEventFilter(this);
@@ -75,7 +75,7 @@ VariableBindingDialog::VariableBindingDialog(App& app, Sheet& sheet, QWidget* pa
     setWindowTitle(ToQString(kVariableBindingTitle));
     setModal(true);
     lists_ = new CategoryVariableLists("lstBList", 2, this);
-    lists_->load(app, sheet, sheet.state().rangeSelection, cases_.first, cases_.last);
+    lists_->load(app, sheet, cases_);
     txtBName_ = Field("txtBName", this);
     connect(lists_, &CategoryVariableLists::chosenChanged, this, [this] {
         QListWidget* chosen = lists_->chosenList();

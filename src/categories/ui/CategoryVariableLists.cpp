@@ -4,6 +4,9 @@
 #include <QListWidget>
 
 #include "categories/CategoryCombination.h"
+#include "categories/CategoryMessages.h"
+#include "platform/Ui.h"
+#include "sheet/App.h"
 #include "platform/qt/DialogWidgets.h"
 #include "sheet/CaseRange.h"
 #include "sheet/Sheet.h"
@@ -36,12 +39,15 @@ CategoryVariableLists::CategoryVariableLists(const char* chosenName, int limit, 
     layout->addWidget(lblNow_, 3, 1, 1, 2);
 }
 
-void CategoryVariableLists::load(App& app, Sheet& sheet, bool rangeSet, int first, int last) {
+void CategoryVariableLists::load(App& app, Sheet& sheet, const CaseRange& cases) {
+    app_ = &app;
     LoadVariableList(app, sheet);
     available_.clear();
     for (const int v : CategoricalVariables(sheet)) available_.emplace_back(v, ToQString(sheet.grdVo.text(1, v + 1).view()));
     refill();
-    lblNow_->setText(ToQString(RangeStateText(rangeSet, first, last)));
+    // A row selection limits the tool as a stored range does: both show the cases acted on.
+    const bool limited = cases.source != CaseRangeSource::AllCases || sheet.state().rangeSelection;
+    lblNow_->setText(ToQString(RangeStateText(limited, cases.first, cases.last)));
 }
 
 std::vector<int> CategoryVariableLists::chosen() const {
@@ -60,7 +66,10 @@ void CategoryVariableLists::refill() {
 }
 
 void CategoryVariableLists::choose() {
-    if (chosen_->count() >= limit_) return;
+    if (chosen_->count() + static_cast<int>(lstVar_->selectedItems().size()) > limit_) {
+        if (app_) app_->ui.show(MessageOf(CategoryMessage::TwoVariablesOnly));
+        return;
+    }
     for (int i = 0; i < lstVar_->count();) {
         if (!lstVar_->item(i)->isSelected()) {
             ++i;

@@ -25,7 +25,10 @@ ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, cons
     }
     FileImage written;
     if (auto problem = WriteExport(app, sheet, form, paths.at(0), written)) {
-        ShowFileProblem(app.ui, *problem);
+        // The export's messages carry its own title, whatever the writer found.
+        Message message = FileMessageFor(*problem);
+        message.title = ExportTextOf(ExportText::Title);
+        app.ui.show(message);
         const bool refused = problem->code == FileError::UnholdableValue ||
                              problem->code == FileError::UnwritableCharacter;
         return refused ? ExportOutcome::Refused : ExportOutcome::Failed;

@@ -14,8 +14,8 @@ constexpr MessageRow<ExportText> kTexts[] = {
      "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|Mirv/B ﾌｧｲﾙ(*.hdr)|*.hdr|Lisp ﾌｧｲﾙ(*.lsp)|*.lsp|ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)|*.txt|"
      "CSV ﾌｧｲﾙ(*.csv)|*.csv|ﾃﾞｰﾀ ﾌｧｲﾙ(*.dat)|*.dat|すべてのﾌｧｲﾙ(*.*)|*.*|",
      "", kNone},
-    {Text::HeaderWanted, "ヘッダーファイル (*.HDR)を指定してください。", "Exprot", kWarn},
-    {Text::WrongExtension, "拡張子が違います(*.LSP)。", "Exprot", kWarn},
+    {Text::HeaderWanted, "ヘッダーファイル (*.HDR)を指定してください。", "Export", kWarn},
+    {Text::WrongExtension, "拡張子が違います(*.LSP)。", "Export", kWarn},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");

@@ -7,6 +7,7 @@
 #include "graphs/GraphSlots.h"
 #include "graphs/ui/GraphDialogs.h"
 #include "graphs/ui/GraphWindow.h"
+#include "platform/qt/ChildPlacement.h"
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
@@ -42,7 +43,7 @@ void OpenGraph(CommandRegistry& commands, GraphSlots& graphSlots, Graph graph) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(content->windowTitle());
     const int height = windows.viewport()->height() * 4 / 5;
-    window->resize(height * 4 / 3, height);
+    PlaceNewChild(windows, *window, QSize(height * 4 / 3, height));
     QWidget& frame = commands.frame();
     QObject::connect(window, &QMdiSubWindow::aboutToActivate, content, [content, &frame] {
         content->activate();

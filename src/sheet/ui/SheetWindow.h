@@ -2,10 +2,12 @@
 #include <QWidget>
 
 #include "platform/qt/ChildWindow.h"
+#include "sheet/ui/ViewSelection.h"
 
 class QLineEdit;
 class QTableView;
 class QItemSelection;
+class QMouseEvent;
 
 namespace zoriduvo {
 
@@ -25,6 +27,8 @@ public:
     bool closing() const override { return closing_; }
     QLineEdit* editor() const { return editor_; }
     void showRows(int first, int last) override;
+    // Ends an open edit as a click elsewhere does: the value goes into the cell where it began.
+    void commitEditor();
 
 signals:
     // A double click on a whole column or a whole row.
@@ -38,10 +42,17 @@ protected:
 private:
     void applyLayout();
     void showCursor();
-    void takeCursor();
+    void scrollAsTheGridAsks();
+    void takeSelection();
+    void takeScroll();
+    void moveCurrent(int row, int col);
+    void extendSelection(int key);
+    bool shiftClick(QObject* watched, QMouseEvent* event);
+    void takeColumnWidth(int section, int pixels);
     int px(int twips, bool vertical) const;
     bool gridKey(QKeyEvent* event);
     bool editorKey(QKeyEvent* event);
+    bool editorShortcut(QKeyEvent* event);
     void openEditor(const std::string& text);
     void hideEditor();
     void doubleClicked();
@@ -54,7 +65,11 @@ private:
     SheetHeaderView* across_;
     SheetHeaderView* down_;
     QLineEdit* editor_;
+    // What the view last showed of the grid, so that it scrolls only when the grid moved.
+    SelectionCorners shown_{-1, -1, -1, -1};
+    int shownTop_ = -1, shownLeft_ = -1;
     bool syncing_ = false;
+    bool layingOut_ = false;
     bool closing_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "app/ui/ChildPlacement.h"
+#include "platform/qt/ChildPlacement.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,12 +29,15 @@ QPoint CascadePlace(int index, QSize window, QSize area, int step) {
     return {offset, offset};
 }
 
-void PlaceNewChild(QMdiArea& windows, QMdiSubWindow& window) {
-    const QSize size = NewChildSize(windows);
+void PlaceNewChild(QMdiArea& windows, QMdiSubWindow& window, QSize size) {
+    const QSize area = windows.viewport()->size();
+    size = size.boundedTo(area);
     const int others = static_cast<int>(windows.subWindowList().size()) - 1;
     window.resize(size);
-    window.move(CascadePlace(others, size, windows.viewport()->size(), TitleStep(windows)));
+    window.move(CascadePlace(others, size, area, TitleStep(windows)));
 }
+
+void PlaceNewChild(QMdiArea& windows, QMdiSubWindow& window) { PlaceNewChild(windows, window, NewChildSize(windows)); }
 
 void CascadeChildren(QMdiArea& windows) {
     const QSize size = NewChildSize(windows);
