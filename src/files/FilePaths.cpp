@@ -29,7 +29,7 @@ private:
     int fd_;
 };
 
-// The rest of fd into bytes: a regular file in one piece of its size, whatever else (a pipe, a
+// The rest of a regular file into bytes, in one piece of its size; what its size does not tell (a
 // file of /proc, a file that grew meanwhile) as it comes. errno of a failed read, else 0.
 int ReadAll(int fd, std::size_t size, std::string& bytes) {
     bytes.resize(size);
