@@ -14,6 +14,7 @@
 #include "FileTestSupport.h"
 #include "app/RecoveryOffer.h"
 #include "files/SaveCommands.h"
+#include "sheet/CellEditing.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -78,6 +79,13 @@ TEST(Recovery, EverySheetIsKeptExactlyWhateverItsCellsHold) {
         EXPECT_EQ(restored.comment(), "*///");
         ExpectCells(restored, restored.caseCount() == 3 ? kHeld : kPasted);
     }
+    // No file holds a restored sheet: a change and its undo leave it unsaved.
+    Sheet& changed = after.app.sheet(after.app.openSheets().front());
+    changed.grdVo.setCurrent(2, 2);
+    CommitEditorWithEnter(after.app, changed, "5");
+    ASSERT_TRUE(changed.history().canUndo());
+    changed.history().undo();
+    EXPECT_TRUE(changed.modified());
 
     // A sheet whose copy cannot be written is told; the others are still written.
     TestApp t;
