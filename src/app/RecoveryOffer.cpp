@@ -1,7 +1,5 @@
 #include "app/RecoveryOffer.h"
 
-#include <vector>
-
 #include "app/AppMessages.h"
 #include "files/FileMessages.h"
 #include "files/Recovery.h"
@@ -11,16 +9,16 @@
 namespace zoriduvo {
 
 void OfferLeftSheets(App& app, const std::string& root, const std::string& runFolder) {
-    const std::vector<RecoveredSheet> left = FindLeftSheets(root);
-    if (left.empty()) return;
+    const LeftSheets left = FindLeftSheets(root);
+    if (left.sheets.empty()) return;
     Message offer = MessageOf(AppMessageCode::RecoveryOffer);
-    offer.text = FillIn(offer.text, {std::to_string(left.size())});
+    offer.text = FillIn(offer.text, {std::to_string(left.sheets.size())});
     switch (app.ui.show(offer, MessageButtons::YesNoCancel)) {
     case Answer::Yes:
-        for (const RecoveredSheet& sheet : left) RestoreLeftSheet(app, sheet, runFolder);
+        for (const RecoveredSheet& sheet : left.sheets) RestoreLeftSheet(app, sheet, runFolder);
         break;
     case Answer::No:
-        for (const RecoveredSheet& sheet : left) DiscardLeftSheet(sheet);
+        for (const RecoveredSheet& sheet : left.sheets) DiscardLeftSheet(sheet);
         break;
     default: break;  // later: nothing is touched
     }

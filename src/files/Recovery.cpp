@@ -39,15 +39,15 @@ bool Ours(const fs::path& path, mode_t type, struct stat& info) {
     return ::lstat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == type && info.st_uid == ::geteuid();
 }
 
-// A run that died leaves its lock free to take. A folder without its lock is in the making (or is
-// no run's): it is left alone.
-bool RunIsDead(const fs::path& folder) {
+// A run that died leaves its lock free to take: taken, its descriptor; -1 for a live run. A folder
+// without its lock is in the making (or is no run's): it is left alone.
+int TakeDeadRunLock(const fs::path& folder) {
     const int fd = ::open((folder / kLockName).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return -1;
     struct stat info {};
-    const bool dead = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
     ::close(fd);
-    return dead;
+    return -1;
 }
 
 // The run folder goes with its last sheet file.
@@ -133,19 +133,26 @@ void RecoveryRun::removeAll() {
     fs::remove_all(folder_, error);
 }
 
-std::vector<RecoveredSheet> FindLeftSheets(const std::string& root) {
-    std::vector<RecoveredSheet> left;
+LeftSheets::~LeftSheets() {
+    for (const int fd : locks) ::close(fd);
+}
+
+LeftSheets FindLeftSheets(const std::string& root) {
+    LeftSheets left;
     std::error_code error;
     for (const auto& run : fs::directory_iterator(root, error)) {
         struct stat info {};
         const std::string name = run.path().filename().string();
-        if (!name.starts_with(kRunPrefix) || !Ours(run.path(), S_IFDIR, info) || !RunIsDead(run.path())) continue;
+        if (!name.starts_with(kRunPrefix) || !Ours(run.path(), S_IFDIR, info)) continue;
+        const int lock = TakeDeadRunLock(run.path());
+        if (lock < 0) continue;
+        left.locks.push_back(lock);
         std::error_code inner;
         for (const auto& file : fs::directory_iterator(run.path(), inner)) {
             if (file.path().extension() != kSheetExtension) continue;
             if (!Ours(file.path(), S_IFREG, info) || static_cast<std::uint64_t>(info.st_size) > kMaxSheetFileBytes)
                 continue;
-            left.push_back({file.path().string()});
+            left.sheets.push_back({file.path().string()});
         }
     }
     return left;

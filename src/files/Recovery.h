@@ -60,9 +60,22 @@ struct RecoveredSheet {
     std::string filePath;
 };
 
+// The sheets that runs which died left, with those runs' locks held while it lives: a second
+// program starting at the same moment takes them for alive and neither offers nor takes them.
+class LeftSheets {
+public:
+    LeftSheets() = default;
+    LeftSheets(LeftSheets&&) = default;
+    LeftSheets& operator=(LeftSheets&&) = delete;
+    ~LeftSheets();
+
+    std::vector<RecoveredSheet> sheets;
+    std::vector<int> locks;
+};
+
 // The sheet files in the run folders under root whose run is dead. Only regular files of a bounded
 // size in folders of ours are taken; anything else is skipped and left alone.
-std::vector<RecoveredSheet> FindLeftSheets(const std::string& root);
+LeftSheets FindLeftSheets(const std::string& root);
 // Opens one as a new sheet with unsaved changes and moves its file into runFolder as that sheet's,
 // so that it stays until the sheet is saved or closed. False, with the problem told and the file
 // left in place, when it cannot be read. The sheet saves to its recorded path without asking only

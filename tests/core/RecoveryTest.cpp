@@ -65,11 +65,12 @@ TEST(Recovery, EverySheetIsKeptExactlyWhateverItsCellsHold) {
         ThreeSheets(t);
         DeadRun(root.path().string(), t);
     }
-    const std::vector<RecoveredSheet> left = FindLeftSheets(root.path().string());
-    ASSERT_EQ(left.size(), 2u) << "the saved sheet has no copy";
+    const LeftSheets left = FindLeftSheets(root.path().string());
+    ASSERT_EQ(left.sheets.size(), 2u) << "the saved sheet has no copy";
+    EXPECT_TRUE(FindLeftSheets(root.path().string()).sheets.empty()) << "offered once, not by a second start too";
     TestApp after;
     RecoveryRun run(root.file("after"));
-    for (const RecoveredSheet& sheet : left) ASSERT_TRUE(RestoreLeftSheet(after.app, sheet, run.folder()));
+    for (const RecoveredSheet& sheet : left.sheets) ASSERT_TRUE(RestoreLeftSheet(after.app, sheet, run.folder()));
     for (const int n : after.app.openSheets()) {
         const Sheet& restored = after.app.sheet(n);
         if (restored.caseCount() == 0) continue;
@@ -105,7 +106,7 @@ TEST(Recovery, ARunIsDeadWhenItsLockIsFree) {
     ThreeSheets(t);
     RecoveryRun live(root.path().string());
     ASSERT_FALSE(WriteRecoverySnapshot(TakeRecoverySnapshot(t.app, live.folder())));
-    EXPECT_TRUE(FindLeftSheets(root.path().string()).empty()) << "a live run's files are not offered";
+    EXPECT_TRUE(FindLeftSheets(root.path().string()).sheets.empty()) << "a live run's files are not offered";
 
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -119,7 +120,7 @@ TEST(Recovery, ARunIsDeadWhenItsLockIsFree) {
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(FindLeftSheets(root.path().string()).size(), 2u);
+    EXPECT_EQ(FindLeftSheets(root.path().string()).sheets.size(), 2u);
 }
 
 // Restored sheets keep their copies (moved into this run) until they are saved or closed, so a
@@ -136,7 +137,7 @@ TEST(Recovery, ACopyStaysUntilItsSheetIsSavedOrClosed) {
     later.ui.answers.push_back(Answer::Cancel);
     OfferLeftSheets(later.app, from, "");
     EXPECT_EQ(later.app.openCount(), 0);
-    ASSERT_EQ(FindLeftSheets(from).size(), 2u) << "kept for the next start";
+    ASSERT_EQ(FindLeftSheets(from).sheets.size(), 2u) << "kept for the next start";
     {
         TestApp second;
         RecoveryRun run(from);
@@ -145,8 +146,7 @@ TEST(Recovery, ACopyStaysUntilItsSheetIsSavedOrClosed) {
         ASSERT_EQ(second.app.openCount(), 2);
         EXPECT_EQ(std::distance(fs::directory_iterator(from), fs::directory_iterator()), 1) << "moved into this run";
     }  // killed again before any write of its own
-    const std::vector<RecoveredSheet> again = FindLeftSheets(from);
-    ASSERT_EQ(again.size(), 2u);
+    ASSERT_EQ(FindLeftSheets(from).sheets.size(), 2u);
     TestApp third;
     RecoveryRun run(from);
     third.ui.answers.push_back(Answer::Yes);
@@ -178,7 +178,7 @@ TEST(Recovery, GarbageInTheFolderIsSkippedAndLeftAlone) {
         ThreeSheets(t);
         DeadRun(root.path().string(), t);
     }
-    const fs::path run = FindLeftSheets(root.path().string()).at(0).filePath;
+    const fs::path run = FindLeftSheets(root.path().string()).sheets.at(0).filePath;
     const fs::path dead = run.parent_path();
     fs::create_directory(root.path() / "99999999999999999999999");
     fs::create_directory(root.path() / "run-nolock");
@@ -189,7 +189,7 @@ TEST(Recovery, GarbageInTheFolderIsSkippedAndLeftAlone) {
     fs::create_directory(dead / "9.rec");
     test::WriteBytes((dead / "10.rec").string(), "");
     fs::resize_file(dead / "10.rec", std::uintmax_t{3} << 30);  // sparse: no room taken
-    EXPECT_EQ(FindLeftSheets(root.path().string()).size(), 2u);
+    EXPECT_EQ(FindLeftSheets(root.path().string()).sheets.size(), 2u);
     for (const char* name : {"7.rec", "9.rec", "10.rec"}) EXPECT_TRUE(fs::exists(dead / name)) << name;
     EXPECT_TRUE(fs::exists(root.path() / "run-nolock" / "1.rec"));
 }
