@@ -10,6 +10,7 @@ enum class AppMessageCode {
     HelpFileUnopenable,            // followed by the path
     SystemInformationUnavailable,  // titled by the version box that asked
     RecoveryOffer,                 // %1 how many sheets an earlier run left unsaved
+    RecoveryNotWritten,            // the status bar's word that the recovery copies failed
     Count
 };
 

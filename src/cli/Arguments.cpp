@@ -2,6 +2,7 @@
 
 #include "cli/CliMessages.h"
 #include "cli/Subcommands.h"
+#include "files/FilePaths.h"
 #include "files/exports/ExportFormats.h"
 #include "sheet/CellValue.h"
 
@@ -86,6 +87,19 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
     return true;
 }
 
+// OUT has the subcommand's extension and is none of its inputs: written, it would destroy what
+// the subcommand reads.
+std::string OutputRefusal(const Subcommand& row, const CliArguments& parsed) {
+    if (row.out < 0) return {};
+    const std::string& out = parsed.files[static_cast<std::size_t>(row.out)];
+    if (!row.outExtension.empty() && LowerCaseAscii(FileExtensionOf(out)) != row.outExtension)
+        return Text(CliMessage::OutputForm, {row.name, row.outExtension, out});
+    for (std::size_t i = row.firstInput; i < parsed.files.size(); ++i)
+        if (i != static_cast<std::size_t>(row.out) && (parsed.files[i] == out || SameFile(parsed.files[i], out)))
+            return Text(CliMessage::OutputIsInput, {out});
+    return {};
+}
+
 // The rules between the options and operands once all are read; empty when they hold.
 std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
     const std::size_t files = parsed.files.size();
@@ -96,6 +110,7 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
     // help names a subcommand, not a file.
     if (row.name == "help" && files == 1 && !FindSubcommand(parsed.files[0]))
         return Text(CliMessage::UnknownCommand, {parsed.files[0]});
+    if (const std::string refusal = OutputRefusal(row, parsed); !refusal.empty()) return refusal;
     if (row.options & kFormatOption) {
         const ExportForm* form = FindExportForm(parsed.format);
         if (!form || !(form->native() || (row.options & kAnyFormOption)))

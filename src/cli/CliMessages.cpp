@@ -34,9 +34,10 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::NoPrintHelper, "印刷の補助プログラムを起動できません: %1", "印刷", kRefused},
     {Code::UnknownPlot, "不明なグラフの種類です: %1（scatter, box, index）", "", kUsage},
     {Code::PlotVariable, "変数がありません: %1", "グラフ", kRefused},
-    {Code::PlotOutput, "グラフは SVG ファイル (*.svg) に書き出します: %1", "", kUsage},
+    {Code::OutputForm, "%1 の出力は %2 のファイルです: %3", "", kUsage},
     {Code::NoSuchVariable, "変数がありません: %1", "", kRefused},
     {Code::VariableCount, "%1 には --var が %2 個必要です", "", kUsage},
+    {Code::OutputIsInput, "出力ファイルが入力ファイルと同じです: %1", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

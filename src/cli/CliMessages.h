@@ -31,9 +31,10 @@ enum class CliMessage {
     NoPrintHelper,    // %1 the helper's path
     UnknownPlot,      // %1 the kind
     PlotVariable,     // %1 the name
-    PlotOutput,       // %1 the path
+    OutputForm,       // %1 the command, %2 the extension, %3 the path
     NoSuchVariable,   // %1 the name
     VariableCount,    // %1 the command, %2 the count
+    OutputIsInput,    // %1 the path
     Count
 };
 

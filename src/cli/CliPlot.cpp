@@ -70,10 +70,6 @@ int RunPlot(App& app, Sheet&, const CliArguments& arguments, std::ostream&) {
         return kRefused;
     }
     const std::string& path = arguments.files[2];
-    if (LowerCaseAscii(FileExtensionOf(path)) != ".svg") {
-        app.ui.show(CliMessageOf(CliMessage::PlotOutput, {path}));
-        return kRefused;
-    }
     if (!ReadInput(app, arguments.files[1])) return kFileFailed;
     Sheet& sheet = app.sheet(1);
     if (!SetCaseRange(app, sheet, arguments)) return kRefused;

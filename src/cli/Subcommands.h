@@ -45,6 +45,11 @@ struct Subcommand {
     unsigned required;  // the options that must be given
     int (*run)(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream& out);
     bool opensInput = true;  // false: the function reads IN its own way
+    // The operand that is OUT (-1: none) and the extension it must have; the operands from
+    // firstInput on are the inputs OUT may not be.
+    int out = -1;
+    std::string_view outExtension = {};
+    std::size_t firstInput = 0;
 };
 
 std::span<const Subcommand> Subcommands();

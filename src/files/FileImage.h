@@ -14,6 +14,9 @@
 
 namespace zoriduvo {
 
+// The lines a vo-Data file puts around the comment.
+constexpr std::string_view kCommentStart = "///*", kCommentEnd = "*///";
+
 // A variable as a file holds it: its name and categories.
 using ImageVariable = VariableDefinition;
 

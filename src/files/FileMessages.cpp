@@ -61,6 +61,9 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::OutOfMemory, "メモリが足りません。", "", kNone},
     {Text::InputOutputError, "装置の入出力エラー", "", kNone},
     {Text::ErrorNumber, "エラー番号 %1", "", kNone},
+    {Text::FileTooLarge, "ファイルが大きすぎます。", "", kNone},
+    {Text::PairTorn, "ヘッダーファイルのケース数・変量数とデータの行が合いません。", "", kNone},
+    {Text::RecoveryDamaged, "復元用のファイルが壊れています。", "", kNone},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");
@@ -73,12 +76,16 @@ std::string Place(const FileProblem& p) {
 }
 }  // namespace
 
+std::string MissingFileText(const FileProblem& p) {
+    return p.where.empty() ? "ファイルが存在しません" : "ファイルが存在しません\n" + p.where;
+}
+
 Message FileMessageFor(const FileProblem& p) {
     switch (p.code) {
     case FileError::NotVoData:
         return {"vo形式のデータではありません。", "", MessageIcon::Exclamation};
     case FileError::FileMissing:
-        return {"ファイルが存在しません", kOpenTitle, MessageIcon::Exclamation};
+        return {MissingFileText(p), kOpenTitle, MessageIcon::Exclamation};
     case FileError::AlreadyOpen:
         return {"このファイルはすでに開かれています。", kOpenTitle, MessageIcon::Exclamation};
     case FileError::UnreadableText:

@@ -53,6 +53,9 @@ enum class FileText {
     OutOfMemory,
     InputOutputError,
     ErrorNumber,  // %1 the system's error number
+    FileTooLarge,
+    PairTorn,
+    RecoveryDamaged,
     Count
 };
 

@@ -29,7 +29,7 @@ private:
     int fd_;
 };
 
-// The rest of fd into bytes: a regular file in one piece of its size, whatever else (a pipe, a
+// The rest of a regular file into bytes, in one piece of its size; what its size does not tell (a
 // file of /proc, a file that grew meanwhile) as it comes. errno of a failed read, else 0.
 int ReadAll(int fd, std::size_t size, std::string& bytes) {
     bytes.resize(size);
@@ -53,7 +53,7 @@ FileProblem ReadProblem(const std::string& path, int error) {
     FileText reason = FileText::ReadError;
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return FileProblem{FileError::FileMissing};
+    case ENOTDIR: return FileProblem{FileError::FileMissing, 0, 0, FileNameOf(path)};
     case EACCES:
     case EPERM: reason = FileText::NoReadPermission; break;
     case ELOOP: reason = FileText::LinkLoop; break;
@@ -86,17 +86,7 @@ std::string AbsolutePath(const std::string& path) {
     return plainName ? (resolved / name).string() : resolved.string();
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
-    std::string bytes;
-    if (ReadAll(fd.get(), S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0, bytes) != 0)
-        return std::nullopt;
-    return bytes;
-}
-
-std::optional<FileProblem> ReadFileToOpen(const std::string& path, std::string& bytes) {
+std::optional<FileProblem> ReadFileToOpen(const std::string& path, std::string& bytes, std::uint64_t limit) {
     // Without O_NONBLOCK, opening a pipe that has no writer would wait for one forever.
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) return ReadProblem(path, errno);
@@ -105,9 +95,11 @@ std::optional<FileProblem> ReadFileToOpen(const std::string& path, std::string& 
     if (S_ISDIR(info.st_mode)) return ReadProblem(path, EISDIR);
     if (!S_ISREG(info.st_mode))
         return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(FileText::NotRegularFile)};
+    if (static_cast<std::uint64_t>(info.st_size) > limit)
+        return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(FileText::FileTooLarge)};
     if (const int error = ReadAll(fd.get(), static_cast<std::size_t>(info.st_size), bytes))
         return ReadProblem(path, error);
-    if (bytes.empty()) return FileProblem{FileError::FileMissing};
+    if (bytes.empty()) return FileProblem{FileError::FileMissing, 0, 0, FileNameOf(path)};
     return std::nullopt;
 }
 

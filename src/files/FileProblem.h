@@ -10,7 +10,7 @@ namespace zoriduvo {
 // output untouched; the command turns it into the system's message through FileMessageFor.
 enum class FileError {
     NotVoData,            // no format tag before the end of the file
-    FileMissing,          // missing, unreadable or empty
+    FileMissing,          // missing or empty: where (the name, when known)
     AlreadyOpen,          // open in a sheet already
     UnreadableText,       // bytes that are no character of the file's code: line
     CountOutOfRange,      // a count or code beyond what 16 bits or the format allow: line, field, where, detail
@@ -34,6 +34,8 @@ struct FileProblem {
     std::string detail;
 };
 
+// "ファイルが存在しません", followed by the file's name when the problem knows it.
+std::string MissingFileText(const FileProblem& problem);
 // The one table from codes to the system's messages.
 Message FileMessageFor(const FileProblem& problem);
 void ShowFileProblem(Ui& ui, const FileProblem& problem);

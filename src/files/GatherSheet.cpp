@@ -93,12 +93,12 @@ void GatherStatistics(const Sheet& sheet, FileImage& image) {
     image.statistics.resize(image.variableCount);
     for (int v = 1; v <= image.variableCount; ++v) {
         ImageStatistics& s = image.statistics[v - 1];
-        s.cases = ToSingle(LeadingNumber(TextAt(stat, 5, v)));
+        s.cases = StatisticOfText(TextAt(stat, 5, v));
         if (s.cases == 0) continue;  // the grid shows "-" for the others
-        s.maximum = ToSingle(LeadingNumber(TextAt(stat, 1, v)));
-        s.minimum = ToSingle(LeadingNumber(TextAt(stat, 2, v)));
-        s.mean = ToSingle(LeadingNumber(TextAt(stat, 3, v)));
-        s.deviation = ToSingle(LeadingNumber(TextAt(stat, 4, v)));
+        s.maximum = StatisticOfText(TextAt(stat, 1, v));
+        s.minimum = StatisticOfText(TextAt(stat, 2, v));
+        s.mean = StatisticOfText(TextAt(stat, 3, v));
+        s.deviation = StatisticOfText(TextAt(stat, 4, v));
     }
 }
 

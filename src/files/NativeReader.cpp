@@ -29,7 +29,7 @@ public:
 
     void readBody() {
         // Statistics cut short are no statistics: taken as valid, a save would write them as read.
-        image_.statisticsPresent = readHead() && readVariables() && readCases() && hasStatistics() && readStatistics();
+        image_.statisticsPresent = readHead() && readVariables() && readCases() && hasStatistics() && statisticsOrBack();
         if (!image_.statisticsPresent) {
             image_.statistics.clear();
             image_.statisticsCorner.clear();
@@ -137,9 +137,25 @@ private:
         return true;
     }
 
+    // A block left out or cut short: what follows the cases is read again as the comment.
+    bool statisticsOrBack() {
+        const FieldReader start = in_;
+        if (readStatistics()) return true;
+        in_ = start;
+        ended_ = false;
+        return false;
+    }
+
+    // The label of a statistics line; a file without its block (or the rest of it) goes on with the
+    // comment, whose lines are no statistics.
+    bool label() {
+        const auto f = field();
+        return f && *f != kCommentStart;
+    }
+
     bool readStatistics() {
         const int count = image_.variableCount;
-        if (!skip(count + 1)) return false;
+        if (!label() || !skip(count)) return false;
         const auto corner = field();
         if (!corner) return false;
         image_.statisticsCorner = std::string(*corner);
@@ -149,11 +165,11 @@ private:
                                                 &ImageStatistics::mean, &ImageStatistics::deviation,
                                                 &ImageStatistics::cases};
         for (auto row : rows) {
-            if (!skip(1)) return false;
+            if (!label()) return false;
             for (int v = 1; v <= count; ++v) {
                 const auto f = field();
                 if (!f) return false;
-                image_.statistics[v - 1].*row = ToSingle(LeadingNumber(*f));
+                image_.statistics[v - 1].*row = StatisticOfText(*f);
             }
         }
         return true;
@@ -163,9 +179,9 @@ private:
         bool collecting = false;
         bool first = true;
         while (auto line = in_.nextLine()) {
-            if (*line == "///*") {
+            if (*line == kCommentStart) {
                 collecting = true;
-            } else if (*line == "*///") {
+            } else if (*line == kCommentEnd) {
                 collecting = false;
             } else if (collecting) {
                 if (!first) image_.comment += "\r\n";

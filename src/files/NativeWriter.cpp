@@ -116,21 +116,24 @@ void PutStatistics(LineSink& sink, const FileImage& image) {
     sink.put(line, At(FileText::StatisticsPlace));
 }
 
-// The comment's own line breaks, whatever form they came in, go out as CR LF.
+// The comment's own line breaks, whatever form they came in, go out as CR LF. A line that is one of
+// the markers would end or restart the comment when the file is read back: it is refused by name.
 void PutComment(LineSink& sink, const std::string& comment) {
     if (comment.empty()) return;
-    sink.put("///*", At(FileText::CommentPlace));
+    sink.put(kCommentStart, At(FileText::CommentPlace));
     std::size_t start = 0;
     int number = 1;
     for (;;) {
         const std::size_t end = comment.find_first_of("\r\n", start);
         const std::string place = FileTextOf(FileText::CommentLinePlace, {std::to_string(number)});
-        sink.put(std::string_view(comment).substr(start, end - start), At(place));
+        const std::string_view line = std::string_view(comment).substr(start, end - start);
+        if (line == kCommentStart || line == kCommentEnd) return sink.refuse(line, place);
+        sink.put(line, At(place));
         if (end == std::string::npos) break;
         start = end + (comment.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++number;
     }
-    sink.put("*///", At(FileText::CommentPlace));
+    sink.put(kCommentEnd, At(FileText::CommentPlace));
 }
 
 }  // namespace

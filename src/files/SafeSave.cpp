@@ -1,11 +1,14 @@
 #include "files/SafeSave.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <ctime>
 #include <climits>
 #include <csignal>
 #include <cstring>
@@ -74,31 +77,44 @@ private:
     void (*previous_)(int);
 };
 
-// The target's name cut so that its temporary (".name.XXXXXX") and the old file's second name (+ ".old")
-// stay within the length a folder allows, at a character's start.
+// Our temporaries carry this between the target's name and mkstemp's six letters, so that no file
+// of the user's own (".data.vo.backup") is taken for one.
+constexpr std::string_view kTemporaryMark = ".zoriduvo-save-";
+// A temporary younger than this may belong to a save that is running now.
+constexpr time_t kStaleSeconds = 24 * 60 * 60;
+
+// The target's name cut so that its temporary (".name" + mark + "XXXXXX") and the old file's second
+// name (+ ".old") stay within the length a folder allows, at a character's start.
 std::string TemporaryName(const std::filesystem::path& target) {
-    constexpr std::size_t kRoom = NAME_MAX - std::string_view("..XXXXXX.old").size();
+    constexpr std::size_t kRoom = NAME_MAX - 1 - kTemporaryMark.size() - std::string_view("XXXXXX.old").size();
     std::string name = target.filename().string();
     if (name.size() > kRoom) {
         std::size_t cut = kRoom;
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
         name.resize(cut);
     }
-    return "." + name + ".XXXXXX";
+    return "." + name + std::string(kTemporaryMark) + "XXXXXX";
+}
+
+// mkstemp's six letters, and ".old" after them for an old file's second name.
+bool TemporaryTail(std::string_view tail) {
+    if (tail.size() == 10 && tail.ends_with(".old")) tail.remove_suffix(4);
+    return tail.size() == 6 && std::all_of(tail.begin(), tail.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
 // Temporaries of ours for this target that an earlier save left behind (killed, or the machine
-// stopped): same pattern, ours, regular files.
+// stopped): our pattern exactly, regular files of ours, and old enough that no running save
+// still writes them.
 void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& pattern) {
     const std::string stem = pattern.substr(0, pattern.size() - 6);
+    const time_t now = ::time(nullptr);
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        const std::string_view tail = std::string_view(name).substr(std::min(name.size(), stem.size()));
-        const bool ours = name.starts_with(stem) && (tail.size() == 6 || (tail.size() == 10 && tail.ends_with(".old")));
-        if (!ours) continue;
+        if (!name.starts_with(stem) || !TemporaryTail(std::string_view(name).substr(stem.size()))) continue;
         struct stat info {};
-        if (::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+        if (::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            now - info.st_mtime > kStaleSeconds)
             ::unlink(entry.path().c_str());
     }
 }
@@ -121,6 +137,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 struct Pending {
     std::string_view path;
     std::string_view bytes;
+    bool privateFile = false;
     std::filesystem::path target;
     bool existed = false;
     struct stat old {};  // of the target, when it existed
@@ -130,10 +147,11 @@ struct Pending {
     std::string kept;
 };
 
-Pending Prepare(std::string_view path, std::string_view bytes) {
+Pending Prepare(std::string_view path, std::string_view bytes, bool privateFile = false) {
     Pending p;
     p.path = path;
     p.bytes = bytes;
+    p.privateFile = privateFile;
     p.target = Target(std::string(path));
     p.existed = ::stat(p.target.c_str(), &p.old) == 0;
     p.statError = p.existed ? 0 : errno;
@@ -155,19 +173,37 @@ int WriteTemporary(Pending& p) {
     // Owner and group as far as the user may give them (a group of the user's own, any as root);
     // before the mode, which a change of owner may clear the set-id bits of.
     if (!error && p.existed && ::fchown(fd, p.old.st_uid, p.old.st_gid) != 0) (void)!::fchown(fd, -1, p.old.st_gid);
-    if (!error && ::fchmod(fd, p.existed ? p.old.st_mode & 07777 : NewFileMode()) != 0) error = errno;
+    const mode_t mode = p.privateFile ? 0600 : p.existed ? p.old.st_mode & 07777 : NewFileMode();
+    if (!error && ::fchmod(fd, mode) != 0) error = errno;
     if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     return error;
 }
 
-// errno of the first step that failed; the old file's bytes are gone once this has begun.
-int WriteInPlace(const Pending& p) {
-    const int fd = ::open(p.target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+// EFBIG when the file-size limit is below size, else 0.
+int WithinSizeLimit(std::size_t size) {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return 0;
+    return size > limit.rlim_cur ? EFBIG : 0;
+}
+
+// errno of the first step that failed. The room for the new bytes is taken before the first old
+// byte changes, so a full disk or a size limit leaves the old file as it was (*damaged stays
+// false); only a fault of the device itself afterwards can damage it.
+int WriteInPlace(const Pending& p, bool* damaged) {
+    *damaged = false;
+    if (const int error = WithinSizeLimit(p.bytes.size())) return error;
+    const int fd = ::open(p.target.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return errno;
-    int error = 0;
-    if (!WriteAll(fd, p.bytes)) error = errno;
-    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+    int error = p.bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(p.bytes.size()));
+    // A file system that keeps no room in advance (EOPNOTSUPP) leaves only the write to try.
+    if (error == EOPNOTSUPP || error == EINVAL) error = 0;
+    if (!error) {
+        *damaged = true;
+        if (!WriteAll(fd, p.bytes)) error = errno;
+        if (!error && ::ftruncate(fd, static_cast<off_t>(p.bytes.size())) != 0) error = errno;
+        if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+    }
     if (::close(fd) != 0 && !error) error = errno;
     return error;
 }
@@ -275,9 +311,10 @@ std::optional<FileProblem> SaveAll(std::vector<Pending> files) {
         files[i].temporary.clear();
     }
     for (std::size_t i = renames; i < files.size(); ++i) {
-        if (const int error = WriteInPlace(files[i])) {
+        bool damaged = false;
+        if (const int error = WriteInPlace(files[i], &damaged)) {
             PutBack(files, renames);
-            return failure(i, error, FileText::InPlaceWriteFailed);
+            return failure(i, error, damaged ? FileText::InPlaceWriteFailed : FileText::OldFileKept);
         }
     }
     RemoveLeftovers(files);
@@ -293,7 +330,7 @@ std::optional<FileProblem> SaveFileSafely(const std::string& path, std::string_v
 std::optional<FileProblem> SaveFilesSafely(const std::vector<OutputFile>& files) {
     std::vector<Pending> pending;
     pending.reserve(files.size());
-    for (const OutputFile& file : files) pending.push_back(Prepare(file.path, file.bytes));
+    for (const OutputFile& file : files) pending.push_back(Prepare(file.path, file.bytes, file.privateFile));
     return SaveAll(std::move(pending));
 }
 

@@ -48,7 +48,7 @@ void GrowGrids(Sheet& sheet, int variables, int cases) {
     grid.setLeftCol(grid.leftCol() < 5 ? 2 : grid.leftCol() - 3);
 }
 
-void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
+void WriteNamesAndValues(Sheet& sheet, const FileImage& image, bool exactValues) {
     Grid& grid = sheet.grdVo;
     for (int v = 1; v <= image.variableCount; ++v) {
         const ImageVariable& variable = image.variable(v);
@@ -63,6 +63,7 @@ void WriteNamesAndValues(Sheet& sheet, const FileImage& image) {
         // Only the values the file held: the empty rest costs nothing, however many variables.
         const std::span<const Cell> values = image.caseValues(c).first(std::min(image.valuesHeldIn(c), image.variableCount));
         grid.setCells(c + 1, 2, values);
+        if (exactValues) continue;
         for (std::size_t i = 0; i < values.size(); ++i)
             if (!values[i].isNumber() && !values[i].empty())
                 grid.setCell(c + 1, static_cast<int>(i) + 2, LoadedCell(values[i]));
@@ -98,11 +99,11 @@ void ShadeGroups(Sheet& sheet, const FileImage& image) {
 
 }  // namespace
 
-void FillSheetFromImage(Sheet& sheet, const FileImage& image) {
+void FillSheetFromImage(Sheet& sheet, const FileImage& image, bool exactValues) {
     Grid::BulkChange bulk(sheet.grdVo);
     SetGroups(sheet, image);
     GrowGrids(sheet, image.variableCount, image.caseCount);
-    WriteNamesAndValues(sheet, image);
+    WriteNamesAndValues(sheet, image, exactValues);
     sheet.setEndCell(0, std::to_string(image.variableCount + 1));
     sheet.setEndCell(1, std::to_string(image.caseCount + 1));
     if (image.statisticsPresent) WriteStatistics(sheet, image);
@@ -127,7 +128,7 @@ int LoadImageIntoSheet(App& app, const FileImage& image, const LoadOptions& opti
     sheet.information().blankCode = kDefaultBlankCode;
     TakeFileRecord(sheet.information(), image);
     sheet.setCaption(LowerCaseAscii(image.fileName));
-    FillSheetFromImage(sheet, image);
+    FillSheetFromImage(sheet, image, options.exactValues);
     return n;
 }
 

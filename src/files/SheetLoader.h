@@ -16,6 +16,9 @@ struct LoadOptions {
     // The sheet to fill when it has no variables; 0 means the active sheet. Otherwise, or when
     // that sheet holds variables, a new sheet is made.
     int into = 0;
+    // The values stay the texts the image holds (a recovery copy), instead of becoming the general
+    // text of their leading number as a file's do.
+    bool exactValues = false;
 };
 
 // LoadImageIntoSheet: the image becomes a sheet, with its records, grids, statistics block,
@@ -26,6 +29,6 @@ int LoadImageIntoSheet(App& app, const FileImage& image, const LoadOptions& opti
 // numbers and definitions, the values as the shortest text of their leading number, the end cells,
 // the statistics block when the image holds one, the group shading, the comment and the cursor.
 // One model reset however large the image.
-void FillSheetFromImage(Sheet& sheet, const FileImage& image);
+void FillSheetFromImage(Sheet& sheet, const FileImage& image, bool exactValues = false);
 
 }  // namespace zoriduvo

@@ -1,5 +1,7 @@
 #include "sheet/NumberText.h"
 
+#include "text/Trim.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -328,6 +330,13 @@ float ToSingle(double v) {
     if (v > kSingleMax && !std::isinf(v)) return FLT_MAX;
     if (v < -kSingleMax && !std::isinf(v)) return -FLT_MAX;
     return static_cast<float>(v);
+}
+
+float StatisticOfText(std::string_view text) {
+    const std::string_view trimmed = Trim(text);
+    if (trimmed == "INF") return std::numeric_limits<float>::infinity();
+    if (trimmed == "-INF") return -std::numeric_limits<float>::infinity();
+    return ToSingle(LeadingNumber(trimmed));
 }
 
 std::optional<std::int16_t> RoundToInt16(double v) { return RoundHalfEven<std::int16_t>(v); }

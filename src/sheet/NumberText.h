@@ -23,6 +23,9 @@ double LeadingNumber(std::string_view text);
 // Narrows to a single without undefined behaviour: beyond the single range
 // saturates to +-FLT_MAX, infinities and NaN stay what they are.
 float ToSingle(double v);
+// A statistic as its text shows it: the leading number as a single, and an infinity for the "INF"
+// or "-INF" of a statistic that overflowed (its leading number would be 0).
+float StatisticOfText(std::string_view text);
 
 // Rounds to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4,
 // -2.5 -> -2). nullopt when the rounded value is out of range or v is not

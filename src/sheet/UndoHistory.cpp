@@ -13,6 +13,9 @@ const std::string kNoName;
 
 void UndoHistory::begin(const std::string& name) {
     if (depth_++ > 0 || !keeping_) return;
+    // The saved point is a state the sheet was unmodified in: an imported, transposed or restored
+    // sheet that no file holds stays modified whatever is undone.
+    if (saved_ == position_ && sheet_.modified()) saved_.reset();
     open_.emplace();
     open_->name = name;
     open_->before = take();

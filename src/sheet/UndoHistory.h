@@ -59,7 +59,8 @@ public:
 
     // The sheet now matches its file: undoing or redoing back to here clears the modified flag.
     void markSaved() { saved_ = position_; }
-    // A new content (a file loaded into the sheet): no step before it can be taken back.
+    // A new content (a file loaded into the sheet): no step before it can be taken back. The new
+    // content counts as saved only while the sheet is unmodified.
     void clear();
 
     std::size_t stepCount() const { return steps_.size(); }

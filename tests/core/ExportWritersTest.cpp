@@ -137,6 +137,42 @@ TEST(ExportBlankCode, NativeFilesReadBackBlanksWhateverTheCode) {
     }
 }
 
+// An export onto the file of an open sheet, its own included, would bind two sheets to one file or
+// leave a sheet bound to a file that no longer holds it: refused, nothing written.
+TEST(ExportPaths, TheFileOfAnOpenSheetIsRefused) {
+    test::TempFolder folder;
+    TestApp t;
+    Sheet& first = CategorySheet(t);
+    Sheet& second = CategorySheet(t);
+    const std::string a = folder.file("a.vo"), b = folder.file("b.vo");
+    ASSERT_TRUE(WriteSheetVersion3(t.app, first, a));
+    ASSERT_TRUE(WriteSheetVersion3(t.app, second, b));
+    const std::string before = test::ReadBytes(a);
+    const struct {
+        const char* name;
+        Sheet* sheet;
+        const char* form;
+        std::string path;
+        ExportOutcome outcome;
+    } cases[] = {
+        {"vo-Data onto another sheet's file", &second, "vo1", a, ExportOutcome::PathRefused},
+        {"values onto the sheet's own file", &first, "values", a, ExportOutcome::PathRefused},
+        {"by another name of the folder", &second, "csv", folder.file("../" + folder.path().filename().string() + "/a.vo"),
+         ExportOutcome::PathRefused},
+        {"a file no sheet holds", &second, "values", folder.file("c.txt"), ExportOutcome::Written},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        t.ui.messages.clear();
+        EXPECT_EQ(ExportCommand(t.app, *c.sheet, *FindExportForm(c.form), c.path), c.outcome);
+        if (c.outcome == ExportOutcome::Written) continue;
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_EQ(t.ui.messages[0].text, "このファイルは開いているシートのファイルです。\n別の名前を指定してください。");
+    }
+    EXPECT_EQ(test::ReadBytes(a), before);
+    EXPECT_EQ(second.information().path, b);
+}
+
 TEST(ExportPaths, FormsTakeTheirPathsAsChosen) {
     struct Case {
         const char* form;

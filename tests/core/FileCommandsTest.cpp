@@ -108,8 +108,8 @@ TEST(OpenCommandFiles, MissingEmptyAndForeignFiles) {
         const char* title;
     };
     const Case cases[] = {
-        {"missing", "none.vo", "", "ファイルが存在しません", kOpenTitle},
-        {"empty", "empty.vo", "-", "ファイルが存在しません", kOpenTitle},
+        {"missing", "none.vo", "", "ファイルが存在しません\nnone.vo", kOpenTitle},
+        {"empty", "empty.vo", "-", "ファイルが存在しません\nempty.vo", kOpenTitle},
         {"vo without tag", "plain.vo", "1,2\r\n", "vo形式のデータではありません。", ""},
         {"other kind without tag", "plain.dat", "1,2\r\n", nullptr, nullptr},
     };
@@ -389,7 +389,7 @@ TEST(OpenAtStart, CommandLinePathFillsSheetOne) {
     StartUp(missing.app);
     OpenFileAtStart(missing.app, folder.file("nothing.vo"));
     ASSERT_EQ(missing.ui.messages.size(), 1u);
-    EXPECT_EQ(missing.ui.messages[0].text, "ファイルが存在しません");
+    EXPECT_EQ(missing.ui.messages[0].text, "ファイルが存在しません\nnothing.vo");
     EXPECT_EQ(missing.app.sheet(1).caption(), "名称未設定:1");
 }
 

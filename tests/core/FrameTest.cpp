@@ -146,7 +146,7 @@ TEST(StartUpState, MissingOrEmptyFileOnTheCommandLineIsReported) {
         StartUp(t.app);
         OpenFileAtStart(t.app, path.string());
         ASSERT_EQ(t.ui.messages.size(), 1u) << path;
-        EXPECT_EQ(t.ui.messages[0].text, "ファイルが存在しません");
+        EXPECT_EQ(t.ui.messages[0].text, "ファイルが存在しません\n" + path.filename().string());
         EXPECT_EQ(t.ui.messages[0].title, "ファイルを開く");
         EXPECT_EQ(t.ui.messages[0].icon, MessageIcon::Exclamation);
         EXPECT_TRUE(t.app.sheet(1).blank());

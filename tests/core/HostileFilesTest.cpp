@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "FileTestSupport.h"
@@ -12,6 +14,8 @@
 #include "files/FilePaths.h"
 #include "files/OpenCommand.h"
 #include "files/SafeSave.h"
+#include "files/imports/FixedWidth.h"
+#include "files/imports/ImportCommand.h"
 #include "support/Fakes.h"
 
 namespace zoriduvo {
@@ -52,7 +56,7 @@ TEST(HostileFiles, OpenRefusesWhatIsNoReadableRegularFileByName) {
         EXPECT_NE(message.find(std::string("「") + c.name + "」"), std::string::npos) << message;
         EXPECT_NE(message.find(c.says), std::string::npos) << message;
     }
-    EXPECT_EQ(OpenMessage(folder.file("none.vo")), "ファイルが存在しません");
+    EXPECT_EQ(OpenMessage(folder.file("none.vo")), "ファイルが存在しません\nnone.vo");
 
     const std::string locked = folder.file("locked.vo");
     test::WriteBytes(locked, kVoData);
@@ -61,6 +65,49 @@ TEST(HostileFiles, OpenRefusesWhatIsNoReadableRegularFileByName) {
                   return OpenMessage(locked).find("読み取る権限がありません") == std::string::npos;
               }),
               0);
+}
+
+// Every import layout and the pair's data file go through the opener of Open: a pipe or a zero
+// device is refused at once by name instead of freezing the program or filling its memory.
+TEST(HostileFiles, ImportsRefuseWhatIsNoRegularFileByName) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("pipe.txt").c_str(), 0600), 0);
+    const bool device = ::mknod(folder.file("zero.txt").c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+    test::WriteBytes(folder.file("pair.hdr"), "\"Mirv/B_1\"\r\n");
+    ASSERT_EQ(::mkfifo(folder.file("pair.dat").c_str(), 0600), 0);
+    FixedLayout fixed;
+    fixed.variables.push_back({"a", 1, 2});
+    const struct {
+        const char* name;
+        const char* file;
+        const char* named;
+        ImportResult (*run)(App&, const std::string&, const FixedLayout&);
+    } cases[] = {
+        {"values from a pipe", "pipe.txt", "pipe.txt",
+         [](App& app, const std::string& path, const FixedLayout&) {
+             return RunImport(app, path, ImportLayout::ValuesOnly, "1", "1");
+         }},
+        {"counts from a zero device", "zero.txt", "zero.txt",
+         [](App& app, const std::string& path, const FixedLayout&) {
+             return RunImport(app, path, ImportLayout::WithCounts, "", "");
+         }},
+        {"fixed width from a pipe", "pipe.txt", "pipe.txt", ImportFixedWidth},
+        {"a pair whose data file is a pipe", "pair.hdr", "pair.dat",
+         [](App& app, const std::string& path, const FixedLayout&) {
+             return RunImport(app, path, ImportLayout::Mirv, "", "");
+         }},
+    };
+    for (const auto& c : cases) {
+        if (!device && std::string(c.file) == "zero.txt") continue;  // mknod needs root
+        SCOPED_TRACE(c.name);
+        test::TestApp t;
+        StartUp(t.app);
+        EXPECT_NE(c.run(t.app, folder.file(c.file), fixed).outcome, ImportResult::Imported);
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        const std::string& text = t.ui.messages[0].text;
+        EXPECT_NE(text.find(std::string("「") + c.named + "」"), std::string::npos) << text;
+        EXPECT_NE(text.find("通常のファイルではありません。"), std::string::npos) << text;
+    }
 }
 
 // "link/.." is the folder above the link's target for the system; a text rule would say the folder
@@ -72,7 +119,7 @@ TEST(HostileFiles, PathsAreResolvedByTheFileSystem) {
     test::WriteBytes(folder.file("deep/data.vo"), kVoData);
     const std::string chosen = folder.file("link/../data.vo");
     EXPECT_TRUE(SameFile(AbsolutePath(chosen), folder.file("deep/data.vo")));
-    EXPECT_EQ(OpenMessage(folder.file("link/../none.vo")), "ファイルが存在しません");
+    EXPECT_EQ(OpenMessage(folder.file("link/../none.vo")), "ファイルが存在しません\nnone.vo");
     test::TestApp t;
     StartUp(t.app);
     EXPECT_EQ(OpenPath(t.app, chosen), OpenOutcome::Opened);
@@ -158,13 +205,60 @@ TEST(HostileFiles, FileSizeLimitIsAMessageAndTemporariesDoNotStay) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_EQ(test::ReadBytes(path), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
 
-    for (const char* stale : {".data.vo.a1B2c3", ".data.vo.Zz9xY8.old", ".other.vo.a1B2c3"})
-        test::WriteBytes(folder.file(stale), "left");
+// A save removes what a killed save of the same target left, and nothing else: not the user's own
+// files that look alike, not a temporary young enough to belong to a save running now.
+TEST(HostileFiles, OnlyOurOwnOldTemporariesAreCleanedUp) {
+    TempFolder folder;
+    const std::string path = folder.file("data.vo");
+    test::WriteBytes(path, "old");
+    const struct {
+        const char* name;
+        bool old;
+        bool removed;
+    } cases[] = {
+        {".data.vo.zoriduvo-save-a1B2c3", true, true},
+        {".data.vo.zoriduvo-save-Zz9xY8.old", true, true},
+        {".data.vo.zoriduvo-save-q1w2e3", false, false},  // a save running now
+        {".data.vo.backup", true, false},                  // the user's, of the same length
+        {".data.vo.a1B2c3", true, false},
+        {".data.vo.old", true, false},
+        {".data.vo.zoriduvo-save-a1B2c3.bak", true, false},
+        {".other.vo.zoriduvo-save-a1B2c3", true, false},   // another target's
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(folder.file(c.name), "left");
+        if (c.old)
+            fs::last_write_time(folder.file(c.name), fs::file_time_type::clock::now() - std::chrono::hours(48));
+    }
     ASSERT_FALSE(SaveFileSafely(path, "new"));
-    EXPECT_FALSE(fs::exists(folder.file(".data.vo.a1B2c3")));
-    EXPECT_FALSE(fs::exists(folder.file(".data.vo.Zz9xY8.old")));
-    EXPECT_TRUE(fs::exists(folder.file(".other.vo.a1B2c3"))) << "another target's file is not ours to remove";
+    for (const auto& c : cases) EXPECT_EQ(fs::exists(folder.file(c.name)), !c.removed) << c.name;
+}
+
+// A file with a second name is written in place; when the new bytes have no room (a file-size
+// limit here; a full disk takes the same road through the reserved room) the old bytes stay.
+TEST(HostileFiles, AHardLinkedFileWithoutRoomKeepsItsOldBytes) {
+    TempFolder folder;
+    const std::string path = folder.file("data.vo"), other = folder.file("other.vo");
+    const std::string old(50, 'o');
+    test::WriteBytes(path, old);
+    fs::create_hard_link(path, other);
+    std::optional<FileProblem> problem;
+    {
+        const test::FileSizeLimit limit;  // 100 bytes
+        problem = SaveFileSafely(path, std::string(1000, 'n'));
+    }
+    ASSERT_TRUE(problem.has_value());
+    const std::string text = FileMessageFor(*problem).text;
+    EXPECT_NE(text.find("ディスクの空き容量が足りません。"), std::string::npos) << text;
+    EXPECT_NE(text.find("元のファイルは変更されていません。"), std::string::npos) << text;
+    EXPECT_EQ(test::ReadBytes(path), old);
+    EXPECT_EQ(test::ReadBytes(other), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+
+    ASSERT_FALSE(SaveFileSafely(path, "shorter"));
+    EXPECT_EQ(test::ReadBytes(other), "shorter") << "written in place, the old tail cut off";
 }
 
 TEST(HostileFiles, FailuresAreToldInOurOwnWords) {

@@ -42,7 +42,7 @@ TEST(ImportRun, RefusalsAreToldAndBuildNothing) {
         {"counts beyond a sheet", "d.txt", L::ValuesOnly, "40000", "ケース数、変量数は 32767 以下で指定して下さい。", "Import"},
         {"no layout", "d.txt", L::None, "1", "ファイル形式を指定して下さい。", "Import"},
         {"pair without a header", "d.txt", L::Mirv, "1", "ヘッダーファイル (*.HDR)を指定してください。", "Import"},
-        {"missing file", "", L::WithCounts, "1", "ファイルが存在しません", kProgramTitle},
+        {"missing file", "", L::WithCounts, "1", "ファイルが存在しません\nnone.txt", kProgramTitle},
     };
     for (const auto& c : cases) {
         Frame f;

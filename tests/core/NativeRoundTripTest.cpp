@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "FileTestSupport.h"
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
+#include "sheet/NumberText.h"
 #include "support/SingleTolerance.h"
 
 namespace zoriduvo {
@@ -75,6 +79,75 @@ TEST(NativeRoundTrip, EveryVersionReadsBackWhatItWrote) {
             }
         }
         EXPECT_EQ(read.comment, written.comment);
+    }
+}
+
+// A version-3 file may end its cases without the statistics block; its comment is still its
+// comment, and a block cut short gives its lines back to the comment as well.
+TEST(NativeRoundTrip, AVersion3FileWithoutItsStatisticsKeepsItsComment) {
+    FileImage written = SampleImage();
+    std::string bytes;
+    ASSERT_FALSE(EncodeNativeFile(written, 4, bytes));
+    const std::string withoutBlock = "\"vo-Data_3\"" + bytes.substr(bytes.find("\r\n"));
+    std::string withBlock;
+    ASSERT_FALSE(EncodeNativeFile(written, 3, withBlock));
+    const std::size_t cut = withBlock.find("\"Average\"");
+    const std::string cutShort = withBlock.substr(0, cut) + withBlock.substr(withBlock.find("///*"));
+    for (const std::string* file : {&withoutBlock, &cutShort}) {
+        FileImage read;
+        ASSERT_FALSE(ReadNativeBytes(*file, read));
+        EXPECT_FALSE(read.statisticsPresent);
+        EXPECT_EQ(read.comment, written.comment);
+        EXPECT_EQ(read.value(6, 3), "-3.5E-07");
+    }
+}
+
+// A deviation beyond the single range shows "INF"; read as a leading number it would be saved as 0.
+TEST(NativeRoundTrip, AStatisticThatOverflowedStaysInfinite) {
+    EXPECT_TRUE(std::isinf(StatisticOfText("INF")) && StatisticOfText("INF") > 0);
+    EXPECT_TRUE(std::isinf(StatisticOfText(" -INF ")) && StatisticOfText(" -INF ") < 0);
+    EXPECT_EQ(StatisticOfText(" 1.5 "), 1.5f);
+    FileImage written = SampleImage();
+    written.statistics[0].deviation = std::numeric_limits<float>::infinity();
+    std::string bytes;
+    ASSERT_FALSE(EncodeNativeFile(written, 3, bytes));
+    FileImage read;
+    ASSERT_FALSE(ReadNativeBytes(bytes, read));
+    ASSERT_TRUE(read.statisticsPresent);
+    EXPECT_TRUE(std::isinf(read.statisticsOf(1).deviation));
+    EXPECT_EQ(read.statisticsOf(2).cases, 6.0f);
+}
+
+// A comment line that is one of the markers would cut the comment when read back: the write is
+// refused naming the line, and nothing is written.
+TEST(NativeRoundTrip, ACommentLineThatIsAMarkerIsRefusedByName) {
+    const struct {
+        const char* comment;
+        const char* line;
+        const char* marker;
+    } cases[] = {
+        {"a\r\n*///\r\nb", "2", "*///"},
+        {"///*", "1", "///*"},
+        {"a\n ///* \nb\n///*x", nullptr, nullptr},  // not exactly a marker: kept
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.comment);
+        FileImage written = SampleImage();
+        written.comment = c.comment;
+        std::string bytes = "untouched";
+        const auto problem = EncodeNativeFile(written, 4, bytes);
+        if (!c.line) {
+            ASSERT_FALSE(problem);
+            FileImage read;
+            ASSERT_FALSE(ReadNativeBytes(bytes, read));
+            EXPECT_EQ(read.comment, "a\r\n ///* \r\nb\r\n///*x");
+            continue;
+        }
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(bytes, "untouched");
+        const std::string text = FileMessageFor(*problem).text;
+        EXPECT_NE(text.find(std::string("「") + c.marker + "」"), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string(c.line) + " 行目"), std::string::npos) << text;
     }
 }
 

@@ -176,7 +176,7 @@ TEST(MirvPair, ReadsAHandWrittenPair) {
         "\"身長\",\"\",0,0,0\r\n\"g\",\"\",3,0,0\r\n0,0\r\n";
     const std::string data = "170,1\r\n%M,2\r\n a b ,3\r\n";
     FileImage image;
-    ASSERT_FALSE(ReadMirvTexts(header, data, image));
+    ASSERT_FALSE(ReadMirvTexts(header, data, image, "x.dat"));
     EXPECT_EQ(image.groupSizes, (std::vector<std::int16_t>{1, 2}));
     EXPECT_EQ(image.variable(1), (ImageVariable{"身長", {}}));
     EXPECT_EQ(image.variable(2), (ImageVariable{"g", {3, 3, 1}}));
@@ -187,9 +187,42 @@ TEST(MirvPair, ReadsAHandWrittenPair) {
 
     FileImage refused;
     const std::string tooMany = "a,b,c,d,e,f,g,h,i\r\n1\r\n40000,\"\"\r\n";
-    const auto problem = ReadMirvTexts(tooMany, data, refused);
+    const auto problem = ReadMirvTexts(tooMany, data, refused, "x.dat");
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->where, "グループのケース数");
+}
+
+// A pair whose writer was stopped between its two files: the header says one shape, the data file
+// holds another. Taking the values in order would spread them over the wrong cases.
+TEST(MirvPair, ATornPairIsRefusedNamingItsDataFile) {
+    const std::string header =
+        "\"Mirv/B_1\"\r\n\"x\",\"01-02-2024\", \"10:00:00\"\r\n\"vo : Data Entry/Edit\"\r\n"
+        "\"x.Vo\",\"01-02-2024\", \"10:00:00\"\r\n\"1\"\r\n1\r\n3,\"\"\r\n2,0\r\n"
+        "\"a\",\"\",0,0,0\r\n\"b\",\"\",0,0,0\r\n0,0\r\n";
+    const struct {
+        const char* name;
+        const char* data;
+        bool matches;
+    } cases[] = {
+        {"the header's shape", "1,2\r\n3,4\r\n5,6\r\n", true},
+        {"a last line without its end and blank lines", "1,2\r\n\r\n3,4\r\n5,6", true},
+        {"fewer cases", "1,2\r\n3,4\r\n", false},
+        {"more cases", "1,2\r\n3,4\r\n5,6\r\n7,8\r\n", false},
+        {"more variables, same count of values", "1,2,3\r\n4,5,6\r\n", false},
+        {"a line short of a value", "1,2\r\n3\r\n5,6\r\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileImage image;
+        image.variableCount = 7;
+        const auto problem = ReadMirvTexts(header, c.data, image, "x.dat");
+        EXPECT_EQ(!problem, c.matches);
+        if (c.matches) continue;
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(image.variableCount, 7) << "the image stays as it was";
+        const std::string text = FileMessageFor(*problem).text;
+        EXPECT_NE(text.find("「x.dat」"), std::string::npos) << text;
+    }
 }
 
 }  // namespace

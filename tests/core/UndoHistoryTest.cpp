@@ -4,12 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "files/GatherSheet.h"
+#include "files/imports/ImportSheet.h"
 #include "sheet/CaseGroups.h"
 #include "sheet/CellEditing.h"
 #include "sheet/DataChange.h"
 #include "sheet/RangeSelection.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/Sorting.h"
+#include "sheet/Transpose.h"
 #include "sheet/VariableRecord.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -190,6 +193,40 @@ TEST(UndoHistory, SavedStateNewChangesAndTheBound) {
     while (s.history().canUndo()) s.history().undo(), ++undone;
     EXPECT_EQ(undone, static_cast<int>(UndoHistory::kMaxSteps));
     EXPECT_TRUE(s.modified()) << "the saved state fell out of the history";
+}
+
+// A sheet that no file holds has nothing to go back to unmodified: one change and its undo leave
+// it as it came, still unsaved.
+TEST(UndoHistory, SheetsWithoutAFileStayModifiedWhateverIsUndone) {
+    const struct {
+        const char* name;
+        int (*make)(TestApp& t, Sheet& from);
+    } cases[] = {
+        {"imported",
+         [](TestApp& t, Sheet& from) {
+             FileImage image;
+             GatherSheet(t.app, from, "data.txt", false, image, GatheredBlanks::NativeMark);
+             return LoadImportedImage(t.app, image, "data.Vo");
+         }},
+        {"transposed", [](TestApp& t, Sheet& from) { return TransposeSheet(t.app, from); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& from = Fixture(t);
+        const int n = c.make(t, from);
+        ASSERT_GT(n, from.number());
+        Sheet& s = t.app.sheet(n);
+        ASSERT_TRUE(s.modified());
+        Type(t, s, 2, 2, "9");
+        s.history().undo();
+        EXPECT_TRUE(s.modified()) << "undone back to content that was never saved";
+        s.history().markSaved();  // as a save does
+        s.setModified(false);
+        Type(t, s, 2, 2, "8");
+        s.history().undo();
+        EXPECT_FALSE(s.modified()) << "undone back to what was saved";
+    }
 }
 
 // The command line keeps no steps: changes still happen and mark the sheet, nothing is recorded.

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -56,9 +57,11 @@ private slots:
         QCOMPARE(ToQString(sheet.grdVo.text(1, 3).view()), QString("b"));
     }
 
-    // What a dead run left is offered at start; restored sheets come back modified and their files go.
+    // What a dead run left is offered at start; restored sheets come back modified and their files
+    // move into this run, which a normal end removes.
     void sheetsLeftByADeadRunAreOffered() {
         QTemporaryDir root;
+        std::string deadFolder;
         {
             test::TestApp earlier;
             Sheet& typed = earlier.app.sheet(NewSheet(earlier.app));
@@ -66,7 +69,9 @@ private slots:
             typed.setEndCell(0, "2");
             typed.setEndCell(1, "2");
             typed.setModified(true);
-            WriteRecoverySnapshot(TakeRecoverySnapshot(earlier.app, ToUtf8(root.filePath("999999"))));
+            RecoveryRun dead(ToUtf8(root.path()));
+            deadFolder = dead.folder();
+            QVERIFY(!WriteRecoverySnapshot(TakeRecoverySnapshot(earlier.app, dead.folder())));
         }
         test::Frame f;
         f.t.ui.answers.push_back(Answer::Yes);
@@ -75,7 +80,28 @@ private slots:
         const Sheet& restored = f.t.app.sheet(f.t.app.openSheets().back());
         QCOMPARE(ToQString(restored.grdVo.text(2, 2).view()), QString("8"));
         QVERIFY(restored.modified());
-        QVERIFY(!QDir(root.filePath("999999")).exists());
+        QVERIFY(!QDir(ToQString(deadFolder)).exists());
+        QVERIFY(QFile::exists(ToQString(keeper.runFolder() + "/" + std::to_string(restored.number()) + ".rec")));
+        keeper.finish();
+        QVERIFY(!QDir(ToQString(keeper.runFolder())).exists());
+    }
+
+    // A copy that cannot be written is said in the status bar.
+    void aFailedWriteIsToldInTheStatusBar() {
+        QTemporaryDir place;
+        QFile blocker(place.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        test::Frame f;
+        Sheet& typed = f.t.app.sheet(1);
+        typed.grdVo.setText(2, 2, "8");
+        typed.setEndCell(0, "2");
+        typed.setEndCell(1, "2");
+        typed.setModified(true);
+        RecoveryKeeper keeper(f.t.app, f.frame.commands(), ToUtf8(place.filePath("file/recovery")));
+        keeper.tellFailuresIn(f.frame.statusBar());
+        keeper.keep();
+        QTRY_COMPARE(f.frame.statusBar()->currentMessage(), QString("自動保存できませんでした"));
         keeper.finish();
     }
 };

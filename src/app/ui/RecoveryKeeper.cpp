@@ -1,16 +1,11 @@
 #include "app/ui/RecoveryKeeper.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <QStandardPaths>
-#include <filesystem>
+#include <QStatusBar>
 
 #include "app/AppMessages.h"
+#include "app/RecoveryOffer.h"
 #include "app/ui/CommandRegistry.h"
-#include "files/FileMessages.h"
-#include "files/Recovery.h"
-#include "platform/Ui.h"
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
 
@@ -18,8 +13,6 @@ namespace zoriduvo {
 
 namespace {
 constexpr int kIntervalMs = 2 * 60 * 1000;
-
-bool RunAlive(int pid) { return pid == getpid() || kill(pid, 0) == 0; }
 
 // The commands that rewrite much at once: what they change is kept first.
 bool Risky(const std::string& command) {
@@ -31,7 +24,7 @@ RecoveryKeeper::RecoveryKeeper(App& app, CommandRegistry& commands, std::string 
     : app_(app), root_(std::move(root)) {
     if (root_.empty())
         root_ = ToUtf8(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/recovery";
-    runFolder_ = root_ + "/" + std::to_string(getpid());
+    run_ = std::make_unique<RecoveryRun>(root_);
     connect(&timer_, &QTimer::timeout, this, [this] { keep(); });
     timer_.start(kIntervalMs);
     commands.beforeEachRun([this](const std::string& name) {
@@ -52,39 +45,39 @@ void RecoveryKeeper::waitForWriter() {
 void RecoveryKeeper::keep() {
     waitForWriter();
     // Gathering is quick and must see the sheets as they are; encoding and writing is not.
-    auto snapshot = std::make_shared<RecoverySnapshot>(TakeRecoverySnapshot(app_, runFolder_));
-    // A failed write (out of memory included) only leaves the last recovery files in place: it must
-    // not end the program whose work they keep.
-    writer_ = std::thread([snapshot] {
+    auto snapshot = std::make_shared<RecoverySnapshot>(TakeRecoverySnapshot(app_, runFolder()));
+    // A failed write (out of memory included) leaves the last recovery files in place and is told;
+    // it must not end the program whose work they keep.
+    writer_ = std::thread([this, snapshot] {
+        bool written = false;
         try {
-            WriteRecoverySnapshot(*snapshot);
+            written = !WriteRecoverySnapshot(*snapshot);
         } catch (...) {
         }
+        if (!written) QMetaObject::invokeMethod(this, [this] { tellFailure(); }, Qt::QueuedConnection);
     });
+}
+
+void RecoveryKeeper::tellFailure() {
+    if (statusBar_) statusBar_->showMessage(ToQString(MessageOf(AppMessageCode::RecoveryNotWritten).text));
 }
 
 void RecoveryKeeper::finish() {
     timer_.stop();
     waitForWriter();
-    std::error_code error;
-    std::filesystem::remove_all(runFolder_, error);
+    run_->removeAll();
 }
 
 void RecoveryKeeper::offerLeftSheets() {
-    const std::vector<RecoveredSheet> left = FindLeftSheets(root_, RunAlive);
-    if (left.empty()) return;
-    Message offer = MessageOf(AppMessageCode::RecoveryOffer);
-    offer.text = FillIn(offer.text, {std::to_string(left.size())});
-    const bool restore = app_.ui.show(offer, MessageButtons::YesNo) == Answer::Yes;
-    for (const RecoveredSheet& sheet : left)
-        if (!restore || RestoreLeftSheet(app_, sheet)) DiscardLeftSheet(sheet);
+    waitForWriter();
+    OfferLeftSheets(app_, root_, runFolder());
 }
 
 void RecoveryKeeper::modelChanged(const ModelChange& change) {
     // A closed sheet was saved or given up on the user's word: nothing of it is to be recovered.
     if (change.kind == ChangeKind::SheetClosed) {
         waitForWriter();
-        ForgetRecoveredSheet(runFolder_, change.sheet);
+        ForgetRecoveredSheet(runFolder(), change.sheet);
     }
 }
 

@@ -8,7 +8,10 @@
 #include <string>
 #include <thread>
 
+#include "files/Recovery.h"
 #include "sheet/ModelChange.h"
+
+class QStatusBar;
 
 namespace zoriduvo {
 
@@ -21,23 +24,28 @@ public:
     RecoveryKeeper(App& app, CommandRegistry& commands, std::string root = {});
     ~RecoveryKeeper() override;
 
-    // Offers the sheets of dead runs; restored or declined, their files go, unreadable ones stay.
+    // Where a write that failed is told.
+    void tellFailuresIn(QStatusBar* statusBar) { statusBar_ = statusBar; }
+    // Offers the sheets of dead runs: restored, discarded, or kept for the next start.
     void offerLeftSheets();
     // Writes the unsaved sheets now; waits for the write before.
     void keep();
     // The program ends normally: nothing of this run is left to recover.
     void finish();
 
-    const std::string& runFolder() const { return runFolder_; }
+    const std::string& runFolder() const { return run_->folder(); }
     void modelChanged(const ModelChange& change) override;
 
 private:
     void waitForWriter();
+    void tellFailure();
 
     App& app_;
-    std::string root_, runFolder_;
+    std::string root_;
+    std::unique_ptr<RecoveryRun> run_;
     QTimer timer_;
     std::thread writer_;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 }  // namespace zoriduvo

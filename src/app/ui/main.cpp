@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     zoriduvo::MainFrame frame(app, ui);
     new zoriduvo::FileDrop(app, frame);
     zoriduvo::RecoveryKeeper keeper(app, frame.commands());
+    keeper.tellFailuresIn(frame.statusBar());
     frame.placeOnScreen();
     frame.show();
     // A relative path on the command line means the caller's directory, not the program's.

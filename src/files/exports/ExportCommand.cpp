@@ -2,6 +2,7 @@
 
 #include "files/FilePaths.h"
 #include "files/NativeFileSave.h"
+#include "files/OpenCommand.h"
 #include "files/exports/WriteExport.h"
 #include "sheet/App.h"
 
@@ -22,6 +23,13 @@ ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, cons
     if (auto refusal = form.outputPaths(path, paths)) {
         app.ui.show(ExportMessageOf(*refusal));
         return ExportOutcome::PathRefused;
+    }
+    // Written over, an open sheet's file would no longer hold that sheet, or would bind two sheets.
+    for (const std::string& output : paths) {
+        if (SheetHoldingFile(app, AbsolutePath(output)) != 0) {
+            app.ui.show(ExportMessageOf(ExportText::TargetOpen));
+            return ExportOutcome::PathRefused;
+        }
     }
     FileImage written;
     if (auto problem = WriteExport(app, sheet, form, paths.at(0), written)) {

@@ -19,7 +19,7 @@ enum class ExportOutcome {
 };
 
 // "実行" of frmExport: the path as chosen (letter case and length as they are), checked by the
-// form, then its writer. The vo-Data forms make the sheet's file the written one, as Save does.
+// form and refused when it is the file of any open sheet, then its writer. The vo-Data forms make the sheet's file the written one, as Save does.
 // The browse dialog of "参照": titled "Export", asking before overwriting, the form's filter chosen.
 FileDialogRequest ExportBrowseRequest(const ExportForm& form);
 

@@ -16,6 +16,7 @@ constexpr MessageRow<ExportText> kTexts[] = {
      "", kNone},
     {Text::HeaderWanted, "ヘッダーファイル (*.HDR)を指定してください。", "Export", kWarn},
     {Text::WrongExtension, "拡張子が違います(*.LSP)。", "Export", kWarn},
+    {Text::TargetOpen, "このファイルは開いているシートのファイルです。\n別の名前を指定してください。", "Export", kWarn},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");

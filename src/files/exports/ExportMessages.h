@@ -13,6 +13,7 @@ enum class ExportText {
     BrowseFilter,
     HeaderWanted,    // a Mirv/B path that is no header file
     WrongExtension,  // a LispStat path with another extension
+    TargetOpen,      // a path that is the file of an open sheet
     Count
 };
 

@@ -10,6 +10,7 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/NumberText.h"
+#include "text/PathText.h"
 #include "sheet/SheetRecords.h"
 #include "text/PathText.h"
 #include "text/Trim.h"
@@ -140,9 +141,10 @@ ImportResult ImportMirvPair(App& app, const std::string& headerPath) {
     std::string header, data;
     if (auto problem = ReadImportText(headerPath, header)) return Fail(app, *problem);
     if (SheetHoldingFile(app, headerPath) != 0) return Fail(app, {FileError::AlreadyOpen});
-    if (auto problem = ReadImportText(MirvDataPath(headerPath), data)) return Fail(app, *problem);
+    const std::string dataPath = MirvDataPath(headerPath);
+    if (auto problem = ReadImportText(dataPath, data)) return Fail(app, *problem);
     return ReadAndLoad(app, headerPath, kNotSaved, [&](FileImage& image) {
-        auto problem = ReadMirvTexts(header, data, image);
+        auto problem = ReadMirvTexts(header, data, image, FileNameOf(dataPath));
         data = std::string();
         return problem;
     });

@@ -52,7 +52,10 @@ Message ImportMessageOf(ImportMessage code, std::initializer_list<std::string_vi
 Message ImportProblemMessage(const FileProblem& p, std::string_view title) {
     Message m;
     switch (p.code) {
-    case FileError::FileMissing: return ImportMessageOf(Code::FileMissing);
+    case FileError::FileMissing:
+        m = ImportMessageOf(Code::FileMissing);
+        m.text = MissingFileText(p);
+        return m;
     case FileError::AlreadyOpen: m = ImportMessageOf(Code::AlreadyOpen); break;
     case FileError::UnreadableText: m = ImportMessageOf(Code::UnreadableText, {std::to_string(p.line)}); break;
     case FileError::CountOutOfRange: m = ImportMessageOf(Code::CountOutOfRange, {Place(p), p.where, p.detail}); break;

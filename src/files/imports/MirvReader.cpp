@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "files/FileMessages.h"
 #include "files/imports/ImportTokenizer.h"
 #include "files/imports/TextImport.h"
 #include "sheet/NumberText.h"
@@ -39,6 +40,30 @@ std::optional<FileProblem> ReadHeader(ImportTokenizer& in, FileImage& image) {
     return std::nullopt;
 }
 
+// A pair torn by a write that stopped between its two files holds the old values under the new
+// header: the data must have the header's shape, one line of V values per case (blank lines aside).
+bool DataMatchesHeader(std::string_view data, const FileImage& header) {
+    if (header.variableCount == 0) return true;  // its cases are empty lines: nothing to spread
+    ImportTokenizer in(data, false);
+    int cases = 0, line = 0, onLine = 0;
+    bool emptyField = false;
+    const auto lineFits = [&] {
+        if (line == 0 || (onLine == 1 && emptyField)) return true;
+        ++cases;
+        return onLine == header.variableCount;
+    };
+    while (const auto field = in.nextField()) {
+        if (in.line() != line) {
+            if (!lineFits()) return false;
+            line = in.line();
+            onLine = 0;
+        }
+        ++onLine;
+        emptyField = field->empty();
+    }
+    return lineFits() && cases == header.caseCount;
+}
+
 }  // namespace
 
 std::string MirvDataPath(const std::string& headerPath) {
@@ -55,10 +80,13 @@ std::string MirvDataPath(const std::string& headerPath) {
     return data;
 }
 
-std::optional<FileProblem> ReadMirvTexts(std::string_view header, std::string_view data, FileImage& image) {
+std::optional<FileProblem> ReadMirvTexts(std::string_view header, std::string_view data, FileImage& image,
+                                         const std::string& dataName) {
     FileImage read;
     ImportTokenizer headerFields(header);
     if (auto problem = ReadHeader(headerFields, read)) return problem;
+    if (!DataMatchesHeader(data, read))
+        return FileProblem{FileError::CannotRead, 0, 0, dataName, FileTextOf(FileText::PairTorn)};
     if (read.groupSizes.empty()) read.groupSizes = {0};
     ReserveValuesOfText(read, data.size());
     // The values are comma-separated; a blank inside one does not end it.

@@ -14,7 +14,10 @@ std::string MirvDataPath(const std::string& headerPath);
 
 // Fills image from the decoded texts of a header and its data file: the case groups, the variables
 // with their stored category counts, then the values case by case (no case names). Counts are
-// checked before anything is sized by them; on a problem the image is left as it was.
-std::optional<FileProblem> ReadMirvTexts(std::string_view header, std::string_view data, FileImage& image);
+// checked before anything is sized by them; a data file that is not one line of the header's
+// variables per case of the header is refused under dataName. On a problem the image is left as
+// it was.
+std::optional<FileProblem> ReadMirvTexts(std::string_view header, std::string_view data, FileImage& image,
+                                         const std::string& dataName);
 
 }  // namespace zoriduvo

@@ -143,9 +143,9 @@ std::optional<FileProblem> DecodeImportText(std::string_view bytes, std::string&
 }
 
 std::optional<FileProblem> ReadImportText(const std::string& path, std::string& text) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes || bytes->empty()) return FileProblem{FileError::FileMissing};
-    return DecodeImportText(*bytes, text);
+    std::string bytes;
+    if (auto problem = ReadFileToOpen(path, bytes)) return problem;
+    return DecodeImportText(bytes, text);
 }
 
 }  // namespace zoriduvo

@@ -52,8 +52,8 @@ struct TextLayoutOptions {
 // left as it was. Counts are checked before anything is sized by them.
 std::optional<FileProblem> ReadTextTable(std::string_view text, const TextLayoutOptions& options, FileImage& image);
 
-// The text of a file the user brings, decoded as CSV open decodes it: missing or empty is
-// FileMissing, bytes neither UTF-8 nor code page 932 are UnreadableText with their line.
+// The text of a file the user brings, read as Open reads (a regular file only) and decoded as CSV
+// open decodes it: missing or empty is FileMissing, bytes neither UTF-8 nor code page 932 are UnreadableText with their line.
 std::optional<FileProblem> ReadImportText(const std::string& path, std::string& text);
 std::optional<FileProblem> DecodeImportText(std::string_view bytes, std::string& text);
 
