@@ -126,8 +126,8 @@ TEST(CsvQuickReaderValues, LinesWithFieldsBeyondTheVariablesAreCounted) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const FileImage image = ReadCsv(c.text);
-        EXPECT_EQ(image.linesCut, c.cut);
-        EXPECT_EQ(image.firstLineCut, c.first);
+        EXPECT_EQ(image.notes.linesCut, c.cut);
+        EXPECT_EQ(image.notes.firstLineCut, c.first);
     }
 }
 
