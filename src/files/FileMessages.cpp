@@ -66,6 +66,12 @@ constexpr MessageRow<FileText> kTexts[] = {
      "%1 個の名前はシフトJIS（コードページ 932）のファイルにそのまま保存できません: %2\n"
      "シフトJIS にない文字は、保存するときに UTF-8 を選べば残せます。二重引用符（\"）と改行は名前から除いてください。",
      kOpenTitle, MessageIcon::Exclamation},
+    {Text::SaveInUtf8Question,
+     "文字「%1」（%2）はシフトJIS（コードページ 932）のファイルに保存できません。\n"
+     "ファイルを UTF-8 で保存しますか？\n"
+     "UTF-8 のファイルは、このプログラムの古い版などシフトJIS しか読めないプログラムでは正しく読めません。\n"
+     "「いいえ」を選ぶと保存せずに戻ります。",
+     kSaveTitle, MessageIcon::Question},
     {Text::NotRegularFile, "通常のファイルではありません。", "", kNone},
     {Text::FolderNotFile, "フォルダーです。", "", kNone},
     {Text::NoReadPermission, "このファイルを読み取る権限がありません。", "", kNone},

@@ -48,6 +48,7 @@ enum class FileText {
     NotNumbers,       // %1 the number of values, %2 the place of the first, %3 its text
     BeyondSingle,     // %1 the number of values, %2 the place of the first, %3 its text
     UnstorableNames,  // %1 the number of names, %2 the first few
+    SaveInUtf8Question,  // %1 the character, %2 where it stands
     NotRegularFile,
     FolderNotFile,
     NoReadPermission,
