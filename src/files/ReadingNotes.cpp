@@ -16,7 +16,8 @@ namespace zoriduvo {
 namespace {
 
 constexpr std::size_t kNamesShown = 3;
-constexpr double kSingleMax = FLT_MAX;
+// The magnitude from which a number rounds past the largest single: FLT_MAX and half its last place.
+constexpr double kBeyondSingle = 0x1p128 - 0x1p103;
 
 bool NameStorable(std::string_view name, Cp932Converter& converter, std::string& scratch) {
     if (name.find_first_of("\"\r\n") != std::string_view::npos) return false;
@@ -82,7 +83,7 @@ void AppendForeignValue(FileImage& image, std::string_view field, bool quoted, i
     } else {
         image.notes.notNumbers.note(c, v, text);
     }
-    if (std::fabs(number) > kSingleMax) image.notes.beyondSingle.note(c, v, text);
+    if (std::fabs(number) >= kBeyondSingle) image.notes.beyondSingle.note(c, v, text);
     image.appendCell(std::move(cell));
 }
 

@@ -347,6 +347,62 @@ TEST(OpenCommandCsv, LinesCutAtTheVariableCountAreCounted) {
     EXPECT_EQ(f.t.ui.messages[0].title, kOpenTitle);
 }
 
+TEST(OpenCommandCsv, ValuesReadOtherwiseThanWrittenAreToldAfterTheOpen) {
+    Frame f;
+    const std::string csv = f.folder.file("codes.csv");
+    test::WriteBytes(csv, "a,b\n1,NA\n2,abc\n3,Inf\n");
+    ASSERT_FALSE(f.open(csv));
+    EXPECT_EQ(f.active().grdVo.text(2, 3), "");
+    ASSERT_EQ(f.t.ui.messages.size(), 2u);
+    EXPECT_EQ(f.t.ui.messages[0].text,
+              "1 個の値は数値ではないため、先頭の数値（数値で始まらないものは 0）として読み込まれました。\n"
+              "最初はケース 2、変数 2 の値「abc」です。");
+    EXPECT_EQ(f.t.ui.messages[1].text,
+              "1 個の値は単精度の範囲（±3.402823E+38）を超えているため、統計量などの計算では範囲の端の値として扱われ"
+              "ます。\n最初はケース 3、変数 2 の値「Inf」です。");
+    EXPECT_EQ(f.t.ui.messages[1].title, kOpenTitle);
+}
+
+// Names from a UTF-8 file that code page 932 cannot hold: the open says so, and Save asks whether
+// to write UTF-8, which the program reads back; No writes nothing.
+TEST(SaveCommands, NamesBeyondCodePage932AreToldAndSavedInUtf8WhenAsked) {
+    const struct {
+        const char* name;
+        Answer answer;
+        bool written;
+    } cases[] = {{"yes: UTF-8", Answer::Yes, true}, {"no: back to the sheet", Answer::No, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame f;
+        const std::string csv = f.folder.file("sizes.csv");
+        test::WriteBytes(csv, "Größe,café,x1,x2,x3\n1,2,3,4,5\n");
+        ASSERT_FALSE(f.open(csv));
+        ASSERT_EQ(f.t.ui.messages.size(), 1u);
+        EXPECT_TRUE(f.t.ui.messages[0].text.starts_with("2 個の名前はシフトJIS（コードページ 932）のファイルにそのまま"
+                                                        "保存できません: 「Größe」、「café」\n"))
+            << f.t.ui.messages[0].text;
+
+        Sheet& sheet = f.active();
+        sheet.setModified(true);
+        const std::string out = f.folder.file("sizes.vo");
+        f.t.ui.fileNames.push_back(out);
+        f.t.ui.answers.push_back(c.answer);
+        EXPECT_EQ(SaveAsCommand(f.t.app, sheet), c.written ? SaveOutcome::Saved : SaveOutcome::Failed);
+        ASSERT_EQ(f.t.ui.messages.size(), 2u) << "the question, and nothing after it";
+        EXPECT_EQ(f.t.ui.messages[1].buttons, MessageButtons::YesNo);
+        EXPECT_NE(f.t.ui.messages[1].text.find("文字「ö」（変数 1 の名前）"), std::string::npos);
+        EXPECT_NE(f.t.ui.messages[1].text.find("UTF-8"), std::string::npos);
+        EXPECT_EQ(fs::exists(out), c.written);
+        EXPECT_EQ(sheet.modified(), !c.written);
+        if (!c.written) continue;
+        FileImage back;
+        ASSERT_FALSE(ReadNativeFile(out, back));
+        EXPECT_EQ(back.variable(1).name, "Größe");
+        EXPECT_EQ(back.variable(2).name, "café");
+        EXPECT_EQ(back.value(1, 5), "5");
+    }
+}
+
 // Save As onto a file that another sheet holds would bind two sheets to one file.
 TEST(SaveCommands, SaveAsOntoAFileOpenInAnotherSheetIsRefused) {
     Frame f;

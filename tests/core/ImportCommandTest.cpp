@@ -57,6 +57,28 @@ TEST(ImportRun, RefusalsAreToldAndBuildNothing) {
     }
 }
 
+// What the reader left out or read otherwise is told once the sheet stands; a skip past the end
+// of the file leaves nothing to read and is refused.
+TEST(ImportRun, ExtraValuesAndASkipPastTheEndAreTold) {
+    Frame f;
+    const std::string path = f.write("nine.txt", "1 2 3\n4 5 6\n7 8 9\n");
+    EXPECT_EQ(RunImport(f.t.app, path, ImportLayout::ValuesOnly, "2", "3").outcome, ImportResult::Imported);
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_EQ(f.t.ui.messages[0].text,
+              "ケース数と変数の数を超える 3 個の値があったため、それらは読み込まれませんでした。\n最初の値は 3 行目にあります。");
+    EXPECT_EQ(f.t.ui.messages[0].title, "Import");
+
+    DescribedFields fields;
+    fields.skip = "3";
+    fields.cases = fields.variables = "1";
+    EXPECT_EQ(RunDescribedImport(f.t.app, path, fields).outcome, ImportResult::Refused);
+    ASSERT_EQ(f.t.ui.messages.size(), 2u);
+    EXPECT_EQ(f.t.ui.messages[1].text,
+              "3 行を読み飛ばすと、読み込むデータが残りません（ファイルは 3 行です）。\nファイルは読み込まれませんでした。");
+    fields.skip = "2";
+    EXPECT_EQ(RunDescribedImport(f.t.app, path, fields).outcome, ImportResult::Imported);
+}
+
 TEST(ImportRun, AFileOfAnyNameBecomesAModifiedSheetWithoutFile) {
     Frame f;
     const std::string path = f.write("Measurements-of-2024.data.TXT", "1 2 3\r\n4 %M 6\r\n");
