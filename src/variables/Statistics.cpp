@@ -27,9 +27,7 @@ void AddFour(FourRunningFigures& figures, const Cell* cells, int count) {
         constexpr double kMax = FLT_MAX;
         const auto inRange = (low <= kMax) & (low >= -kMax) & (high <= kMax) & (high >= -kMax);
         if (inRange[0] & inRange[1]) {
-            const FourRunningFigures::Singles x{static_cast<float>(low[0]), static_cast<float>(low[1]),
-                                              static_cast<float>(high[0]), static_cast<float>(high[1])};
-            figures.add(x, ~FourRunningFigures::Mask{});
+            figures.addEvery(low, high);
             return;
         }
     }
