@@ -7,6 +7,7 @@
 #include "files/OpenCommand.h"
 #include "files/imports/FixedWidth.h"
 #include "files/imports/ImportCommand.h"
+#include "files/imports/ImportMessages.h"
 #include "support/Fakes.h"
 
 namespace zoriduvo {
@@ -157,6 +158,28 @@ TEST(ImportRun, FixedWidthSheet) {
     EXPECT_EQ(sheet.grdVo.text(3, 1), "佐藤");
     EXPECT_EQ(sheet.grdVo.text(3, 2), "165");
     EXPECT_TRUE(sheet.modified());
+    EXPECT_TRUE(f.t.ui.messages.empty());
+}
+
+// Columns cut where a name holds a double quote or a character code page 932 has not, and a
+// missing-value code where a number stands: the import says so.
+TEST(ImportRun, FixedWidthNamesThatCannotBeStoredAndMissingCodes) {
+    Frame f;
+    const std::string path = f.write("fixed.txt", "a\"b  NA\ncafé170\n");  // é takes two columns
+    FixedLayout layout;
+    layout.variables = {{"x", 6, 8}};
+    layout.caseNames = FixedCaseNames::Read;
+    layout.nameFirst = 1, layout.nameLast = 4;
+    const ImportResult result = ImportFixedWidth(f.t.app, path, layout);
+    ASSERT_EQ(result.outcome, ImportResult::Imported);
+    const Sheet& sheet = f.t.app.sheet(result.sheet);
+    EXPECT_EQ(sheet.grdVo.text(2, 2), "");
+    EXPECT_EQ(sheet.grdVo.text(3, 2), "170");
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_TRUE(f.t.ui.messages[0].text.starts_with("2 個の名前はシフトJIS（コードページ 932）のファイルにそのまま保存でき"
+                                                    "ません: 「a\"b」、「café」\n"))
+        << f.t.ui.messages[0].text;
+    EXPECT_EQ(f.t.ui.messages[0].title, kFixedWidthTitle);
 }
 
 }  // namespace
