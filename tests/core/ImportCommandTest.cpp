@@ -142,14 +142,18 @@ TEST(ImportRun, DescribedRefusals) {
     }
 }
 
-TEST(ImportRun, FixedWidthSheet) {
-    Frame f;
-    const std::string path = f.write("fixed.txt", test::Sjis("山田 170\r\n佐藤 165\r\n"));
+// A fixed-width file of case names in columns 1 to 4 and one variable in columns 6 to 8.
+ImportResult ImportNamesAndOneColumn(Frame& f, const std::string& bytes, const std::string& variable) {
     FixedLayout layout;
-    layout.variables = {{"身長", 6, 8}};
+    layout.variables = {{variable, 6, 8}};
     layout.caseNames = FixedCaseNames::Read;
     layout.nameFirst = 1, layout.nameLast = 4;
-    const ImportResult result = ImportFixedWidth(f.t.app, path, layout);
+    return ImportFixedWidth(f.t.app, f.write("fixed.txt", bytes), layout);
+}
+
+TEST(ImportRun, FixedWidthSheet) {
+    Frame f;
+    const ImportResult result = ImportNamesAndOneColumn(f, test::Sjis("山田 170\r\n佐藤 165\r\n"), "身長");
     ASSERT_EQ(result.outcome, ImportResult::Imported);
     const Sheet& sheet = f.t.app.sheet(result.sheet);
     EXPECT_EQ(sheet.caption(), "名称未設定:1");
@@ -165,12 +169,7 @@ TEST(ImportRun, FixedWidthSheet) {
 // missing-value code where a number stands: the import says so.
 TEST(ImportRun, FixedWidthNamesThatCannotBeStoredAndMissingCodes) {
     Frame f;
-    const std::string path = f.write("fixed.txt", "a\"b  NA\ncafé170\n");  // é takes two columns
-    FixedLayout layout;
-    layout.variables = {{"x", 6, 8}};
-    layout.caseNames = FixedCaseNames::Read;
-    layout.nameFirst = 1, layout.nameLast = 4;
-    const ImportResult result = ImportFixedWidth(f.t.app, path, layout);
+    const ImportResult result = ImportNamesAndOneColumn(f, "a\"b  NA\ncafé170\n", "x");  // é takes two columns
     ASSERT_EQ(result.outcome, ImportResult::Imported);
     const Sheet& sheet = f.t.app.sheet(result.sheet);
     EXPECT_EQ(sheet.grdVo.text(2, 2), "");
