@@ -42,6 +42,22 @@ int InfinitySign(std::string_view text) {
     return is("inf") || is("infinity") ? sign : 0;
 }
 
+// Whether a text wholly a number may reach 10^38 in magnitude: its digits before the point and its
+// exponent tell without reading it, and below that no number passes the single range.
+bool MayPassSingleRange(std::string_view number) {
+    std::size_t i = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    long magnitude = 0;  // the power of ten the number stays below
+    for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i)
+        if (magnitude > 0 || number[i] != '0') ++magnitude;
+    i = number.find_first_of("EeDd", i);
+    if (i == std::string_view::npos) return magnitude > 38;
+    const bool negative = ++i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    long exponent = 0;
+    for (; i < number.size() && exponent < 100000; ++i) exponent = exponent * 10 + (number[i] - '0');
+    return magnitude + (negative ? -exponent : exponent) > 38;
+}
+
 // "ケース 3、変数 2 の値".
 std::string PlaceOf(const ValueNote& note) {
     return FileTextOf(FileText::CaseValuePlace, {std::to_string(note.caseNumber), std::to_string(note.variable)});
@@ -75,11 +91,11 @@ void AppendForeignValue(FileImage& image, std::string_view field, bool quoted, i
     double number = 0;
     if (cell.isNumber()) {
         number = cell.number();
+    } else if (WhollyNumber(text)) {
+        if (MayPassSingleRange(text)) number = LeadingNumber(text);
     } else if (const int sign = quoted ? 0 : InfinitySign(text)) {
         number = sign * DBL_MAX;
         cell = Cell::FromText(GeneralText(number));
-    } else if (const auto strict = StrictNumber(text)) {
-        number = *strict;
     } else {
         image.notes.notNumbers.note(c, v, text);
     }
