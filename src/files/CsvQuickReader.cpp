@@ -8,11 +8,11 @@
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/ReadingNotes.h"
+#include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
-#include "text/Trim.h"
-#include "sheet/CellValue.h"
 #include "text/Lines.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 

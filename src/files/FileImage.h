@@ -9,8 +9,8 @@
 #include "sheet/Cell.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/Grid.h"
-#include "sheet/SheetRecords.h"
 #include "sheet/Limits.h"
+#include "sheet/SheetRecords.h"
 #include "sheet/VariableRecord.h"
 
 namespace zoriduvo {

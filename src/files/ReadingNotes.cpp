@@ -106,18 +106,19 @@ void AppendForeignValue(FileImage& image, std::string_view field, bool quoted, i
 std::vector<Message> ReadingNoteMessages(const ReadingNotes& notes, std::string_view title) {
     std::vector<Message> messages;
     if (notes.linesCut > 0)
-        messages.push_back(FileMessageOf(FileText::LinesCut,
-                                         {std::to_string(notes.linesCut), std::to_string(notes.firstLineCut)}));
+        messages.push_back(
+            FileMessageOf(FileText::LinesCut, {std::to_string(notes.linesCut), std::to_string(notes.firstLineCut)}));
     if (notes.extraValues > 0)
         messages.push_back(FileMessageOf(FileText::ExtraValues,
                                          {std::to_string(notes.extraValues), std::to_string(notes.firstExtraLine)}));
-    for (const auto& [note, text] : {std::pair{&notes.notNumbers, FileText::NotNumbers},
-                                     std::pair{&notes.beyondSingle, FileText::BeyondSingle}})
+    for (const auto& [note, text] :
+         {std::pair{&notes.notNumbers, FileText::NotNumbers}, std::pair{&notes.beyondSingle, FileText::BeyondSingle}})
         if (note->count > 0)
             messages.push_back(FileMessageOf(text, {std::to_string(note->count), PlaceOf(*note), note->text}));
     if (notes.unstorableNames > 0) {
         std::string names;
-        for (const std::string& name : notes.firstUnstorableNames) names += (names.empty() ? "「" : "、「") + name + "」";
+        for (const std::string& name : notes.firstUnstorableNames)
+            names += (names.empty() ? "「" : "、「") + name + "」";
         if (notes.unstorableNames > static_cast<int>(notes.firstUnstorableNames.size())) names += " など";
         messages.push_back(FileMessageOf(FileText::UnstorableNames, {std::to_string(notes.unstorableNames), names}));
     }

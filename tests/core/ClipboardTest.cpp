@@ -113,10 +113,8 @@ TEST(ClipboardPaste, EveryLineEndFormSplitsTheSameRows) {
         const char* name;
         const char* text;
     } cases[] = {
-        {"LF", "1\t2\n3\t4"},
-        {"LF after the last line", "1\t2\n3\t4\n"},
-        {"CR LF", "1\t2\r\n3\t4\r\n"},
-        {"CR", "1\t2\r3\t4\r"},
+        {"LF", "1\t2\n3\t4"},          {"LF after the last line", "1\t2\n3\t4\n"},
+        {"CR LF", "1\t2\r\n3\t4\r\n"}, {"CR", "1\t2\r3\t4\r"},
         {"mixed", "1\t2\r\n3\t4\n"},
     };
     for (const auto& c : cases) {

@@ -21,8 +21,8 @@ namespace zoriduvo {
 namespace {
 
 using test::Column;
-using test::NearestSingle;
 using test::FillSheet;
+using test::NearestSingle;
 using test::SingleNear;
 using test::TestApp;
 
@@ -77,10 +77,8 @@ TEST(VariableStatistics, FiguresAreTheNearestSinglesInAnyOrderOfCases) {
         const char* name;
         const std::vector<std::string>& values;
     } cases[] = {
-        {"the years -6000 to 1979", years},
-        {"around 1E+30, apart in the last bits", large},
-        {"prices to the cent", prices},
-        {"one decimal around 45.2", nearMean},
+        {"the years -6000 to 1979", years}, {"around 1E+30, apart in the last bits", large},
+        {"prices to the cent", prices},     {"one decimal around 45.2", nearMean},
         {"45.2 and 70 in turn", halves},
     };
     for (const auto& c : cases) {

@@ -13,9 +13,9 @@
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetRecords.h"
+#include "text/Lines.h"
 #include "text/Trim.h"
 #include "text/Utf8.h"
-#include "text/Lines.h"
 
 namespace zoriduvo {
 

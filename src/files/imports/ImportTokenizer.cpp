@@ -54,9 +54,9 @@ std::optional<std::string_view> ImportTokenizer::nextField() {
         } else if (!quoting && ends(unit.kind)) {
             break;
         } else if (quoted_) {
-            quotedText_.append(unit.kind == Kind::Blank ? std::string_view(" ")
-                           : unit.kind == Kind::Comma ? std::string_view(",")
-                                                       : text_.substr(pos_, unit.end - pos_));
+            quotedText_.append(unit.kind == Kind::Blank   ? std::string_view(" ")
+                               : unit.kind == Kind::Comma ? std::string_view(",")
+                                                          : text_.substr(pos_, unit.end - pos_));
         }
         pos_ = unit.end;
     }
