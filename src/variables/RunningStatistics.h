@@ -8,9 +8,10 @@
 namespace zoriduvo {
 
 // The running figures of one variable, taken case by case in case order. The values are singles;
-// the sums are doubles, so that a column of real size keeps every digit a single shows (a total of
-// singles of one column is exact in a double, whatever the order of its cases) and only the
-// results are rounded to singles.
+// the sums are doubles and only the results are rounded to singles, so that a column of real size
+// keeps every digit a single shows. The total of a column's singles is exact in a double unless
+// their magnitudes lie some ten thousand times further apart than real data's, so the order of
+// the cases changes no figure.
 struct RunningFigures {
     double maximum = 0, minimum = 0, total = 0, s = 0, k = 0;
 
