@@ -9,9 +9,9 @@ namespace zoriduvo {
 
 // The running figures of one variable, taken case by case in case order. The values are singles;
 // the sums are doubles and only the results are rounded to singles, so that a column of real size
-// keeps every digit a single shows. The total of a column's singles is exact in a double unless
-// their magnitudes lie some ten thousand times further apart than real data's, so the order of
-// the cases changes no figure.
+// keeps every digit a single shows. The total of a column's singles is exact in a double while
+// their magnitudes lie within a factor of about 16000 of each other, and otherwise off by far less
+// than a single's last place, so the order of the cases changes no shown figure.
 struct RunningFigures {
     double maximum = 0, minimum = 0, total = 0, s = 0, k = 0;
 
