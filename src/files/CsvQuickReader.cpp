@@ -7,11 +7,12 @@
 #include "files/FieldReader.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
+#include "files/ReadingNotes.h"
+#include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
-#include "text/Trim.h"
-#include "sheet/CellValue.h"
 #include "text/Lines.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -24,17 +25,43 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
+struct CsvField {
+    std::string_view text;  // trimmed
+    bool quoted = false;
+};
+
+std::vector<CsvField> Fields(std::string_view line) {
+    std::vector<CsvField> fields;
     FieldReader in(line);
-    while (auto f = in.next()) fields.push_back(*f);
+    while (auto f = in.next()) fields.push_back({Trim(*f), in.quoted()});
     return fields;
 }
 
 int FieldCount(std::string_view line) { return std::max<int>(1, static_cast<int>(Fields(line).size())); }
 
-std::string_view FieldAt(const std::vector<std::string_view>& fields, std::size_t k) {
-    return k < fields.size() ? Trim(fields[k]) : std::string_view();
+std::string_view FieldAt(const std::vector<CsvField>& fields, std::size_t k) {
+    return k < fields.size() ? fields[k].text : std::string_view();
+}
+
+CsvField FirstField(std::string_view line) {
+    FieldReader in(line);
+    const auto f = in.next();
+    return {f ? Trim(*f) : std::string_view(), in.quoted()};
+}
+
+// Whether the first fields of the lines after the first are a variable's values rather than case
+// names. Line 2 decides when it begins with a number, as it always has; a missing value there (R
+// writes "NA", other programs leave it empty) or a text decides nothing alone: then the column is
+// a variable when its numbers outnumber its texts, missing values aside.
+bool FirstColumnHoldsNumbers(const std::vector<std::string_view>& lines) {
+    if (BeginsWithNumber(FirstField(lines[1]).text)) return true;
+    int numbers = 0, texts = 0;
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+        const CsvField first = FirstField(lines[k]);
+        if (IsMissingCode(first.text, first.quoted)) continue;
+        ++(StrictNumber(first.text) ? numbers : texts);
+    }
+    return numbers > texts;
 }
 
 }  // namespace
@@ -52,14 +79,13 @@ CsvLayout DecideCsvLayout(const std::vector<std::string_view>& lines) {
     } else if (f1 == 1) {
         // A name above a number is the variable's name, not a case of value 0.
         const std::string_view a = FieldAt(Fields(lines[0]), 0);
-        layout.header = !a.empty() && !BeginsWithNumber(a) && BeginsWithNumber(FieldAt(Fields(lines[1]), 0));
+        layout.header = !a.empty() && !BeginsWithNumber(a) && FirstColumnHoldsNumbers(lines);
         layout.variables = 1;
     } else {
         const auto first = Fields(lines[0]);
-        const auto second = Fields(lines[1]);
         const std::string_view a = FieldAt(first, 0);
         const bool b = BeginsWithNumber(FieldAt(first, 1));
-        const bool c = BeginsWithNumber(FieldAt(second, 0));
+        const bool c = !a.empty() && FirstColumnHoldsNumbers(lines);
         if (a.empty() || (!b && !c)) {
             layout.header = layout.caseNames = layout.skipFirstField = true;
             layout.variables = f1 - 1;
@@ -96,7 +122,7 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     read.groupSizes = {static_cast<std::int16_t>(layout.cases)};
 
     std::size_t line = 0;
-    std::vector<std::string_view> names;
+    std::vector<CsvField> names;
     if (layout.header) names = Fields(lines[line++]);
     const std::size_t skip = layout.skipFirstField ? 1 : 0;
     for (int v = 1; v <= layout.variables; ++v) {
@@ -117,13 +143,11 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
         read.beginCase();
         const std::size_t present =
             std::min(fields.size() - std::min(k, fields.size()), static_cast<std::size_t>(layout.variables));
-        for (std::size_t v = 0; v < present; ++v) {
-            const std::string_view value = FieldAt(fields, k++);
-            read.appendValue(value == "%M" ? std::string_view() : value);
-        }
+        for (std::size_t v = 1; v <= present; ++v, ++k)
+            AppendForeignValue(read, fields[k].text, fields[k].quoted, c, static_cast<int>(v));
         if (std::any_of(fields.begin() + std::min(k, fields.size()), fields.end(),
-                        [](std::string_view f) { return !Trim(f).empty(); })) {
-            if (read.linesCut++ == 0) read.firstLineCut = static_cast<int>(line);
+                        [](const CsvField& f) { return !f.text.empty(); })) {
+            if (read.notes.linesCut++ == 0) read.notes.firstLineCut = static_cast<int>(line);
         }
     }
     image = std::move(read);

@@ -48,7 +48,9 @@ BareText::BareText(std::string_view separators) {
 bool LineSink::put(std::string_view line, const PlaceOf& where) {
     if (problem) return false;
     std::size_t bad = 0;
-    if (!converter_.convert(line, out_, &bad)) {
+    if (code_ == TextCode::Utf8) {
+        out_.append(line);
+    } else if (!converter_.convert(line, out_, &bad)) {
         problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad), CharacterAt(line, bad)};
         return false;
     }

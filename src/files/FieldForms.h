@@ -40,11 +40,15 @@ private:
     bool stops_[256] = {};
 };
 
-// Lines go out one by one in code page 932 with CR LF; the first one that cannot is named by its
-// place, and nothing more is written.
+// The code a text file is written in: code page 932, or UTF-8 where the user chose it for
+// characters code page 932 cannot hold.
+enum class TextCode { Cp932, Utf8 };
+
+// Lines go out one by one in code page 932 (or as they are, in UTF-8) with CR LF; the first one
+// that cannot is named by its place, and nothing more is written.
 class LineSink {
 public:
-    explicit LineSink(std::string& out) : out_(out) {}
+    explicit LineSink(std::string& out, TextCode code = TextCode::Cp932) : out_(out), code_(code) {}
 
     bool put(std::string_view line, const PlaceOf& where);
 
@@ -59,6 +63,7 @@ public:
 
 private:
     std::string& out_;
+    TextCode code_;
     Cp932Converter converter_{Cp932Converter::Direction::FromUtf8};
 };
 

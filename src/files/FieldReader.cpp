@@ -25,7 +25,8 @@ std::optional<std::string_view> FieldReader::next() {
     while (pos_ < n && IsBlank(text_[pos_])) ++pos_;
 
     std::string_view field;
-    if (pos_ < n && text_[pos_] == '"') {
+    quoted_ = pos_ < n && text_[pos_] == '"';
+    if (quoted_) {
         const std::size_t start = ++pos_;
         while (pos_ < n && text_[pos_] != '"' && !IsLineEnd(text_[pos_])) ++pos_;
         field = text_.substr(start, pos_ - start);

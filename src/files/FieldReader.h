@@ -24,6 +24,8 @@ public:
     // Where the last field read began: 1-based line and place within the line.
     int line() const { return fieldLine_; }
     int field() const { return fieldIndex_; }
+    // The last field read began with a double quote: a text, whatever it holds.
+    bool quoted() const { return quoted_; }
 
 private:
     void skipLineEnd();
@@ -31,10 +33,9 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     bool fieldPending_ = false;
+    bool quoted_ = false;
     int line_ = 1, index_ = 1;
     int fieldLine_ = 0, fieldIndex_ = 0;
 };
-
-// Blanks and tabs removed at both ends.
 
 }  // namespace zoriduvo

@@ -5,11 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "files/ReadingNotes.h"
 #include "sheet/Cell.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/Grid.h"
-#include "sheet/SheetRecords.h"
 #include "sheet/Limits.h"
+#include "sheet/SheetRecords.h"
 #include "sheet/VariableRecord.h"
 
 namespace zoriduvo {
@@ -47,9 +48,8 @@ public:
     // What an empty value is written as (the sheet's blank code): blanks are not held, so a sheet
     // of few values gathers and writes with no more memory than those values.
     std::string blankText;
-    // Lines whose fields beyond the variables were left out (a CSV file), and the first of them.
-    int linesCut = 0;
-    int firstLineCut = 0;
+    // What a reader of text from elsewhere changed or left out, for the messages after the load.
+    ReadingNotes notes;
 
     int groupCount() const { return static_cast<int>(groupSizes.size()); }
     // Running sums of the group sizes with a leading 0.

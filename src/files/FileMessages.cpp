@@ -52,6 +52,26 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::LinesCut,
      "%1 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は %2 行目です。",
      kOpenTitle, MessageIcon::Exclamation},
+    {Text::ExtraValues,
+     "ケース数と変数の数を超える %1 個の値があったため、それらは読み込まれませんでした。\n最初の値は %2 行目にあります。",
+     kOpenTitle, MessageIcon::Exclamation},
+    {Text::NotNumbers,
+     "%1 個の値は数値ではないため、先頭の数値（数値で始まらないものは 0）として読み込まれました。\n最初は%2「%3」です。",
+     kOpenTitle, MessageIcon::Exclamation},
+    {Text::BeyondSingle,
+     "%1 個の値は単精度の範囲（±3.402823E+38）を超えているため、統計量などの計算では範囲の端の値として扱われます。\n"
+     "最初は%2「%3」です。",
+     kOpenTitle, MessageIcon::Exclamation},
+    {Text::UnstorableNames,
+     "%1 個の名前はシフトJIS（コードページ 932）のファイルにそのまま保存できません: %2\n"
+     "シフトJIS にない文字は、保存するときに UTF-8 を選べば残せます。二重引用符（\"）と改行は名前から除いてください。",
+     kOpenTitle, MessageIcon::Exclamation},
+    {Text::SaveInUtf8Question,
+     "文字「%1」（%2）はシフトJIS（コードページ 932）のファイルに保存できません。\n"
+     "ファイルを UTF-8 で保存しますか？\n"
+     "UTF-8 のファイルは、このプログラムの古い版などシフトJIS しか読めないプログラムでは正しく読めません。\n"
+     "「いいえ」を選ぶと保存せずに戻ります。",
+     kSaveTitle, MessageIcon::Question},
     {Text::NotRegularFile, "通常のファイルではありません。", "", kNone},
     {Text::FolderNotFile, "フォルダーです。", "", kNone},
     {Text::NoReadPermission, "このファイルを読み取る権限がありません。", "", kNone},

@@ -43,7 +43,12 @@ enum class FileText {
     WriteError,  // %1 the system's reason
     OldFileKept,
     InPlaceWriteFailed,
-    LinesCut,  // %1 the number of lines, %2 the first of them
+    LinesCut,            // %1 the number of lines, %2 the first of them
+    ExtraValues,         // %1 the number of values, %2 the line of the first
+    NotNumbers,          // %1 the number of values, %2 the place of the first, %3 its text
+    BeyondSingle,        // %1 the number of values, %2 the place of the first, %3 its text
+    UnstorableNames,     // %1 the number of names, %2 the first few
+    SaveInUtf8Question,  // %1 the character, %2 where it stands
     NotRegularFile,
     FolderNotFile,
     NoReadPermission,

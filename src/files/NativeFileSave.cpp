@@ -1,5 +1,6 @@
 #include "files/NativeFileSave.h"
 
+#include "files/FileMessages.h"
 #include "files/GatherSheet.h"
 #include "files/NativeWriter.h"
 #include "files/SafeSave.h"
@@ -25,13 +26,37 @@ void TakeWrittenFile(Sheet& sheet, FileImage& image, int version) {
     sheet.history().markSaved();
 }
 
+namespace {
+
+// A character code page 932 cannot hold: the file can be written in UTF-8 instead, if the user
+// says so. Never a silent replacement of the user's names.
+bool AskForUtf8(App& app, const FileProblem& problem) {
+    const Message question = FileMessageOf(FileText::SaveInUtf8Question, {problem.detail, problem.where});
+    return app.ui.show(question, MessageButtons::YesNo) == Answer::Yes;
+}
+
+}  // namespace
+
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
+    FileImage image;
+    std::string bytes;
     std::optional<FileProblem> problem;
+    bool utf8Holds = false;
     {
         BusyPointer busy(app.ui);
-        FileImage image;
         GatherSheet(app, sheet, path, true, image, GatheredBlanks::NativeMark, GatheredValues::Borrowed);
-        problem = WriteNativeFile(sheet, image, 3);
+        problem = EncodeNativeFile(image, 3, bytes);
+        if (problem && problem->code == FileError::UnwritableCharacter)
+            utf8Holds = !EncodeNativeFile(image, 3, bytes, TextCode::Utf8);
+    }
+    if (utf8Holds) {
+        if (!AskForUtf8(app, *problem)) return false;
+        problem.reset();
+    }
+    if (!problem) {
+        BusyPointer busy(app.ui);
+        problem = SaveFileSafely(image.path, bytes);
+        if (!problem) TakeWrittenFile(sheet, image, 3);
     }
     if (problem) ShowFileProblem(app.ui, *problem);
     return !problem;

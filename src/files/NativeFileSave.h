@@ -22,7 +22,9 @@ void TakeWrittenFile(Sheet& sheet, FileImage& image, int version);
 
 // Gather with statistics and write version 3 to path: the write of Save, Save As and the close
 // question, once the statistics in grdVoStat are up to date. Shows the hourglass meanwhile and
-// the problem's message on failure; true when the file was written.
+// the problem's message on failure; true when the file was written. A sheet holding characters
+// code page 932 cannot hold asks whether to write the file in UTF-8; No writes nothing and says
+// nothing more (false).
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path);
 
 }  // namespace zoriduvo

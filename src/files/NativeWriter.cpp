@@ -140,11 +140,11 @@ void PutComment(LineSink& sink, const std::string& comment) {
 
 std::string FormatTagOf(int version) { return "vo-Data_" + std::to_string(version); }
 
-std::optional<FileProblem> EncodeNativeFile(const FileImage& image, int version, std::string& bytes) {
+std::optional<FileProblem> EncodeNativeFile(const FileImage& image, int version, std::string& bytes, TextCode code) {
     if (version < 1 || version > 4) throw std::invalid_argument("vo-Data versions are 1 to 4");
     std::string out;
     out.reserve(RoomForCases(image));
-    LineSink sink(out);
+    LineSink sink(out, code);
     PutHead(sink, image, version);
     PutVariables(sink, image, version);
     PutCases(sink, image);

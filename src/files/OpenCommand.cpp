@@ -6,6 +6,7 @@
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/NativeReader.h"
+#include "files/ReadingNotes.h"
 #include "files/SheetLoader.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
@@ -46,7 +47,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     }
 
     std::optional<FileProblem> problem;
-    int linesCut = 0, firstLineCut = 0;
+    ReadingNotes notes;
     {
         BusyPointer busy(app.ui);
         FileImage image;
@@ -67,16 +68,15 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             options.hasFile = image.formatTag != "CSV";
             options.into = into;
             if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
-            linesCut = image.linesCut;
-            firstLineCut = image.firstLineCut;
+            notes = image.notes;
+            NoteUnstorableNames(image, notes);
         }
     }
     if (problem) {
         ShowFileProblem(app.ui, *problem);
         return OpenOutcome::Failed;
     }
-    if (linesCut > 0)
-        app.ui.show(FileMessageOf(FileText::LinesCut, {std::to_string(linesCut), std::to_string(firstLineCut)}));
+    TellReadingNotes(app.ui, notes, FileTextOf(FileText::OpenTitle));
     return OpenOutcome::Opened;
 }
 

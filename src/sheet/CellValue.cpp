@@ -39,10 +39,14 @@ bool BeginsWithNumber(std::string_view text) {
     return !text.empty() && IsDigit(text[0]);
 }
 
-std::optional<double> StrictNumber(std::string_view text) {
+bool WhollyNumber(std::string_view text) {
     text = Trim(text);
-    if (text.empty() || NumberLength(text) != text.size()) return std::nullopt;
-    return LeadingNumber(text);
+    return !text.empty() && NumberLength(text) == text.size();
+}
+
+std::optional<double> StrictNumber(std::string_view text) {
+    if (!WhollyNumber(text)) return std::nullopt;
+    return LeadingNumber(Trim(text));
 }
 
 }  // namespace zoriduvo

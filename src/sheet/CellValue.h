@@ -21,5 +21,7 @@ bool BeginsWithNumber(std::string_view text);
 // The number a text is wholly made of (blanks and tabs around it aside), in the forms the leading
 // number reads ("1.5", "-.5", "1.5D3"); nullopt for "12abc", "abc" or an empty text.
 std::optional<double> StrictNumber(std::string_view text);
+// StrictNumber(text) has a value, without reading it.
+bool WhollyNumber(std::string_view text);
 
 }  // namespace zoriduvo

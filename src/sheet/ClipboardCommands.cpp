@@ -62,7 +62,7 @@ void CopySelection(App& app, Sheet& sheet) {
     Grid& grid = sheet.grdVo;
     grid.setSelectionEnd(std::max(2, std::min(grid.rowSel(), sheet.lastRow())),
                          std::max(2, std::min(grid.colSel(), sheet.lastColumn())));
-    app.clipboard.setText(BlockText(grid, SelectedBlock(grid), kCopyLineEnd, false));
+    app.clipboard.setText(BlockText(grid, SelectedBlock(grid), kCrLf, false));
 }
 
 void CutSelection(App& app, Sheet& sheet) {

@@ -12,7 +12,8 @@ inline constexpr const char* kPasteLabelsStep = "ラベル付き貼り付け";
 class App;
 class Sheet;
 
-// The selection, its end cut to the used range, as TAB/CR text without a final line end.
+// The selection, its end cut to the used range, as TAB/CR LF text without a final line end: CR LF
+// is a line end to every program here, a lone CR is not.
 void CopySelection(App& app, Sheet& sheet);
 // The selection cut to the used range as TAB/CR LF text with a final CR LF; its cells are emptied.
 void CutSelection(App& app, Sheet& sheet);

@@ -18,23 +18,35 @@ std::string BlockText(const Grid& grid, const CellBlock& block, std::string_view
     return text;
 }
 
+namespace {
+
+// CR LF, CR and LF each end a line: texts come to the clipboard from programs of every platform.
+std::size_t LineEndLength(std::string_view text, std::size_t i) {
+    if (text[i] == '\n') return 1;
+    if (text[i] != '\r') return 0;
+    return text.compare(i, 2, kCrLf) == 0 ? 2 : 1;
+}
+
+}  // namespace
+
 PasteBlock SplitPasteText(std::string_view text) {
     PasteBlock block;
-    const std::string_view first = text.substr(0, text.find('\r'));
+    const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
     block.columns = 1 + static_cast<int>(std::count(first.begin(), first.end(), '\t'));
     if (text.ends_with(kCrLf))
         text.remove_suffix(2);
-    else if (text.ends_with('\r'))
+    else if (text.ends_with('\r') || text.ends_with('\n'))
         text.remove_suffix(1);
     block.lines.emplace_back(1);
-    for (const char ch : text) {
-        if (ch == '\n') continue;
-        if (ch == '\r')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (const std::size_t end = LineEndLength(text, i)) {
             block.lines.emplace_back(1);
-        else if (ch == '\t')
+            i += end - 1;
+        } else if (text[i] == '\t') {
             block.lines.back().emplace_back();
-        else
-            block.lines.back().back() += ch;
+        } else {
+            block.lines.back().back() += text[i];
+        }
     }
     block.rows = static_cast<int>(block.lines.size());
     return block;
@@ -57,17 +69,18 @@ LabelTable SplitLabelTable(std::string_view text) {
     LabelTable table;
     table.lines.emplace_back(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\r') continue;
-        if (ch != '\t' && ch != '\n') {
-            table.lines.back().back() += ch;
+        const std::size_t end = LineEndLength(text, i);
+        if (end == 0 && text[i] != '\t') {
+            table.lines.back().back() += text[i];
             continue;
         }
-        if (i + 1 == text.size()) break;  // a separator that ends the text opens nothing
-        if (ch == '\t')
+        if (i + std::max<std::size_t>(end, 1) == text.size()) break;  // a separator that ends the text opens nothing
+        if (end == 0) {
             table.lines.back().emplace_back();
-        else
+        } else {
             table.lines.emplace_back(1);
+            i += end - 1;
+        }
     }
     table.lastLine = static_cast<int>(table.lines.size()) - 1;
     for (const auto& fields : table.lines)

@@ -10,7 +10,6 @@
 
 namespace zoriduvo {
 
-inline constexpr std::string_view kCopyLineEnd = "\r";
 inline constexpr std::string_view kCrLf = "\r\n";
 // The most characters a paste takes.
 inline constexpr std::size_t kMaxPasteCharacters = 20000;
@@ -19,7 +18,8 @@ inline constexpr std::size_t kMaxPasteCharacters = 20000;
 // after the last row.
 std::string BlockText(const Grid& grid, const CellBlock& block, std::string_view lineEnd, bool finalLineEnd);
 
-// A text to paste at the cursor: columns from the first line, lines split at CR, LF dropped.
+// A text to paste at the cursor: columns from the first line; CR LF, CR and LF each end a line, and
+// one at the very end starts none.
 struct PasteBlock {
     int columns = 1;
     int rows = 1;
@@ -36,7 +36,7 @@ struct GridSize {
 GridSize PasteGridSize(GridSize now, int lastColumn, int lastRow, int row, int col, int rows, int columns);
 
 // The table of a labelled text: line 0 the variable names, field 0 the case names. TAB ends a
-// field, LF a field and a line, CR is dropped; a separator that ends the text opens nothing.
+// field, CR LF, CR and LF each end a field and a line; a separator that ends the text opens nothing.
 struct LabelTable {
     std::vector<std::vector<std::string>> lines;
     int lastField = 0;  // N: the highest field index seen

@@ -27,13 +27,11 @@ void AddFour(FourRunningFigures& figures, const Cell* cells, int count) {
         constexpr double kMax = FLT_MAX;
         const auto inRange = (low <= kMax) & (low >= -kMax) & (high <= kMax) & (high >= -kMax);
         if (inRange[0] & inRange[1]) {
-            const FourRunningFigures::Lanes x{static_cast<float>(low[0]), static_cast<float>(low[1]),
-                                              static_cast<float>(high[0]), static_cast<float>(high[1])};
-            figures.add(x, ~FourRunningFigures::Mask{});
+            figures.addEvery(low, high);
             return;
         }
     }
-    FourRunningFigures::Lanes x{};
+    FourRunningFigures::Singles x{};
     FourRunningFigures::Mask present{};
     for (int i = 0; i < count; ++i) {
         if (cells[i].empty()) continue;

@@ -9,8 +9,8 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// One pass over cases first .. last of a variable, in single precision; blanks are skipped and
-// any other cell counts with its leading-number value.
+// One pass over cases first .. last of a variable: blanks are skipped and any other cell counts
+// with its leading-number value as a single; the sums are doubles and the figures singles.
 VariableStatistics ComputeVariableStatistics(const Sheet& sheet, int variable, int first, int last);
 
 // Every variable of the sheet over cases first .. last.

@@ -41,7 +41,7 @@ TEST(ClipboardCopy, TextsAreByteForByteWithTheirOwnLineEnds) {
         const char* expected;
     };
     const Case cases[] = {
-        {"copy: CR between rows, nothing after", CopySelection, "1\t2\r3\t4"},
+        {"copy: CR LF between rows, nothing after", CopySelection, "1\t2\r\n3\t4"},
         {"cut: CR LF between rows and after", CutSelection, "1\t2\r\n3\t4\r\n"},
         {"copy with labels", CopyWithLabels, "\tV1\tV2\r\nC1\t1\t2\r\nC2\t3\t4\r\n"},
         {"whole sheet", CopyWholeSheet, "\tV1\tV2\r\nC1\t1\t2\r\nC2\t3\t4\r\n"},
@@ -61,7 +61,7 @@ TEST(ClipboardCopy, SelectionBeyondTheUsedRangeIsCutToItButEraseEmptiesAll) {
     Sheet& sheet = SmallSheet(t);
     Select(sheet, 2, 2, 9, 9);
     CopySelection(t.app, sheet);
-    EXPECT_EQ(t.clipboard.content, "1\t2\r3\t4");
+    EXPECT_EQ(t.clipboard.content, "1\t2\r\n3\t4");
     EXPECT_EQ(sheet.grdVo.rowSel(), 3);
 
     sheet.grdVo.setText(6, 6, "x");  // outside the used range
@@ -100,11 +100,53 @@ TEST(ClipboardPaste, TextsAreStoredAsTheyAreAndCopyBackIdentically) {
     EXPECT_EQ(sheet.grdVo.text(1, 4), "V3");  // the new variable gets its default name
     EXPECT_TRUE(sheet.modified());
     CopySelection(t.app, sheet);
-    EXPECT_EQ(t.clipboard.content, "a\t5.0\rx y\t");
+    EXPECT_EQ(t.clipboard.content, "a\t5.0\r\nx y\t");
     CutSelection(t.app, sheet);
     EXPECT_EQ(t.clipboard.content, "a\t5.0\r\nx y\t\r\n");
     EXPECT_EQ(Row(sheet, 3, 3, 4), (Texts{"", ""}));
     EXPECT_EQ(sheet.lastRow(), 4);  // the used range does not shrink
+}
+
+// Clipboard texts of editors, terminals and browsers end lines in LF alone, older programs in CR.
+TEST(ClipboardPaste, EveryLineEndFormSplitsTheSameRows) {
+    const struct {
+        const char* name;
+        const char* text;
+    } cases[] = {
+        {"LF", "1\t2\n3\t4"},          {"LF after the last line", "1\t2\n3\t4\n"},
+        {"CR LF", "1\t2\r\n3\t4\r\n"}, {"CR", "1\t2\r3\t4\r"},
+        {"mixed", "1\t2\r\n3\t4\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        sheet.grdVo.setCurrent(2, 2);
+        t.clipboard.content = c.text;
+        ASSERT_TRUE(PasteAtCursor(t.app, sheet));
+        EXPECT_EQ(Row(sheet, 2, 2, 3), (Texts{"1", "2"}));
+        EXPECT_EQ(Row(sheet, 3, 2, 3), (Texts{"3", "4"}));
+        EXPECT_EQ(sheet.caseCount(), 2);
+        EXPECT_EQ(sheet.variableCount(), 2);
+
+        // The same lines under labels; the second case has no name, so its values move left.
+        TestApp labelled;
+        Sheet& blank = labelled.app.sheet(NewSheet(labelled.app));
+        labelled.clipboard.content = std::string("\tA\tB\nC1\t") + c.text;
+        Sheet& table = labelled.app.sheet(PasteWithLabels(labelled.app, blank));
+        EXPECT_EQ(table.caseCount(), 2);
+        EXPECT_EQ(Row(table, 3, 1, 3), (Texts{"3", "4", ""}));
+    }
+}
+
+TEST(ClipboardPaste, SingleLineFeedsKeepNumbersApart) {
+    TestApp t;
+    Sheet& sheet = t.app.sheet(NewSheet(t.app));
+    sheet.grdVo.setCurrent(2, 2);
+    t.clipboard.content = "6\n7";
+    ASSERT_TRUE(PasteAtCursor(t.app, sheet));
+    EXPECT_EQ(sheet.grdVo.text(2, 2), "6");
+    EXPECT_EQ(sheet.grdVo.text(3, 2), "7");
 }
 
 TEST(ClipboardPaste, TwentyThousandCharactersPassAndOneMoreIsRefused) {

@@ -54,6 +54,15 @@ TEST(CsvQuickReaderLayout, HeaderAndCaseNameDecisions) {
         {"neither b nor c numeric: header and case names", "id,x\r\nk,1\r\n", {"x"}, {"k"}, {"1"}},
         {"zero counts as a number", "0,0.0\r\n0.0,1\r\n", {"V1", "V2"}, {"C1", "C2"}, {"0", "0.0"}},
         {"quoted header with a comma", "\"a,b\",c\r\n1,2\r\n", {"a,b", "c"}, {"C1"}, {"1", "2"}},
+        // A missing first value decides nothing: the lines after it do.
+        {"R's NA first, numbers after", "\"x\",\"y\"\nNA,NA\n28,2\n", {"x", "y"}, {"C1", "C2"}, {"", ""}},
+        {"empty first field, numbers after", "x,y\n,1\n.,2\n5,3\n", {"x", "y"}, {"C1", "C2", "C3"}, {"", "1"}},
+        {"one column, NA first", "x\nNA\n3\n", {"x"}, {"C1", "C2"}, {""}},
+        {"a text first, numbers outnumber it", "x,y\nNaN,1\n2,2\n3,3\n", {"x", "y"}, {"C1", "C2", "C3"},
+         {"NaN", "1"}},
+        {"names, one of them a number", "id,x\nTokyo,1\n2024,2\nOsaka,3\n", {"x"}, {"Tokyo", "2024", "Osaka"}, {"1"}},
+        {"line 2 a number still decides", "id,x\n1,1\nA,2\nB,3\n", {"id", "x"}, {"C1", "C2", "C3"}, {"1", "1"}},
+        {"NA only: case names as before", "id,x\nNA,1\nNA,2\n", {"x"}, {"NA", "NA"}, {"1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -126,8 +135,85 @@ TEST(CsvQuickReaderValues, LinesWithFieldsBeyondTheVariablesAreCounted) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const FileImage image = ReadCsv(c.text);
-        EXPECT_EQ(image.linesCut, c.cut);
-        EXPECT_EQ(image.firstLineCut, c.first);
+        EXPECT_EQ(image.notes.linesCut, c.cut);
+        EXPECT_EQ(image.notes.firstLineCut, c.first);
+    }
+}
+
+// Missing-value codes of other programs are blanks; what the sheet reads otherwise than written is
+// counted, the first of each kind named.
+TEST(CsvQuickReaderValues, MissingCodesAreBlankAndOtherTextsAreNoted) {
+    struct Case {
+        const char* name;
+        const char* field;
+        const char* value;  // as the image holds it
+        int notNumbers, beyondSingle;
+    };
+    const Case cases[] = {
+        {"R's NA", "NA", "", 0, 0},
+        {"NA among blanks", "  NA ", "", 0, 0},
+        {"the dot of SAS and Stata", ".", "", 0, 0},
+        {"the system's own mark", "%M", "", 0, 0},
+        {"a quoted NA is a text", "\"NA\"", "NA", 1, 0},
+        {"a quoted dot is a text", "\".\"", ".", 1, 0},
+        {"na in small letters is a text", "na", "na", 1, 0},
+        {"a word", "abc", "abc", 1, 0},
+        {"a number with a tail", "12abc", "12abc", 1, 0},
+        {"R's NaN", "NaN", "NaN", 1, 0},
+        {"a number in another form", "5.0", "5.0", 0, 0},
+        {"the largest single", "3.4028235E+38", "3.4028235E+38", 0, 0},
+        {"beyond the single range", "1e39", "1e39", 0, 1},
+        {"below minus the single range", "-3.5E+38", "-3.5E+38", 0, 1},
+        {"an exponent within the range", "340e36", "340e36", 0, 0},
+        {"an exponent beyond it", "350e36", "350e36", 0, 1},
+        {"a fraction with a large exponent", "0.0035D41", "0.0035D41", 0, 1},
+        {"thirty-nine digits", "400000000000000000000000000000000000000", "400000000000000000000000000000000000000", 0, 1},
+        {"a tiny number", "-1e-50", "-1e-50", 0, 0},
+        {"R's Inf: the largest number", "Inf", "1.79769313486232E+308", 0, 1},
+        {"R's -Inf", "-Inf", "-1.79769313486232E+308", 0, 1},
+        {"a quoted Inf is a text", "\"Inf\"", "Inf", 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileImage image = ReadCsv(std::string("x,y\n1,") + c.field + "\n");
+        EXPECT_EQ(image.value(1, 2), c.value);
+        EXPECT_EQ(image.notes.notNumbers.count, c.notNumbers);
+        EXPECT_EQ(image.notes.beyondSingle.count, c.beyondSingle);
+    }
+}
+
+TEST(CsvQuickReaderValues, TheFirstOfEachKindIsNamedWithItsCaseAndVariable) {
+    const FileImage image = ReadCsv("a,b,c\n1,2,3\n4,x,1e40\n5,y,z\n");
+    EXPECT_EQ(image.notes.notNumbers.count, 3);
+    EXPECT_EQ(image.notes.notNumbers.caseNumber, 2);
+    EXPECT_EQ(image.notes.notNumbers.variable, 2);
+    EXPECT_EQ(image.notes.notNumbers.text, "x");
+    EXPECT_EQ(image.notes.beyondSingle.count, 1);
+    EXPECT_EQ(image.notes.beyondSingle.caseNumber, 2);
+    EXPECT_EQ(image.notes.beyondSingle.variable, 3);
+}
+
+// Files as R's write.csv writes them, with and without row names.
+TEST(CsvQuickReaderFiles, RWrittenAirqualityKeepsOzoneAndItsMissingValues) {
+    const struct {
+        const char* file;
+        int cases, ozoneValues;
+        const char* firstCaseName;
+    } cases[] = {
+        {"foreign/airquality-from-case5.csv", 149, 112, "C1"},
+        {"foreign/airquality.csv", 153, 116, "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const FileImage image = ReadCsv(test::TestData(c.file));
+        ASSERT_EQ(image.variableCount, 6);
+        EXPECT_EQ(image.variable(1).name, "Ozone");
+        EXPECT_EQ(image.caseCount, c.cases);
+        EXPECT_EQ(image.caseName(1), c.firstCaseName);
+        int values = 0;
+        for (int k = 1; k <= image.caseCount; ++k) values += image.value(k, 1).view().empty() ? 0 : 1;
+        EXPECT_EQ(values, c.ozoneValues);
+        EXPECT_EQ(image.notes.notNumbers.count, 0);
     }
 }
 

@@ -335,16 +335,76 @@ TEST(OpenCommandFiles, FileOfAnotherKindNamedVoIsNotVoData) {
     EXPECT_EQ(f.t.ui.messages[0].text, "vo形式のデータではありません。");
 }
 
-TEST(OpenCommandCsv, LinesCutAtTheVariableCountAreCounted) {
-    Frame f;
-    const std::string csv = f.folder.file("wide.csv");
-    test::WriteBytes(csv, "a,b\r\n1,2\r\n3,4,5\r\n6,7, \r\n8,9,,10\r\n");
-    ASSERT_FALSE(f.open(csv));
-    EXPECT_EQ(f.active().grdVo.text(3, 3), "4");
-    ASSERT_EQ(f.t.ui.messages.size(), 1u);
-    EXPECT_EQ(f.t.ui.messages[0].text,
-              "2 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は 3 行目です。");
-    EXPECT_EQ(f.t.ui.messages[0].title, kOpenTitle);
+// What the reader left out or read otherwise than written is told once the sheet stands.
+TEST(OpenCommandCsv, WhatWasLeftOutOrReadOtherwiseIsTold) {
+    const struct {
+        const char* name;
+        const char* bytes;
+        int row, col;
+        const char* cell;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"lines cut at the variable count", "a,b\r\n1,2\r\n3,4,5\r\n6,7, \r\n8,9,,10\r\n", 3, 3, "4",
+         {"2 行で項目の数が変数の数を超えていたため、超えた項目は読み込まれませんでした。\n最初の行は 3 行目です。"}},
+        {"a missing code, a word and an infinity", "a,b\n1,NA\n2,abc\n3,Inf\n", 2, 3, "",
+         {"1 個の値は数値ではないため、先頭の数値（数値で始まらないものは 0）として読み込まれました。\n"
+          "最初はケース 2、変数 2 の値「abc」です。",
+          "1 個の値は単精度の範囲（±3.402823E+38）を超えているため、統計量などの計算では範囲の端の値として扱われます"
+          "。\n最初はケース 3、変数 2 の値「Inf」です。"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame f;
+        const std::string csv = f.folder.file("table.csv");
+        test::WriteBytes(csv, c.bytes);
+        ASSERT_FALSE(f.open(csv));
+        EXPECT_EQ(f.active().grdVo.text(c.row, c.col), c.cell);
+        ASSERT_EQ(f.t.ui.messages.size(), c.messages.size());
+        for (std::size_t k = 0; k < c.messages.size(); ++k) {
+            EXPECT_EQ(f.t.ui.messages[k].text, c.messages[k]);
+            EXPECT_EQ(f.t.ui.messages[k].title, kOpenTitle);
+        }
+    }
+}
+
+// Names from a UTF-8 file that code page 932 cannot hold: the open says so, and Save asks whether
+// to write UTF-8, which the program reads back; No writes nothing.
+TEST(SaveCommands, NamesBeyondCodePage932AreToldAndSavedInUtf8WhenAsked) {
+    const struct {
+        const char* name;
+        Answer answer;
+        bool written;
+    } cases[] = {{"yes: UTF-8", Answer::Yes, true}, {"no: back to the sheet", Answer::No, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame f;
+        const std::string csv = f.folder.file("sizes.csv");
+        test::WriteBytes(csv, "Größe,café,x1,x2,x3\n1,2,3,4,5\n");
+        ASSERT_FALSE(f.open(csv));
+        ASSERT_EQ(f.t.ui.messages.size(), 1u);
+        EXPECT_TRUE(f.t.ui.messages[0].text.starts_with("2 個の名前はシフトJIS（コードページ 932）のファイルにそのまま"
+                                                        "保存できません: 「Größe」、「café」\n"))
+            << f.t.ui.messages[0].text;
+
+        Sheet& sheet = f.active();
+        sheet.setModified(true);
+        const std::string out = f.folder.file("sizes.vo");
+        f.t.ui.fileNames.push_back(out);
+        f.t.ui.answers.push_back(c.answer);
+        EXPECT_EQ(SaveAsCommand(f.t.app, sheet), c.written ? SaveOutcome::Saved : SaveOutcome::Failed);
+        ASSERT_EQ(f.t.ui.messages.size(), 2u) << "the question, and nothing after it";
+        EXPECT_EQ(f.t.ui.messages[1].buttons, MessageButtons::YesNo);
+        EXPECT_NE(f.t.ui.messages[1].text.find("文字「ö」（変数 1 の名前）"), std::string::npos);
+        EXPECT_NE(f.t.ui.messages[1].text.find("UTF-8"), std::string::npos);
+        EXPECT_EQ(fs::exists(out), c.written);
+        EXPECT_EQ(sheet.modified(), !c.written);
+        if (!c.written) continue;
+        FileImage back;
+        ASSERT_FALSE(ReadNativeFile(out, back));
+        EXPECT_EQ(back.variable(1).name, "Größe");
+        EXPECT_EQ(back.variable(2).name, "café");
+        EXPECT_EQ(back.value(1, 5), "5");
+    }
 }
 
 // Save As onto a file that another sheet holds would bind two sheets to one file.

@@ -7,6 +7,7 @@
 #include "files/OpenCommand.h"
 #include "files/imports/FixedWidth.h"
 #include "files/imports/ImportCommand.h"
+#include "files/imports/ImportMessages.h"
 #include "support/Fakes.h"
 
 namespace zoriduvo {
@@ -55,6 +56,28 @@ TEST(ImportRun, RefusalsAreToldAndBuildNothing) {
         EXPECT_EQ(f.t.ui.messages[0].title, c.title) << c.name;
         EXPECT_EQ(f.t.app.sheet(1).variableCount(), 0) << c.name;
     }
+}
+
+// What the reader left out or read otherwise is told once the sheet stands; a skip past the end
+// of the file leaves nothing to read and is refused.
+TEST(ImportRun, ExtraValuesAndASkipPastTheEndAreTold) {
+    Frame f;
+    const std::string path = f.write("nine.txt", "1 2 3\n4 5 6\n7 8 9\n");
+    EXPECT_EQ(RunImport(f.t.app, path, ImportLayout::ValuesOnly, "2", "3").outcome, ImportResult::Imported);
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_EQ(f.t.ui.messages[0].text,
+              "ケース数と変数の数を超える 3 個の値があったため、それらは読み込まれませんでした。\n最初の値は 3 行目にあります。");
+    EXPECT_EQ(f.t.ui.messages[0].title, "Import");
+
+    DescribedFields fields;
+    fields.skip = "3";
+    fields.cases = fields.variables = "1";
+    EXPECT_EQ(RunDescribedImport(f.t.app, path, fields).outcome, ImportResult::Refused);
+    ASSERT_EQ(f.t.ui.messages.size(), 2u);
+    EXPECT_EQ(f.t.ui.messages[1].text,
+              "3 行を読み飛ばすと、読み込むデータが残りません（ファイルは 3 行です）。\nファイルは読み込まれませんでした。");
+    fields.skip = "2";
+    EXPECT_EQ(RunDescribedImport(f.t.app, path, fields).outcome, ImportResult::Imported);
 }
 
 TEST(ImportRun, AFileOfAnyNameBecomesAModifiedSheetWithoutFile) {
@@ -119,14 +142,18 @@ TEST(ImportRun, DescribedRefusals) {
     }
 }
 
-TEST(ImportRun, FixedWidthSheet) {
-    Frame f;
-    const std::string path = f.write("fixed.txt", test::Sjis("山田 170\r\n佐藤 165\r\n"));
+// A fixed-width file of case names in columns 1 to 4 and one variable in columns 6 to 8.
+ImportResult ImportNamesAndOneColumn(Frame& f, const std::string& bytes, const std::string& variable) {
     FixedLayout layout;
-    layout.variables = {{"身長", 6, 8}};
+    layout.variables = {{variable, 6, 8}};
     layout.caseNames = FixedCaseNames::Read;
     layout.nameFirst = 1, layout.nameLast = 4;
-    const ImportResult result = ImportFixedWidth(f.t.app, path, layout);
+    return ImportFixedWidth(f.t.app, f.write("fixed.txt", bytes), layout);
+}
+
+TEST(ImportRun, FixedWidthSheet) {
+    Frame f;
+    const ImportResult result = ImportNamesAndOneColumn(f, test::Sjis("山田 170\r\n佐藤 165\r\n"), "身長");
     ASSERT_EQ(result.outcome, ImportResult::Imported);
     const Sheet& sheet = f.t.app.sheet(result.sheet);
     EXPECT_EQ(sheet.caption(), "名称未設定:1");
@@ -135,6 +162,23 @@ TEST(ImportRun, FixedWidthSheet) {
     EXPECT_EQ(sheet.grdVo.text(3, 1), "佐藤");
     EXPECT_EQ(sheet.grdVo.text(3, 2), "165");
     EXPECT_TRUE(sheet.modified());
+    EXPECT_TRUE(f.t.ui.messages.empty());
+}
+
+// Columns cut where a name holds a double quote or a character code page 932 has not, and a
+// missing-value code where a number stands: the import says so.
+TEST(ImportRun, FixedWidthNamesThatCannotBeStoredAndMissingCodes) {
+    Frame f;
+    const ImportResult result = ImportNamesAndOneColumn(f, "a\"b  NA\ncafé170\n", "x");  // é takes two columns
+    ASSERT_EQ(result.outcome, ImportResult::Imported);
+    const Sheet& sheet = f.t.app.sheet(result.sheet);
+    EXPECT_EQ(sheet.grdVo.text(2, 2), "");
+    EXPECT_EQ(sheet.grdVo.text(3, 2), "170");
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_TRUE(f.t.ui.messages[0].text.starts_with("2 個の名前はシフトJIS（コードページ 932）のファイルにそのまま保存でき"
+                                                    "ません: 「a\"b」、「café」\n"))
+        << f.t.ui.messages[0].text;
+    EXPECT_EQ(f.t.ui.messages[0].title, kFixedWidthTitle);
 }
 
 }  // namespace

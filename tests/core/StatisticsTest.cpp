@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
@@ -18,6 +22,7 @@ namespace {
 
 using test::Column;
 using test::FillSheet;
+using test::NearestSingle;
 using test::SingleNear;
 using test::TestApp;
 
@@ -53,6 +58,49 @@ TEST(VariableStatistics, OnePassFiguresMatchHandComputedOnes) {
         EXPECT_TRUE(SingleNear(s.mean, c.mean));
         EXPECT_TRUE(SingleNear(s.standardDeviation, c.deviation));
         EXPECT_EQ(s.cases, c.cases);
+    }
+}
+
+// Columns whose single running sums lost digits: every figure is now the single nearest the exact
+// one (computed here in two passes over the same singles), and the order of cases changes no bit.
+TEST(VariableStatistics, FiguresAreTheNearestSinglesInAnyOrderOfCases) {
+    std::mt19937 random(33);
+    std::uniform_int_distribution<int> cents(10000, 99999999);
+    std::normal_distribution<double> spread(45.2, 0.5);
+    std::vector<std::string> years, large, prices, nearMean, halves;
+    for (int year = -6000; year <= 1979; ++year) years.push_back(std::to_string(year));
+    for (int k = 1; k <= 200; ++k) large.push_back(GeneralText(std::ldexp(1.0, 100) + k * std::ldexp(1.0, 80)));
+    for (int k = 0; k < 5000; ++k) prices.push_back(GeneralText(cents(random) / 100.0));
+    for (int k = 0; k < 5000; ++k) nearMean.push_back(GeneralText(std::round(spread(random) * 10) / 10));
+    for (int k = 0; k < 300; ++k) halves.push_back(k % 2 ? "45.2" : "70");
+    const struct {
+        const char* name;
+        const std::vector<std::string>& values;
+    } cases[] = {
+        {"the years -6000 to 1979", years}, {"around 1E+30, apart in the last bits", large},
+        {"prices to the cent", prices},     {"one decimal around 45.2", nearMean},
+        {"45.2 and 70 in turn", halves},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        long double total = 0, squares = 0;
+        for (const std::string& text : c.values) total += CellSingle(text);
+        const long double mean = total / c.values.size();
+        for (const std::string& text : c.values) squares += (CellSingle(text) - mean) * (CellSingle(text) - mean);
+        const long double deviation = std::sqrt(squares / (c.values.size() - 1));
+
+        std::vector<std::string> shuffled = c.values;
+        std::shuffle(shuffled.begin(), shuffled.end(), random);
+        std::vector<VariableStatistics> figures;
+        const std::vector<const std::vector<std::string>*> orders{&c.values, &shuffled};
+        for (const auto* order : orders) {
+            TestApp t;
+            const Sheet& sheet = SheetWith(t, Column(*order));
+            figures.push_back(ComputeVariableStatistics(sheet, 1, 1, sheet.caseCount()));
+            EXPECT_TRUE(NearestSingle(figures.back().mean, mean));
+            EXPECT_TRUE(NearestSingle(figures.back().standardDeviation, deviation));
+        }
+        EXPECT_EQ(std::memcmp(&figures[0], &figures[1], sizeof figures[0]), 0) << "the order of cases changed a figure";
     }
 }
 

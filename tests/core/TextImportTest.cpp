@@ -113,6 +113,32 @@ TEST(TextTable, CountsGroupsAndShortFiles) {
     EXPECT_EQ(Row(g, 3), (Strings{"3"}));
 }
 
+TEST(TextTable, MissingCodesAreBlankAndValuesAfterTheLastCaseAreCounted) {
+    TextLayoutOptions twoByThree;
+    twoByThree.cases = 2, twoByThree.variables = 3;
+    const struct {
+        const char* name;
+        const char* text;
+        Strings second;
+        int notNumbers, extra, firstExtraLine;
+    } cases[] = {
+        {"exactly the values", "1 2 3\n4 5 6\n", {"4", "5", "6"}, 0, 0, 0},
+        {"three values beyond", "1 2 3\n4 5 6\n7 8 9\n", {"4", "5", "6"}, 0, 3, 3},
+        {"beyond on the same line", "1 2 3 4 5 6 7\n", {"4", "5", "6"}, 0, 1, 1},
+        {"empty fields after the values are none", "1 2 3\n4 5 6\n,,\n\n", {"4", "5", "6"}, 0, 0, 0},
+        {"NA and the dot are blank", "1 2 3\nNA . 6\n", {"", "", "6"}, 0, 0, 0},
+        {"quoted NA and words are texts", "1 2 3\n\"NA\" x 6\n", {"NA", "x", "6"}, 2, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileImage image = Read({c.text, twoByThree});
+        EXPECT_EQ(Row(image, 2), c.second);
+        EXPECT_EQ(image.notes.notNumbers.count, c.notNumbers);
+        EXPECT_EQ(image.notes.extraValues, c.extra);
+        EXPECT_EQ(image.notes.firstExtraLine, c.firstExtraLine);
+    }
+}
+
 TEST(TextTable, CountsOutOfRangeAreRefusedBeforeReading) {
     TextLayoutOptions counts;
     counts.countsInFile = true;

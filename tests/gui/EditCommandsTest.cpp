@@ -41,7 +41,7 @@ private slots:
         sheet.grdVo.setCurrent(2, 2);
         sheet.grdVo.setSelectionEnd(3, 3);
         CopySelection(c.app, sheet);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t2\r\n3\t4"));
 
         // A block as a spreadsheet on the same desktop leaves it.
         QGuiApplication::clipboard()->setText("7\t8\r\n9\tx\r\n");
@@ -50,6 +50,15 @@ private slots:
         QCOMPARE(QString::fromUtf8(sheet.grdVo.text(3, 3).view()), QString("x"));
         CutSelection(c.app, sheet);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("7\t8\r\n9\tx\r\n"));
+
+        // As an editor or a terminal here leaves it: LF alone ends the lines.
+        Sheet& fresh = c.app.sheet(NewSheet(c.app));
+        QGuiApplication::clipboard()->setText("1\t2\n3\t4");
+        fresh.grdVo.setCurrent(2, 2);
+        QVERIFY(PasteAtCursor(c.app, fresh));
+        QCOMPARE(fresh.caseCount(), 2);
+        QCOMPARE(QString::fromUtf8(fresh.grdVo.text(3, 2).view()), QString("3"));
+        QCOMPARE(QString::fromUtf8(fresh.grdVo.text(2, 3).view()), QString("2"));
     }
 
     // The modeless dialog works from the cell current when it opens; a replace makes the sheet

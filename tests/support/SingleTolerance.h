@@ -14,4 +14,14 @@ inline testing::AssertionResult SingleNear(float actual, double expected) {
     return testing::AssertionFailure() << actual << " is not " << expected << " within " << tolerance;
 }
 
+// A figure that must be the single nearest the exact value, or its neighbour on either side.
+inline testing::AssertionResult NearestSingle(float actual, long double exact) {
+    const float nearest = static_cast<float>(exact);
+    if (actual == nearest || actual == std::nextafter(nearest, INFINITY) ||
+        actual == std::nextafter(nearest, -INFINITY))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << actual << " is not the single nearest " << static_cast<double>(exact) << " ("
+                                       << nearest << ")";
+}
+
 }  // namespace zoriduvo::test

@@ -5,6 +5,7 @@
 #include "files/FileDates.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
+#include "files/ReadingNotes.h"
 #include "files/imports/ImportMessages.h"
 #include "files/imports/ImportSheet.h"
 #include "files/imports/TextImport.h"
@@ -12,9 +13,9 @@
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetRecords.h"
+#include "text/Lines.h"
 #include "text/Trim.h"
 #include "text/Utf8.h"
-#include "text/Lines.h"
 
 namespace zoriduvo {
 
@@ -111,7 +112,9 @@ std::optional<FileProblem> ReadFixedWidthText(std::string_view text, const Fixed
             read.caseNames.emplace_back(FieldOf(line, ascii, layout.nameFirst, layout.nameLast));
             break;
         }
-        for (const FixedDefinition& d : layout.variables) read.appendValue(FieldOf(line, ascii, d.first, d.last));
+        int v = 0;
+        for (const FixedDefinition& d : layout.variables)
+            AppendForeignValue(read, FieldOf(line, ascii, d.first, d.last), false, c, ++v);
     }
     image = std::move(read);
     return std::nullopt;
@@ -122,6 +125,7 @@ ImportResult ImportFixedWidth(App& app, const std::string& path, const FixedLayo
     std::string text;
     std::optional<FileProblem> problem = ReadImportText(path, text);
     int n = 0;
+    ReadingNotes notes;
     if (!problem) {
         BusyPointer busy(app.ui);
         FileImage image;
@@ -134,12 +138,15 @@ ImportResult ImportFixedWidth(App& app, const std::string& path, const FixedLayo
             image.date = modified ? ReaderDate(*modified) : std::string();
             n = LoadImportedImage(app, image, {});
             if (n != 0) app.sheet(n).setCaption("名称未設定:" + std::to_string(n));
+            notes = image.notes;
+            NoteUnstorableNames(image, notes);
         }
     }
     if (problem) {
         app.ui.show(ImportProblemMessage(*problem, kFixedWidthTitle));
         return {ImportResult::Failed};
     }
+    TellReadingNotes(app.ui, notes, kFixedWidthTitle);
     return {n != 0 ? ImportResult::Imported : ImportResult::Failed, n};
 }
 

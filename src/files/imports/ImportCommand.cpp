@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "files/OpenCommand.h"
+#include "files/ReadingNotes.h"
 #include "files/imports/ImportMessages.h"
 #include "files/imports/ImportSheet.h"
 #include "files/imports/MirvReader.h"
@@ -12,6 +13,7 @@
 #include "sheet/NumberText.h"
 #include "text/PathText.h"
 #include "sheet/SheetRecords.h"
+#include "text/Lines.h"
 #include "text/PathText.h"
 #include "text/Trim.h"
 
@@ -21,8 +23,8 @@ namespace {
 
 constexpr const char* kTextTableTag = "vo-Data_3";
 
-ImportResult Refuse(App& app, ImportMessage code) {
-    app.ui.show(ImportMessageOf(code));
+ImportResult Refuse(App& app, ImportMessage code, std::initializer_list<std::string_view> values = {}) {
+    app.ui.show(ImportMessageOf(code, values));
     return {ImportResult::Refused};
 }
 
@@ -41,6 +43,7 @@ template <typename Read>
 ImportResult ReadAndLoad(App& app, const std::string& path, const char* formatTag, Read read) {
     std::optional<FileProblem> problem;
     int n = 0;
+    ReadingNotes notes;
     {
         BusyPointer busy(app.ui);
         FileImage image;
@@ -51,12 +54,15 @@ ImportResult ReadAndLoad(App& app, const std::string& path, const char* formatTa
             image.formatTag = formatTag;
             image.date = kNotSaved;
             n = LoadImportedImage(app, image, image.fileName);
+            notes = image.notes;
+            NoteUnstorableNames(image, notes);
         }
     }
     if (problem) {
         app.ui.show(ImportProblemMessage(*problem));
         return {ImportResult::Failed};
     }
+    if (n != 0) TellReadingNotes(app.ui, notes, kImportTitle);
     return {n != 0 ? ImportResult::Imported : ImportResult::Failed, n};
 }
 
@@ -130,6 +136,10 @@ ImportResult ImportTextTable(App& app, const std::string& path, const TextLayout
     std::string text;
     if (auto problem = ReadImportText(path, text)) return Fail(app, *problem);
     if (checkOpen && SheetHoldingFile(app, path) != 0) return Fail(app, {FileError::AlreadyOpen});
+    // Skipping every line leaves a sheet of blanks that nobody asked for.
+    if (options.skipLines > 0 && SkipLines(text, options.skipLines).find_first_not_of(" \t\r\n") == std::string::npos)
+        return Refuse(app, ImportMessage::NothingAfterSkip,
+                      {std::to_string(options.skipLines), std::to_string(TextLines(text).size())});
     return ReadAndLoad(app, path, kTextTableTag, [&](FileImage& image) {
         auto problem = ReadTextTable(text, options, image);
         text = std::string();  // the image holds all the sheet needs

@@ -33,6 +33,9 @@ constexpr MessageRow<Code> kRows[] = {
     {Code::NoVariableName, "変数名を指定してください。", kFixedWidthTitle, kExclamation},
     {Code::BadVariableName, "変数名が間違っています。", kFixedWidthTitle, kExclamation},
     {Code::BadColumns, "カラムの指定が正しくありません: %1", kFixedWidthTitle, kExclamation},
+    {Code::NothingAfterSkip,
+     "%1 行を読み飛ばすと、読み込むデータが残りません（ファイルは %2 行です）。\nファイルは読み込まれませんでした。",
+     kImportTitle, kExclamation},
 };
 static_assert(CoversEveryCode(kRows), "every code needs its message, in the order of the codes");
 

@@ -29,7 +29,8 @@ enum class ImportMessage {
     TooLarge,         // %1 what passes 32767
     NoVariableName,
     BadVariableName,
-    BadColumns,  // %1 the columns as given
+    BadColumns,        // %1 the columns as given
+    NothingAfterSkip,  // %1 the lines to skip, %2 the lines of the file
     Count
 };
 

@@ -41,25 +41,26 @@ std::optional<std::string_view> ImportTokenizer::nextField() {
     fieldIndex_ = ++index_;
     // Unquoted fields are views into the text; only a quote makes a copy.
     const std::size_t start = pos_;
-    bool quoting = false, quoted = false;
+    bool quoting = false;
+    quoted_ = false;
     while (pos_ < n) {
         const Unit unit = unitAt(pos_);
         if (unit.kind == Kind::Quote) {
-            if (!quoted) quoted_.assign(text_.substr(start, pos_ - start));
-            quoted = true;
+            if (!quoted_) quotedText_.assign(text_.substr(start, pos_ - start));
+            quoted_ = true;
             quoting = !quoting;
         } else if (unit.kind == Kind::LineEnd && quoting) {
             break;
         } else if (!quoting && ends(unit.kind)) {
             break;
-        } else if (quoted) {
-            quoted_.append(unit.kind == Kind::Blank ? std::string_view(" ")
-                           : unit.kind == Kind::Comma ? std::string_view(",")
-                                                       : text_.substr(pos_, unit.end - pos_));
+        } else if (quoted_) {
+            quotedText_.append(unit.kind == Kind::Blank   ? std::string_view(" ")
+                               : unit.kind == Kind::Comma ? std::string_view(",")
+                                                          : text_.substr(pos_, unit.end - pos_));
         }
         pos_ = unit.end;
     }
-    const std::string_view field = quoted ? std::string_view(quoted_) : text_.substr(start, pos_ - start);
+    const std::string_view field = quoted_ ? std::string_view(quotedText_) : text_.substr(start, pos_ - start);
     skipSeparators();
     return field;
 }

@@ -25,6 +25,8 @@ public:
     // Where the last field began: 1-based line and field within the line.
     int line() const { return fieldLine_; }
     int field() const { return fieldIndex_; }
+    // The last field held a double quote: a text, whatever it holds.
+    bool quoted() const { return quoted_; }
 
 private:
     enum class Kind { Other, Blank, Comma, LineEnd, Quote };
@@ -39,7 +41,8 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     bool blanks_;
-    std::string quoted_;
+    std::string quotedText_;
+    bool quoted_ = false;
     int line_, index_ = 0;
     int fieldLine_ = 0, fieldIndex_ = 0;
 };

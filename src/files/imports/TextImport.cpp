@@ -2,6 +2,7 @@
 
 #include "files/Cp932.h"
 #include "files/FilePaths.h"
+#include "files/ReadingNotes.h"
 #include "sheet/CellValue.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
@@ -45,10 +46,16 @@ void ReadCases(ImportTokenizer& in, const TableBody& body, FileImage& image) {
         for (int v = 1; v <= image.variableCount; ++v) {
             const auto field = in.nextField();
             if (!field) return;
-            const std::string_view value = Trim(*field);
-            image.appendValue(value == "%M" ? std::string_view() : value);
+            AppendForeignValue(image, *field, in.quoted(), c, v);
         }
     }
+}
+
+// Values after the last case are left out, as CSV open leaves out fields beyond the variables, and
+// counted so that the import can say so.
+void NoteExtraValues(ImportTokenizer& in, FileImage& image) {
+    while (const auto field = in.nextField())
+        if (!Trim(*field).empty() && image.notes.extraValues++ == 0) image.notes.firstExtraLine = in.line();
 }
 
 void NameUnnamed(FileImage& image, const TextLayoutOptions& options) {
@@ -129,6 +136,7 @@ std::optional<FileProblem> ReadTextTable(std::string_view text, const TextLayout
     ReserveValuesOfText(read, text.size());
     const TableBody body{options.names == NameSource::File, options.types, options.caseNames == NameSource::File};
     if (auto problem = ReadTableBody(in, body, read)) return problem;
+    NoteExtraValues(in, read);
     NameUnnamed(read, options);
     image = std::move(read);
     return std::nullopt;

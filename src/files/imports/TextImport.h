@@ -21,8 +21,9 @@ struct TableBody {
 };
 
 // Reads the variable part, then case by case the values, into an image whose case and variable
-// counts are set: an empty field and "%M" are blank, other values are kept without the blanks
-// around them. Reading stops quietly where the fields run out; what was not read stays empty.
+// counts are set: values are taken as AppendForeignValue takes them (an empty field, "%M", and "NA"
+// or "." outside quotes are blank). Reading stops quietly where the fields run out; what was not
+// read stays empty.
 // Variables already in the image keep their definitions unless the body holds names or types.
 std::optional<FileProblem> ReadTableBody(ImportTokenizer& in, const TableBody& body, FileImage& image);
 
@@ -48,8 +49,9 @@ struct TextLayoutOptions {
     NameSource caseNames = NameSource::None;
 };
 
-// Fills image from the decoded text of a table laid out as options say; on a problem the image is
-// left as it was. Counts are checked before anything is sized by them.
+// Fills image from the decoded text of a table laid out as options say; values after the last case
+// are counted in its notes. On a problem the image is left as it was. Counts are checked before
+// anything is sized by them.
 std::optional<FileProblem> ReadTextTable(std::string_view text, const TextLayoutOptions& options, FileImage& image);
 
 // The text of a file the user brings, read as Open reads (a regular file only) and decoded as CSV
