@@ -29,6 +29,10 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         };
         std::optional<std::string>* slot = nullptr;
         if (arg == "--to" && takes(kFormatOption)) {
+            if (parsed.formatGiven) {
+                error = Text(CliMessage::OptionTwice, {arg});
+                return false;
+            }
             auto v = value();
             if (!v) return false;
             parsed.format = *v;
@@ -55,6 +59,11 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         else if (arg == "--file-label" && takes(kLabelOptions)) slot = &parsed.fileLabel;
         else if (arg == "--comment" && takes(kLabelOptions)) slot = &parsed.comment;
         if (slot) {
+            // An option of one value given twice would silently be the last.
+            if (slot->has_value()) {
+                error = Text(CliMessage::OptionTwice, {arg});
+                return false;
+            }
             *slot = value();
             if (!*slot) return false;
         } else if (arg == "-e" && takes(kStatementOption)) {

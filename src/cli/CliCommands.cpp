@@ -114,7 +114,8 @@ std::optional<CaseRange> SelectedCases(App& app, Sheet& sheet, const CliArgument
 }
 
 // The --var names as variable numbers; empty when one is not there or not categorical.
-std::vector<int> CategoricalArguments(App& app, const Sheet& sheet, const CliArguments& arguments) {
+std::vector<int> CategoricalArguments(App& app, const Sheet& sheet, const CliArguments& arguments,
+                                      const char* title) {
     std::vector<int> variables;
     for (const std::string& name : arguments.variables) {
         const int variable = FindVariable(sheet, name);
@@ -123,7 +124,9 @@ std::vector<int> CategoricalArguments(App& app, const Sheet& sheet, const CliArg
             return {};
         }
         if (ReadCategoryRange(sheet, variable).count < 1) {
-            app.ui.show(MessageOf(CategoryMessage::NotCategorical));
+            Message message = MessageOf(CategoryMessage::NotCategorical);
+            message.title = title;  // the refusing tool's own
+            app.ui.show(message);
             return {};
         }
         variables.push_back(variable);
@@ -256,7 +259,7 @@ int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostrea
         app.ui.show(MessageOf(CategoryMessage::CodesWanted));
         return kRefused;
     }
-    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments);
+    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments, kCategoryCombinationTitle);
     if (variables.empty()) return kRefused;
     const auto cases = SelectedCases(app, sheet, arguments);
     if (!cases) return kRefused;
@@ -269,7 +272,12 @@ int RunBind(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&
         app.ui.show(CliMessageOf(CliMessage::VariableCount, {"bind", "2"}));
         return kRefused;
     }
-    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments);
+    // A name the file cannot hold is refused before anything is done, not at the save.
+    if (const std::string bad = UnsavableCharacter(*arguments.name); !bad.empty()) {
+        app.ui.show(CliMessageOf(CliMessage::UnsavableText, {"変数名", *arguments.name, bad}));
+        return kRefused;
+    }
+    const std::vector<int> variables = CategoricalArguments(app, sheet, arguments, kVariableBindingTitle);
     if (variables.empty()) return kRefused;
     const auto cases = SelectedCases(app, sheet, arguments);
     if (!cases || !BindVariables(app, sheet, variables[0], variables[1], *arguments.name, *cases)) return kRefused;
@@ -293,6 +301,11 @@ int RunNames(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream
 }
 
 int RunLabel(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
+    if (arguments.fileLabel)
+        if (const std::string bad = UnsavableCharacter(*arguments.fileLabel); !bad.empty()) {
+            app.ui.show(CliMessageOf(CliMessage::UnsavableText, {"ファイルラベル", *arguments.fileLabel, bad}));
+            return kRefused;
+        }
     if (arguments.comment) SetComment(sheet, *arguments.comment);
     else if (!SetFileLabel(app, sheet, *arguments.fileLabel)) return kRefused;
     return WriteOutput(app, sheet, arguments.files[1], arguments.format);

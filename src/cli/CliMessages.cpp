@@ -38,6 +38,9 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::NoSuchVariable, "変数がありません: %1", "", kRefused},
     {Code::VariableCount, "%1 には --var が %2 個必要です", "", kUsage},
     {Code::OutputIsInput, "出力ファイルが入力ファイルと同じです: %1", "", kUsage},
+    {Code::UnsavableText, "%1「%2」に保存できない文字「%3」があります", "", kRefused},
+    {Code::OptionTwice, "%1 が二度指定されています", "", kUsage},
+    {Code::OptionNotRead, "%1 は --layout %2 では使えません", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -34,7 +34,10 @@ enum class CliMessage {
     OutputForm,       // %1 the command, %2 the extension, %3 the path
     NoSuchVariable,   // %1 the name
     VariableCount,    // %1 the command, %2 the count
-    OutputIsInput,    // %1 the path
+    OutputIsInput,
+    UnsavableText,  // %1 what, %2 the text, %3 the character
+    OptionTwice,
+    OptionNotRead,    // %1 the path
     Count
 };
 

@@ -49,8 +49,12 @@ bool MakeGraph(App& app, Sheet& sheet, const CliArguments& arguments, Graph& gra
         graph.titles = {arguments.title.value_or(""), arguments.xTitle.value_or(""), arguments.yTitle.value_or("")};
         return true;
     }
-    if (arguments.variables.empty() || (kind == "index" && arguments.variables.size() > 1)) {
+    if (arguments.variables.empty()) {
         app.ui.show(CliMessageOf(CliMessage::OptionNeeded, {"plot " + kind, "--var NAME"}));
+        return false;
+    }
+    if (kind == "index" && arguments.variables.size() > 1) {
+        app.ui.show(CliMessageOf(CliMessage::VariableCount, {"plot index", "1"}));
         return false;
     }
     if (!FindAll(app, sheet, arguments.variables, variables)) return false;

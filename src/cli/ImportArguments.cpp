@@ -34,6 +34,12 @@ bool IsImportOption(const std::string& arg) {
 bool ReadImportOption(const std::vector<std::string>& args, std::size_t& i, ImportArguments& parsed,
                       std::string& error) {
     const std::string& arg = args[i];
+    // Only --column is a list; any other option given twice would silently be the last.
+    if (arg != "--column" && std::find(parsed.given.begin(), parsed.given.end(), arg) != parsed.given.end()) {
+        error = Text(CliMessage::OptionTwice, {arg});
+        return false;
+    }
+    parsed.given.push_back(arg);
     if (arg == "--counts-in-file") parsed.countsInFile = true;
     else if (arg == "--groups") parsed.groups = true;
     else if (arg == "--types") parsed.types = true;
@@ -53,9 +59,23 @@ bool ReadImportOption(const std::vector<std::string>& args, std::size_t& i, Impo
     return true;
 }
 
+// The options each layout reads; any other is refused rather than ignored.
+std::vector<std::string_view> OptionsOfLayout(const std::string& layout) {
+    if (layout == "values") return {"--layout", "--cases", "--variables"};
+    if (layout == "described")
+        return {"--layout", "--cases", "--variables", "--skip", "--counts-in-file", "--groups", "--names", "--types",
+                "--case-names"};
+    if (layout == "fixed") return {"--layout", "--column", "--case-names"};
+    return {"--layout"};
+}
+
 std::string ImportRefusal(const ImportArguments& parsed) {
     if (parsed.layout.empty()) return Text(CliMessage::OptionNeeded, {"import", "--layout"});
     if (!OneOf(parsed.layout, kLayouts)) return Text(CliMessage::UnknownValue, {"--layout", parsed.layout});
+    const auto read = OptionsOfLayout(parsed.layout);
+    for (const std::string& option : parsed.given)
+        if (std::find(read.begin(), read.end(), option) == read.end())
+            return Text(CliMessage::OptionNotRead, {option, parsed.layout});
     if (!OneOf(parsed.names, kSources)) return Text(CliMessage::UnknownValue, {"--names", parsed.names});
     const bool fixed = parsed.layout == "fixed";
     // A fixed-width file has its case names in columns, not as fields.

@@ -17,6 +17,7 @@ struct ImportArguments {
     std::string names = "generated";
     std::string caseNames = "generated";
     std::vector<std::string> columns;  // NAME:FIRST-LAST
+    std::vector<std::string> given;    // every option named, in order
 };
 
 // True when args[i] is an option of `import`.

@@ -128,6 +128,11 @@ std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t
     return text;
 }
 
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
+    return bytes.substr(0, 4096).find('\0') != std::string_view::npos;
+}
+
 std::string WritableInFile(std::string_view text) {
     std::string out;
     while (!text.empty()) {

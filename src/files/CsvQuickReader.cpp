@@ -102,6 +102,7 @@ CsvLayout DecideCsvLayout(const std::vector<std::string_view>& lines) {
 }
 
 std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image) {
+    if (LooksLikeUtf16(bytes)) return FileProblem{FileError::Utf16Text};
     std::size_t bad = 0;
     const auto text = DecodeForeignText(bytes, &bad);
     if (!text) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};

@@ -34,6 +34,7 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::VariableCountPlace, "変数の数", "", kNone},
     {Text::GroupCountPlace, "グループ数", "", kNone},
     {Text::GroupSizePlace, "グループのケース数", "", kNone},
+    {Text::GroupSizeSumPlace, "グループのケース数の合計", "", kNone},
     {Text::CategoryCountPlace, "カテゴリー数", "", kNone},
     {Text::CategoryMinimumPlace, "最小カテゴリー値", "", kNone},
     {Text::CategoryMaximumPlace, "最大カテゴリー値", "", kNone},
@@ -129,6 +130,10 @@ Message FileMessageFor(const FileProblem& p) {
                 kSaveTitle, MessageIcon::Exclamation};
     case FileError::CannotRead:
         return {"ファイル「" + p.where + "」を開けませんでした。\n" + p.detail, kOpenTitle, MessageIcon::Exclamation};
+    case FileError::Utf16Text:
+        return {"ファイル「" + p.where + "」は UTF-16 で書かれています。UTF-16 のファイルは読めません。\n"
+                "UTF-8 かシフトJIS で保存し直してから開いてください。",
+                kOpenTitle, MessageIcon::Exclamation};
     case FileError::OutOfMemory:
         return {"メモリが足りないため、この操作を完了できませんでした。\nファイルは書き込まれていません。", kProgramTitle,
                 MessageIcon::Exclamation};

@@ -31,6 +31,7 @@ enum class FileText {
     VariableCountPlace,
     GroupCountPlace,
     GroupSizePlace,
+    GroupSizeSumPlace,
     CategoryCountPlace,
     CategoryMinimumPlace,
     CategoryMaximumPlace,

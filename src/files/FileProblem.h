@@ -20,6 +20,7 @@ enum class FileError {
     UnholdableValue,      // a text the chosen form cannot hold as written: where, detail (the text)
     CannotRead,           // a file to open that is no regular file or cannot be read: where (the name), detail
     OutOfMemory,          // an allocation failed: the command was given up
+    Utf16Text,            // a text file in UTF-16, which is not read: where (the name, when known)
     Count                 // number of codes, for the table's test
 };
 

@@ -77,7 +77,12 @@ private:
         if (!integer(groups, FileText::GroupCountPlace, 1)) return false;
         for (int k = 1; k <= groups; ++k) {
             std::int16_t size = 0;
-            if (!integer(size, FileText::GroupSizePlace, 0, kMaxCount - image_.caseCount)) return false;
+            if (!integer(size, FileText::GroupSizePlace, 0)) return false;
+            // Each size may be right and their sum still too many cases: the sum is what is refused.
+            if (image_.caseCount + size > kMaxCount) {
+                problem = FileProblem{FileError::TooLarge, in_.line(), in_.field(), FileTextOf(FileText::GroupSizeSumPlace)};
+                return false;
+            }
             // A group without cases holds nothing; kept, it would make the sheet's groups unsavable
             // and the save would merge the groups around it into one.
             if (size > 0) image_.groupSizes.push_back(size);
@@ -200,6 +205,7 @@ private:
 }  // namespace
 
 std::optional<FileProblem> ReadNativeOwnedBytes(std::string bytes, FileImage& image) {
+    if (LooksLikeUtf16(bytes)) return FileProblem{FileError::Utf16Text};
     std::size_t bad = 0;
     // Files made by other programs come in UTF-8 too; read as code page 932 they would load as
     // garbled names with no word of it. What is written is code page 932, as always.

@@ -73,6 +73,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         }
     }
     if (problem) {
+        if (problem->code == FileError::Utf16Text) problem->where = path;
         ShowFileProblem(app.ui, *problem);
         return OpenOutcome::Failed;
     }

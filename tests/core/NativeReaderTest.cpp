@@ -97,7 +97,7 @@ TEST(NativeReaderFailures, NoTagBytesThatAreNoCharacterAndCountsOutOfRange) {
         {"negative groups", head + "-1 , 1 \r\n", FileError::CountOutOfRange, 3, 1},
         {"groups beyond 16 bits", head + " 40000 \r\n", FileError::CountOutOfRange, 3, 1},
         {"negative group size", head + " 2 , 5 ,-5 , 1 \r\n", FileError::CountOutOfRange, 3, 3},
-        {"cases beyond 32767", head + " 2 , 30000 , 30000 , 1 \r\n", FileError::CountOutOfRange, 3, 3},
+        {"cases beyond 32767 in sum", head + " 2 , 30000 , 30000 , 1 \r\n", FileError::TooLarge, 3, 3},
         {"variables beyond 16 bits", head + " 1 , 1 , 99999 \r\n", FileError::CountOutOfRange, 3, 3},
         {"negative variables", head + " 1 , 1 ,-2 \r\n", FileError::CountOutOfRange, 3, 3},
         {"category beyond 16 bits", head + " 1 , 1 , 1 \r\n\"a\", 70000 , 0 , 0 , 0 \r\n",

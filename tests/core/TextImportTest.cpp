@@ -7,6 +7,10 @@
 #include "files/imports/ImportMessages.h"
 #include "files/imports/MirvReader.h"
 #include "files/imports/TextImport.h"
+#include "files/CsvQuickReader.h"
+#include "files/NativeReader.h"
+#include <functional>
+#include <optional>
 
 namespace zoriduvo {
 namespace {
@@ -216,6 +220,14 @@ TEST(MirvPair, ReadsAHandWrittenPair) {
     const auto problem = ReadMirvTexts(tooMany, data, refused, "x.dat");
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->where, "グループのケース数");
+
+    // Two sizes each within range whose sum is not: the sum is named, not the last size.
+    FileImage summed;
+    const std::string pastTheSum = "a,b,c,d,e,f,g,h,i\r\n2\r\n20000,\"\"\r\n20000,\"\"\r\n";
+    const auto sum = ReadMirvTexts(pastTheSum, data, summed, "x.dat");
+    ASSERT_TRUE(sum);
+    EXPECT_EQ(sum->code, FileError::TooLarge);
+    EXPECT_EQ(sum->where, "グループのケース数の合計");
 }
 
 // A pair whose writer was stopped between its two files: the header says one shape, the data file
@@ -252,4 +264,33 @@ TEST(MirvPair, ATornPairIsRefusedNamingItsDataFile) {
 }
 
 }  // namespace
+}  // namespace zoriduvo
+
+namespace zoriduvo {
+
+// UTF-16 is not read: every reader of text says so before a NUL byte reaches a cell or a message.
+TEST(Utf16Text, EveryReaderRefusesItAsUtf16) {
+    using Read = std::function<std::optional<FileProblem>(const std::string&)>;
+    const std::pair<const char*, Read> readers[] = {
+        {"csv", [](const std::string& b) { FileImage image; return ReadCsvBytes(b, image); }},
+        {"vo-Data", [](const std::string& b) { FileImage image; return ReadNativeOwnedBytes(b, image); }},
+        {"import", [](const std::string& b) { std::string text; return DecodeImportText(b, text); }},
+    };
+    const std::pair<const char*, std::string> inputs[] = {
+        {"little-endian mark", std::string("\xFF\xFE" "1\0,\0" "2\0", 8)},
+        {"big-endian mark", std::string("\xFE\xFF\0" "1\0,\0" "2", 8)},
+        {"no mark", std::string("1\0\t\0" "2\0\r\0\n\0", 10)},
+    };
+    for (const auto& [reader, read] : readers)
+        for (const auto& [name, bytes] : inputs) {
+            SCOPED_TRACE(std::string(reader) + ", " + name);
+            const auto problem = read(bytes);
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(problem->code, FileError::Utf16Text);
+        }
+    // Plain text of the other codes is not taken for it.
+    FileImage image;
+    EXPECT_FALSE(ReadCsvBytes("a,b\r\n1,2\r\n", image));
+}
+
 }  // namespace zoriduvo

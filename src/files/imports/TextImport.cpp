@@ -74,7 +74,10 @@ std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image, int
     if (auto problem = ReadCount(in, FileText::GroupCountPlace, kMaxCount, groups)) return problem;
     for (int k = 1; k <= groups; ++k) {
         int size = 0;
-        if (auto problem = ReadCount(in, FileText::GroupSizePlace, kMaxCount - image.caseCount, size)) return problem;
+        if (auto problem = ReadCount(in, FileText::GroupSizePlace, kMaxCount, size)) return problem;
+        // Each size may be right and their sum still too many cases: the sum is what is refused.
+        if (image.caseCount + size > kMaxCount) return FileProblem{FileError::TooLarge, in.line(), in.field(),
+                                                                   FileTextOf(FileText::GroupSizeSumPlace)};
         // A group without cases holds nothing, as in a vo-Data file.
         if (size > 0) image.groupSizes.push_back(static_cast<std::int16_t>(size));
         image.caseCount += size;
@@ -143,6 +146,7 @@ std::optional<FileProblem> ReadTextTable(std::string_view text, const TextLayout
 }
 
 std::optional<FileProblem> DecodeImportText(std::string_view bytes, std::string& text) {
+    if (LooksLikeUtf16(bytes)) return FileProblem{FileError::Utf16Text};
     std::size_t bad = 0;
     auto decoded = DecodeForeignText(bytes, &bad);
     if (!decoded) return FileProblem{FileError::UnreadableText, LineOfOffset(bytes, bad)};
@@ -153,7 +157,9 @@ std::optional<FileProblem> DecodeImportText(std::string_view bytes, std::string&
 std::optional<FileProblem> ReadImportText(const std::string& path, std::string& text) {
     std::string bytes;
     if (auto problem = ReadFileToOpen(path, bytes)) return problem;
-    return DecodeImportText(bytes, text);
+    auto problem = DecodeImportText(bytes, text);
+    if (problem && problem->code == FileError::Utf16Text) problem->where = path;
+    return problem;
 }
 
 }  // namespace zoriduvo
