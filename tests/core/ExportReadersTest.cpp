@@ -1,6 +1,7 @@
 // The exports as their own readers take them: R reads the S data frame and the CSV table, GNU PSPP
-// describes the values-with-counts body, and the native reader reads the vo-Data versions back.
-// R and PSPP come with scripts/deps.sh; a machine without them skips with the reason.
+// describes the values-with-counts body, SBCL reads the LispStat file byte by byte, and the native
+// reader reads the vo-Data versions back. R, PSPP and SBCL come with scripts/deps.sh; a machine
+// without them skips with the reason.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +13,10 @@
 #include "files/SheetLoader.h"
 #include "files/exports/ExportCommand.h"
 #include "sheet/App.h"
+#include "sheet/SheetRegistry.h"
+#include "sheet/VariableRecord.h"
 #include "support/Fakes.h"
+#include "support/SheetFill.h"
 #include "variables/Statistics.h"
 
 namespace zoriduvo {
@@ -73,6 +77,75 @@ TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
         "stopifnot(isTRUE(all.equal(suppressWarnings(as.numeric(t[8:12, 4])), c(60, 72.25, 55, NA, 49))))\n");
     const auto [status, output] = RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     EXPECT_EQ(status, 0) << output;
+}
+
+// Names and codes users have: a backslash (byte 0x5C, which code page 932 shows as "¥") before a
+// letter and ending a name, "¥" itself, kanji whose second byte is 0x5C (表 能 ソ), a quote, a
+// categorical value outside its range (7 in 1 to 2) and a numeric blank code.
+struct HostileFixture {
+    test::TestApp t;
+    test::TempFolder folder;
+    Sheet& sheet = t.app.sheet(NewSheet(t.app));
+
+    HostileFixture() {
+        test::FillSheet(sheet, {{"1.5", "1", ""}, {"", "7", "2"}, {"3", "", "4"}});
+        const char* names[] = {"C:\\new", "表", "a¥"};
+        const char* cases[] = {"能\\", "x\"y", "ソ"};
+        for (int v = 1; v <= 3; ++v) sheet.grdVoLabel.setText(0, v, names[v - 1]);
+        for (int c = 1; c <= 3; ++c) sheet.grdVo.setText(c + 1, 1, cases[c - 1]);
+        WriteCategoryRange(sheet, 2, {2, 2, 1});
+        sheet.information().blankCode = "-999";
+    }
+    std::string exportAs(const char* form, const char* name) {
+        const std::string path = folder.file(name);
+        EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm(form), path), ExportOutcome::Written);
+        return path;
+    }
+};
+
+TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
+    if (!Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
+    HostileFixture f;
+    const std::string frame = f.exportAs("sdata", "frame.s");
+    const std::string script = f.folder.file("check.R");
+    test::WriteBytes(script, "d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
+        "stopifnot(identical(names(d), c('C:\\\\new', '表', 'a\\u00a5')))\n"
+        "stopifnot(identical(row.names(d), c('能\\\\', 'x\"y', 'ソ')))\n"
+        "stopifnot(isTRUE(all.equal(d[[1]], c(1.5, NA, 3))))\n"
+        "stopifnot(is.factor(d[[2]]), identical(levels(d[[2]]), c('1', '2', '7')))\n"
+        "stopifnot(identical(as.character(d[[2]]), c('1', '7', NA)))\n"
+        "stopifnot(isTRUE(all.equal(d[[3]], c(NA, 2, 4))))\n");
+    const auto [status, output] = RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
+    EXPECT_EQ(status, 0) << output << test::ReadBytes(frame);
+}
+
+// A byte-reading Lisp reader: SBCL takes every byte as a character of its own, and letters keep
+// their case so that the names come back byte for byte. Prints each DEF as its symbol's name and
+// its items, tab-separated. "¥" is the byte 0x5C in code page 932, so it comes back as "\\".
+TEST(ExportReaders, ALispReaderReadsHostileNamesByteForByte) {
+    if (!Installed("sbcl")) GTEST_SKIP() << "sbcl is not installed (scripts/deps.sh installs it)";
+    HostileFixture f;
+    f.sheet.grdVoLabel.setText(0, 1, "C:\\new (2)");
+    f.sheet.grdVo.setText(3, 3, "ポ|x");  // a value that is no number: a symbol, 0x83 0x7C 0x7C 0x78
+    const std::string lisp = f.exportAs("lisp", "data.lsp");
+    const std::string out = f.folder.file("read.txt");
+    const std::string script = f.folder.file("read.lisp");
+    test::WriteBytes(script, "(let ((cased (copy-readtable nil)))\n"
+        " (setf (readtable-case cased) :preserve)\n"
+        " (with-open-file (in \"" + lisp + "\" :external-format :latin-1)\n"
+        "  (with-open-file (out \"" + out + "\" :direction :output :external-format :latin-1)\n"
+        "   (loop for form = (let ((*readtable* cased)) (read in nil in)) until (eq form in) do\n"
+        "   (format out \"~A~{\t~A~}~%\" (symbol-name (second form))\n"
+        "    (mapcar (lambda (x) (if (symbolp x) (symbol-name x) x)) (second (third form))))))))\n");
+    const auto [status, output] = RunShell("sbcl --script '" + script + "'");
+    ASSERT_EQ(status, 0) << output << test::ReadBytes(lisp);
+    EXPECT_EQ(Cp932ToUtf8(test::ReadBytes(out)).value_or("?"),
+              "C:\\new (2)\t1.5\t-999\t3\n"
+              "表\t1\tポ|x\t-999\n"
+              "a\\\t-999\t2\t4\n"
+              "VNames\tC:\\new (2)\t表\ta\\\n"
+              "CNames\t能\\\tx\"y\tソ\n")
+        << test::ReadBytes(lisp);
 }
 
 TEST(ExportReaders, PsppDescribesTheCountedValuesAsTheSheetDoes) {

@@ -216,7 +216,8 @@ TEST(GraphSvg, SmallScatterPlotIsGolden) {
     TestApp t;
     Graph graph = ScatterOfTen(t, CaseRange{3, 5});
     graph.titles = {"散布図: 身長 X 体重", "身長", "体重"};
-    const std::string svg = SvgOf(DrawGraph(graph, ReadGraphView(graph), {12270, 9210}, test::FixedTextMetrics()).list);
+    const test::FixedTextMetrics metrics;
+    const std::string svg = SvgOf(DrawGraph(graph, ReadGraphView(graph), {12270, 9210}, metrics).list, metrics);
     EXPECT_NE(svg.find(">散布図: 身長 X 体重</text>"), std::string::npos);
     EXPECT_NE(svg.find("<circle cx="), std::string::npos);
     EXPECT_NE(svg.find("fill=\"none\""), std::string::npos);
