@@ -24,20 +24,6 @@ namespace {
 
 double Number(std::string_view text) { return std::stod(std::string(text)); }
 
-bool Installed(const char* program) {
-    return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// Runs a shell command; its exit status and what it printed.
-std::pair<int, std::string> RunShell(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return {-1, output};
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    return {::pclose(pipe), output};
-}
-
 // The fixture: two groups, a continuous, a categorical (3 to 5) and another continuous variable,
 // blanks, Japanese names and case names.
 struct Fixture {
@@ -58,7 +44,7 @@ struct Fixture {
 };
 
 TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
-    if (!Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
+    if (!test::Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
     Fixture f;
     const std::string frame = f.exportAs("sdata", "frame.s");
     const std::string table = f.exportAs("csv", "table.csv");
@@ -75,7 +61,7 @@ TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
         "stopifnot(identical(unname(unlist(t[4, ])), c('name', '身長', '評価', '体重')))\n"
         "stopifnot(identical(t[8:12, 1], c('佐藤', '鈴木', '高橋', '田中', '伊藤')))\n"
         "stopifnot(isTRUE(all.equal(suppressWarnings(as.numeric(t[8:12, 4])), c(60, 72.25, 55, NA, 49))))\n");
-    const auto [status, output] = RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
+    const auto [status, output] = test::RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     EXPECT_EQ(status, 0) << output;
 }
 
@@ -104,7 +90,7 @@ struct HostileFixture {
 };
 
 TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
-    if (!Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
+    if (!test::Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
     HostileFixture f;
     const std::string frame = f.exportAs("sdata", "frame.s");
     const std::string script = f.folder.file("check.R");
@@ -115,7 +101,7 @@ TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
         "stopifnot(is.factor(d[[2]]), identical(levels(d[[2]]), c('1', '2', '7')))\n"
         "stopifnot(identical(as.character(d[[2]]), c('1', '7', NA)))\n"
         "stopifnot(isTRUE(all.equal(d[[3]], c(NA, 2, 4))))\n");
-    const auto [status, output] = RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
+    const auto [status, output] = test::RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     EXPECT_EQ(status, 0) << output << test::ReadBytes(frame);
 }
 
@@ -123,7 +109,7 @@ TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
 // their case so that the names come back byte for byte. Prints each DEF as its symbol's name and
 // its items, tab-separated. "¥" is the byte 0x5C in code page 932, so it comes back as "\\".
 TEST(ExportReaders, ALispReaderReadsHostileNamesByteForByte) {
-    if (!Installed("sbcl")) GTEST_SKIP() << "sbcl is not installed (scripts/deps.sh installs it)";
+    if (!test::Installed("sbcl")) GTEST_SKIP() << "sbcl is not installed (scripts/deps.sh installs it)";
     HostileFixture f;
     f.sheet.grdVoLabel.setText(0, 1, "C:\\new (2)");
     f.sheet.grdVo.setText(3, 3, "ポ|x");  // a value that is no number: a symbol, 0x83 0x7C 0x7C 0x78
@@ -137,7 +123,7 @@ TEST(ExportReaders, ALispReaderReadsHostileNamesByteForByte) {
         "   (loop for form = (let ((*readtable* cased)) (read in nil in)) until (eq form in) do\n"
         "   (format out \"~A~{\t~A~}~%\" (symbol-name (second form))\n"
         "    (mapcar (lambda (x) (if (symbolp x) (symbol-name x) x)) (second (third form))))))))\n");
-    const auto [status, output] = RunShell("sbcl --script '" + script + "'");
+    const auto [status, output] = test::RunShell("sbcl --script '" + script + "'");
     ASSERT_EQ(status, 0) << output << test::ReadBytes(lisp);
     EXPECT_EQ(Cp932ToUtf8(test::ReadBytes(out)).value_or("?"),
               "C:\\new (2)\t1.5\t-999\t3\n"
@@ -149,7 +135,7 @@ TEST(ExportReaders, ALispReaderReadsHostileNamesByteForByte) {
 }
 
 TEST(ExportReaders, PsppDescribesTheCountedValuesAsTheSheetDoes) {
-    if (!Installed("pspp")) GTEST_SKIP() << "pspp is not installed (scripts/deps.sh installs GNU PSPP)";
+    if (!test::Installed("pspp")) GTEST_SKIP() << "pspp is not installed (scripts/deps.sh installs GNU PSPP)";
     Fixture f;
     const std::string bytes = test::ReadBytes(f.exportAs("counts", "counted.dat"));
     ASSERT_EQ(bytes.substr(0, bytes.find("\r\n")), " 5 , 3 ");
@@ -159,7 +145,7 @@ TEST(ExportReaders, PsppDescribesTheCountedValuesAsTheSheetDoes) {
     const std::string out = f.folder.file("out.csv");
     test::WriteBytes(syntax, "DATA LIST LIST (\",\") FILE='" + body + "' / v1 v2 v3.\n"
                              "DESCRIPTIVES /VARIABLES=v1 v2 v3 /STATISTICS=MEAN MIN MAX.\n");
-    const auto [status, output] = RunShell("pspp -o '" + out + "' '" + syntax + "'");
+    const auto [status, output] = test::RunShell("pspp -o '" + out + "' '" + syntax + "'");
     ASSERT_EQ(status, 0) << output;
 
     ComputeStatisticsForSaving(f.t.app, *f.sheet);
