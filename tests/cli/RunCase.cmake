@@ -3,6 +3,7 @@
 #             "@DATA@" the tests/data folder
 #   status    the expected exit status (0 when missing)
 #   stdout    the expected standard output (not compared when missing)
+#   stderr    the expected standard error (not compared when missing)
 #   expect/*  files expected in the work folder with exactly these bytes
 #   absent    one file name per line that must not exist in the work folder afterwards
 cmake_minimum_required(VERSION 3.25)
@@ -34,6 +35,12 @@ if(EXISTS "${CASE}/stdout")
   if(differ)
     file(READ "${work}/.stdout" got)
     message(FATAL_ERROR "standard output differs:\n${got}")
+  endif()
+endif()
+if(EXISTS "${CASE}/stderr")
+  file(READ "${CASE}/stderr" expected_errors)
+  if(NOT errors STREQUAL expected_errors)
+    message(FATAL_ERROR "standard error differs:\n${errors}")
   endif()
 endif()
 if(EXISTS "${CASE}/expect")
