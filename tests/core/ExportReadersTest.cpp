@@ -36,10 +36,17 @@ struct Fixture {
         EXPECT_FALSE(ReadNativeBytes(test::TestData("exports/sheet.vo"), image));
         sheet = &t.app.sheet(LoadImageIntoSheet(t.app, image));
     }
+    explicit Fixture(Sheet& (*make)(test::TestApp&)) : sheet(&make(t)) {}
     std::string exportAs(const char* form, const char* name) {
         const std::string path = folder.file(name);
         EXPECT_EQ(ExportCommand(t.app, *sheet, *FindExportForm(form), path), ExportOutcome::Written);
         return path;
+    }
+    // Runs the R code; its exit status and what it printed.
+    std::pair<int, std::string> runR(const std::string& code) const {
+        const std::string script = folder.file("check.R");
+        test::WriteBytes(script, code);
+        return test::RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     }
 };
 
@@ -48,8 +55,7 @@ TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
     Fixture f;
     const std::string frame = f.exportAs("sdata", "frame.s");
     const std::string table = f.exportAs("csv", "table.csv");
-    const std::string script = f.folder.file("check.R");
-    test::WriteBytes(script, "d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
+    const auto [status, output] = f.runR("d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
         "stopifnot(is.data.frame(d), identical(names(d), c('身長', '評価', '体重')))\n"
         "stopifnot(identical(row.names(d), c('佐藤', '鈴木', '高橋', '田中', '伊藤')))\n"
         "stopifnot(isTRUE(all.equal(d[[1]], c(170.5, NA, 160, 181, 158.5))))\n"
@@ -61,47 +67,35 @@ TEST(ExportReaders, RReadsTheDataFrameAndTheCsvTable) {
         "stopifnot(identical(unname(unlist(t[4, ])), c('name', '身長', '評価', '体重')))\n"
         "stopifnot(identical(t[8:12, 1], c('佐藤', '鈴木', '高橋', '田中', '伊藤')))\n"
         "stopifnot(isTRUE(all.equal(suppressWarnings(as.numeric(t[8:12, 4])), c(60, 72.25, 55, NA, 49))))\n");
-    const auto [status, output] = test::RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     EXPECT_EQ(status, 0) << output;
 }
 
 // Names and codes users have: a backslash (byte 0x5C, which code page 932 shows as "¥") before a
 // letter and ending a name, "¥" itself, kanji whose second byte is 0x5C (表 能 ソ), a quote, a
 // categorical value outside its range (7 in 1 to 2) and a numeric blank code.
-struct HostileFixture {
-    test::TestApp t;
-    test::TempFolder folder;
+Sheet& HostileSheet(test::TestApp& t) {
     Sheet& sheet = t.app.sheet(NewSheet(t.app));
-
-    HostileFixture() {
-        test::FillSheet(sheet, {{"1.5", "1", ""}, {"", "7", "2"}, {"3", "", "4"}});
-        const char* names[] = {"C:\\new", "表", "a¥"};
-        const char* cases[] = {"能\\", "x\"y", "ソ"};
-        for (int v = 1; v <= 3; ++v) sheet.grdVoLabel.setText(0, v, names[v - 1]);
-        for (int c = 1; c <= 3; ++c) sheet.grdVo.setText(c + 1, 1, cases[c - 1]);
-        WriteCategoryRange(sheet, 2, {2, 2, 1});
-        sheet.information().blankCode = "-999";
-    }
-    std::string exportAs(const char* form, const char* name) {
-        const std::string path = folder.file(name);
-        EXPECT_EQ(ExportCommand(t.app, sheet, *FindExportForm(form), path), ExportOutcome::Written);
-        return path;
-    }
-};
+    test::FillSheet(sheet, {{"1.5", "1", ""}, {"", "7", "2"}, {"3", "", "4"}});
+    const char* names[] = {"C:\\new", "表", "a¥"};
+    const char* cases[] = {"能\\", "x\"y", "ソ"};
+    for (int v = 1; v <= 3; ++v) sheet.grdVoLabel.setText(0, v, names[v - 1]);
+    for (int c = 1; c <= 3; ++c) sheet.grdVo.setText(c + 1, 1, cases[c - 1]);
+    WriteCategoryRange(sheet, 2, {2, 2, 1});
+    sheet.information().blankCode = "-999";
+    return sheet;
+}
 
 TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
     if (!test::Installed("Rscript")) GTEST_SKIP() << "Rscript is not installed (scripts/deps.sh installs r-base-core)";
-    HostileFixture f;
+    Fixture f(HostileSheet);
     const std::string frame = f.exportAs("sdata", "frame.s");
-    const std::string script = f.folder.file("check.R");
-    test::WriteBytes(script, "d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
+    const auto [status, output] = f.runR("d <- dget(file('" + frame + "', encoding = 'CP932'))\n"
         "stopifnot(identical(names(d), c('C:\\\\new', '表', 'a\\u00a5')))\n"
         "stopifnot(identical(row.names(d), c('能\\\\', 'x\"y', 'ソ')))\n"
         "stopifnot(isTRUE(all.equal(d[[1]], c(1.5, NA, 3))))\n"
         "stopifnot(is.factor(d[[2]]), identical(levels(d[[2]]), c('1', '2', '7')))\n"
         "stopifnot(identical(as.character(d[[2]]), c('1', '7', NA)))\n"
         "stopifnot(isTRUE(all.equal(d[[3]], c(NA, 2, 4))))\n");
-    const auto [status, output] = test::RunShell("LC_ALL=C.UTF-8 Rscript --vanilla '" + script + "'");
     EXPECT_EQ(status, 0) << output << test::ReadBytes(frame);
 }
 
@@ -110,9 +104,9 @@ TEST(ExportReaders, RReadsHostileNamesAndBlanksOfTheDataFrame) {
 // its items, tab-separated. "¥" is the byte 0x5C in code page 932, so it comes back as "\\".
 TEST(ExportReaders, ALispReaderReadsHostileNamesByteForByte) {
     if (!test::Installed("sbcl")) GTEST_SKIP() << "sbcl is not installed (scripts/deps.sh installs it)";
-    HostileFixture f;
-    f.sheet.grdVoLabel.setText(0, 1, "C:\\new (2)");
-    f.sheet.grdVo.setText(3, 3, "ポ|x");  // a value that is no number: a symbol, 0x83 0x7C 0x7C 0x78
+    Fixture f(HostileSheet);
+    f.sheet->grdVoLabel.setText(0, 1, "C:\\new (2)");
+    f.sheet->grdVo.setText(3, 3, "ポ|x");  // a value that is no number: a symbol, 0x83 0x7C 0x7C 0x78
     const std::string lisp = f.exportAs("lisp", "data.lsp");
     const std::string out = f.folder.file("read.txt");
     const std::string script = f.folder.file("read.lisp");
