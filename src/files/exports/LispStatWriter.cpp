@@ -21,25 +21,28 @@ void PutDef(LineSink& sink, std::string_view symbol, std::string_view items) {
     sink.putEncoded(line);
 }
 
-// A value as one item: a number as written, another text as a symbol. A blank is 0 for "%M",
-// otherwise the blank code, which must be an item as it stands: escaped, it would be a new name.
-bool AddValue(LineSink& sink, const FileImage& image, int c, int v, std::string& text) {
+// The blank code as an item: it must be one as it stands, since escaped it would be a new name.
+std::optional<std::string> BlankItem(const std::string& code) {
+    if (code == kDefaultBlankCode) return PrintInteger(0);
+    const auto written = Utf8ToCp932(code);
+    if (!written || written->empty()) return std::nullopt;
+    if ((StrictNumber(code) && IsLispNumber(code)) || LispSymbol(*written) == *written) return written;
+    return std::nullopt;
+}
+
+// A value as one item: a number as written, another text as a symbol, a blank as the blank item
+// ("%M" as 0, directly followed by the list's end when last).
+bool AddValue(LineSink& sink, const FileImage& image, const std::optional<std::string>& blank, int c, int v,
+              std::string& text) {
     const CellString cell = image.value(c, v);
     const std::string_view value = cell.view();
     const bool last = c == image.caseCount;
     if (value.empty()) {
-        const std::string& code = image.blankText;
-        std::string written;
-        if (code == kDefaultBlankCode) {
-            text.append(last ? "0" : PrintInteger(0));
-        } else if (!sink.encode(code, written, At(ValuePlace(c, v)))) {
-            return false;
-        } else if (!written.empty() && ((StrictNumber(code) && IsLispNumber(code)) || LispSymbol(written) == written)) {
-            text.append(written);
-        } else {
-            sink.refuse(code, ValuePlace(c, v));
+        if (!blank) {
+            sink.refuse(image.blankText, ValuePlace(c, v));
             return false;
         }
+        text.append(last && image.blankText == kDefaultBlankCode ? "0" : *blank);
     } else if (const auto number = StrictNumber(value)) {
         const std::string_view trimmed = Trim(value);
         text.append(IsLispNumber(trimmed) ? std::string(trimmed) : GeneralText(*number));
@@ -83,8 +86,9 @@ std::optional<FileProblem> EncodeLispStat(const ExportInput& input, std::vector<
     std::vector<std::string> symbols;
     std::string names;
     if (!EncodeNames(sink, image, symbols, names)) return sink.problem;
+    const std::optional<std::string> blank = BlankItem(image.blankText);
     const auto items = VariableTexts(image, [&](int c, int v, std::string_view, std::string& text) {
-        return AddValue(sink, image, c, v, text);
+        return AddValue(sink, image, blank, c, v, text);
     });
     if (!items) return sink.problem;
     for (int v = 1; v <= image.variableCount; ++v)

@@ -88,7 +88,8 @@ Levels LevelsOf(const FileImage& image, int v) {
 }
 
 // The values of every variable; nullopt after refusing the first value the frame cannot hold.
-// Blanks are NA whatever the sheet's blank code: the code is for the forms S reads as text.
+// Blanks (and the blank mark typed as text) are NA whatever the sheet's blank code: the code is for
+// the forms read as text.
 std::optional<std::vector<std::string>> ValueTexts(LineSink& sink, const FileImage& image,
                                                    const std::vector<Levels>& levels) {
     return VariableTexts(image, [&](int c, int v, std::string_view, std::string& text) {
@@ -96,7 +97,7 @@ std::optional<std::vector<std::string>> ValueTexts(LineSink& sink, const FileIma
         const std::string_view value = cell.view();
         if (c > 1) text.push_back(',');
         const Levels& factor = levels[static_cast<std::size_t>(v - 1)];
-        if (value.empty()) {
+        if (value.empty() || value == kDefaultBlankCode) {
             text.append(kNa);
         } else if (image.variable(v).category.count != 0) {
             const auto number = NumberOf(value);
