@@ -95,8 +95,9 @@ std::string SvgOf(const DisplayList& list, const TextMetrics& metrics, std::stri
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       std::to_string(w / kTwipsPerPixel) + "\" height=\"" + std::to_string(h / kTwipsPerPixel) +
                       "\" viewBox=\"0 0 " + std::to_string(w) + " " + std::to_string(h) + "\" font-family=\"" +
-                      (family.empty() ? "" : XmlText(family) + ", ") + "IPAGothic, IPAexGothic, sans-serif\">\n<rect width=\"" + std::to_string(w) +
-                      "\" height=\"" + std::to_string(h) + "\" fill=\"#ffffff\"/>\n";
+                      (family.empty() ? "" : XmlText(family) + ", ") +
+                      "IPAGothic, IPAexGothic, sans-serif\">\n<rect width=\"" + std::to_string(w) + "\" height=\"" +
+                      std::to_string(h) + "\" fill=\"#ffffff\"/>\n";
     const auto item = [&metrics](const auto& i) {
         if constexpr (std::is_same_v<std::decay_t<decltype(i)>, DrawText>) return Item(i, metrics);
         else return Item(i);

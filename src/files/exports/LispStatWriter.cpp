@@ -13,7 +13,9 @@ namespace zoriduvo {
 namespace {
 
 // A number text the reader takes as the same number: the system's forms ("1.5D3") included.
-bool IsLispNumber(std::string_view text) { return text.find_first_not_of("0123456789+-.eEdD") == std::string_view::npos; }
+bool IsLispNumber(std::string_view text) {
+    return text.find_first_not_of("0123456789+-.eEdD") == std::string_view::npos;
+}
 
 void PutDef(LineSink& sink, std::string_view symbol, std::string_view items) {
     std::string line = "(DEF ";

@@ -7,15 +7,16 @@ namespace {
 constexpr char kEscape = '\\';
 
 bool IsSyntax(unsigned char byte) {
-    return byte <= ' ' || byte == 0x7F || std::string_view("()'`,;\"#|\\:").find(static_cast<char>(byte)) !=
-                                              std::string_view::npos;
+    return byte <= ' ' || byte == 0x7F ||
+           std::string_view("()'`,;\"#|\\:").find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // What a number may begin with: a token starting otherwise is never read as one.
 bool MayBeginNumber(unsigned char byte) {
-    return (byte >= '0' && byte <= '9') || std::string_view("+-.^_").find(static_cast<char>(byte)) != std::string_view::npos;
+    return (byte >= '0' && byte <= '9') ||
+           std::string_view("+-.^_").find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 }  // namespace
