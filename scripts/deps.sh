@@ -8,8 +8,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest
           qt6-translations-l10n libqt6svg6 poppler-utils)
 # The session test drives the program under a real X server and window manager.
 session=(openbox xdotool xclip x11-utils)
-# R and GNU PSPP read the exports back in the tests; their recommended extras are not needed.
-readers=(r-base-core pspp)
+# R, GNU PSPP and SBCL (a Lisp reader) read the exports back in the tests, xmllint and rsvg-convert
+# the saved plots; their recommended extras are not needed.
+readers=(r-base-core pspp sbcl libxml2-utils librsvg2-bin)
 # The package checks: lintian on the .deb, the desktop entry and the AppStream metainfo validators.
 packaging=(lintian desktop-file-utils appstream dpkg-dev)
 sudo_cmd=""

@@ -81,8 +81,10 @@ int RunPlot(App& app, Sheet&, const CliArguments& arguments, std::ostream&) {
     if (!MakeGraph(app, sheet, arguments, graph)) return kRefused;
     const TwipSize pixels = GraphWindowPixels(kFrameClientWidth, kFrameClientHeight);
     const TwipSize size{pixels.width * kTwipsPerPixel, pixels.height * kTwipsPerPixel};
-    const PlotPicture picture = DrawGraph(graph, ReadGraphView(graph), size, EstimatedTextMetrics());
-    if (auto problem = SaveFileSafely(path, SvgOf(picture.list))) {
+    // Half-width letters half a square wide: the measures of the fixed-pitch font the file names.
+    const EstimatedTextMetrics metrics;
+    const PlotPicture picture = DrawGraph(graph, ReadGraphView(graph), size, metrics);
+    if (auto problem = SaveFileSafely(path, SvgOf(picture.list, metrics))) {
         ShowFileProblem(app.ui, *problem);
         return kFileFailed;
     }

@@ -58,6 +58,24 @@ bool LineSink::put(std::string_view line, const PlaceOf& where) {
     return true;
 }
 
+bool LineSink::encode(std::string_view text, std::string& bytes, const PlaceOf& where) {
+    if (problem) return false;
+    if (IsAscii(text)) {  // the same bytes, and most values are
+        bytes.append(text);
+        return true;
+    }
+    std::size_t bad = 0;
+    if (converter_.convert(text, bytes, &bad)) return true;
+    problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad), CharacterAt(text, bad)};
+    return false;
+}
+
+void LineSink::putEncoded(std::string_view bytes) {
+    if (problem) return;
+    out_.append(bytes);
+    out_.append(kLineEnd);
+}
+
 bool LineSink::checkQuoted(std::string_view text, const PlaceOf& where) {
     if (problem) return false;
     const std::size_t bad = text.find_first_of("\"\r\n");

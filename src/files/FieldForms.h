@@ -51,6 +51,10 @@ public:
     explicit LineSink(std::string& out, TextCode code = TextCode::Cp932) : out_(out), code_(code) {}
 
     bool put(std::string_view line, const PlaceOf& where);
+    // For forms that escape on the written bytes: a text in code page 932 appended to bytes, and a
+    // line of such bytes put as it is.
+    bool encode(std::string_view text, std::string& bytes, const PlaceOf& where);
+    void putEncoded(std::string_view bytes);
 
     // A quoted text has no escaping: a double quote in it would end the field early and a line
     // break would end the line, so the file would read back with its fields shifted.

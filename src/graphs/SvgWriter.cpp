@@ -1,20 +1,43 @@
 #include "graphs/SvgWriter.h"
 
+#include <cmath>
 #include <cstdio>
+#include <type_traits>
+
+#include "graphs/PlotFrame.h"
+#include "text/Utf8.h"
 
 namespace zoriduvo {
 
 namespace {
 
-std::string Escaped(const std::string& text) {
+// Text as XML holds it: the markup characters as entities, and what XML cannot hold at all (control
+// characters, U+FFFE and U+FFFF, bytes that are no UTF-8) as U+FFFD, so that every reader takes the file.
+std::string XmlText(std::string_view text) {
+    constexpr std::string_view kReplacement = "\uFFFD";
     std::string out;
-    for (char c : text) {
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = Utf8SequenceLength(c);
+        if (length == 0 || !IsValidUtf8(text.substr(i, length))) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        const std::string_view character = text.substr(i, length);
+        i += length;
+        if (character == "\uFFFE" || character == "\uFFFF" || (c < 0x20 && c != '\t' && c != '\n' && c != '\r') ||
+            c == 0x7F) {
+            out += kReplacement;
+            continue;
+        }
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default: out += c;
+        default: out += character;
         }
     }
     return out;
@@ -26,9 +49,10 @@ std::string Colour(Rgb c) {
     return text;
 }
 
+// Widths in user units: viewers that ignore a non-scaling stroke would draw a hairline of one twip,
+// a fifteenth of a pixel. The hairline is the one pixel the graph window draws.
 std::string Stroke(Rgb c, int width) {
-    return " stroke=\"" + Colour(c) + "\" stroke-width=\"" + (width > 0 ? std::to_string(width) : "1") +
-           "\"" + (width > 0 ? "" : " vector-effect=\"non-scaling-stroke\"");
+    return " stroke=\"" + Colour(c) + "\" stroke-width=\"" + std::to_string(width > 0 ? width : kTwipsPerPixel) + "\"";
 }
 
 std::string Item(const DrawLine& line) {
@@ -51,26 +75,34 @@ std::string Item(const DrawCircle& circle) {
            Stroke(circle.colour, kHairline) + "/>";
 }
 
-std::string Item(const DrawText& text) {
+// The baseline placed by the text's measures, as the graph window places it: viewers that ignore
+// dominant-baseline would draw a text anchored at its top above where it belongs.
+std::string Item(const DrawText& text, const TextMetrics& metrics) {
     const TextStyle& s = text.style;
     const char* anchor = s.across == HAlign::Left ? "start" : s.across == HAlign::Centre ? "middle" : "end";
-    const char* baseline = s.down == VAlign::Top ? "hanging" : s.down == VAlign::Baseline ? "alphabetic" : "text-after-edge";
-    return "<text x=\"" + std::to_string(text.at.x) + "\" y=\"" + std::to_string(text.at.y) + "\" font-size=\"" +
-           std::to_string(static_cast<int>(s.points * 20)) + "\"" + (s.bold ? " font-weight=\"bold\"" : "") +
-           " text-anchor=\"" + anchor + "\" dominant-baseline=\"" + baseline + "\" fill=\"" + Colour(s.colour) +
-           "\">" + Escaped(text.text) + "</text>";
+    const TextExtent extent = metrics.measure(text.text, s.points, s.bold);
+    const TextOffset offset = BaselineOffset(s, extent.width, extent.ascent, extent.descent);
+    return "<text x=\"" + std::to_string(text.at.x) + "\" y=\"" + std::to_string(text.at.y + std::lround(offset.dy)) +
+           "\" font-size=\"" + std::to_string(static_cast<int>(s.points * 20)) + "\"" +
+           (s.bold ? " font-weight=\"bold\"" : "") + " text-anchor=\"" + anchor + "\" fill=\"" + Colour(s.colour) +
+           "\">" + XmlText(text.text) + "</text>";
 }
 
 }  // namespace
 
-std::string SvgOf(const DisplayList& list) {
+std::string SvgOf(const DisplayList& list, const TextMetrics& metrics, std::string_view family) {
     const int w = list.size.width, h = list.size.height;
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      std::to_string(w / 15) + "\" height=\"" + std::to_string(h / 15) + "\" viewBox=\"0 0 " +
-                      std::to_string(w) + " " + std::to_string(h) +
-                      "\" font-family=\"IPAGothic, IPAexGothic, sans-serif\">\n<rect width=\"" + std::to_string(w) +
-                      "\" height=\"" + std::to_string(h) + "\" fill=\"#ffffff\"/>\n";
-    for (const DrawItem& item : list.items) svg += std::visit([](const auto& i) { return Item(i); }, item) + "\n";
+                      std::to_string(w / kTwipsPerPixel) + "\" height=\"" + std::to_string(h / kTwipsPerPixel) +
+                      "\" viewBox=\"0 0 " + std::to_string(w) + " " + std::to_string(h) + "\" font-family=\"" +
+                      (family.empty() ? "" : XmlText(family) + ", ") +
+                      "IPAGothic, IPAexGothic, sans-serif\">\n<rect width=\"" + std::to_string(w) + "\" height=\"" +
+                      std::to_string(h) + "\" fill=\"#ffffff\"/>\n";
+    const auto item = [&metrics](const auto& i) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(i)>, DrawText>) return Item(i, metrics);
+        else return Item(i);
+    };
+    for (const DrawItem& each : list.items) svg += std::visit(item, each) + "\n";
     return svg + "</svg>\n";
 }
 

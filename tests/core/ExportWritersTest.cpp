@@ -7,6 +7,7 @@
 #include "files/NativeReader.h"
 #include "files/SheetLoader.h"
 #include "files/exports/ExportCommand.h"
+#include "files/exports/LispText.h"
 #include "files/exports/WriteExport.h"
 #include "sheet/App.h"
 #include "sheet/SheetRegistry.h"
@@ -104,15 +105,15 @@ TEST(ExportBlankCode, TextFormsWriteTheSheetsCode) {
     const Case cases[] = {
         {"%M", "NA,2.5,7,NA))),", "\"C1\",3, ", "3,%M"},
         {"NA", "NA,2.5,7,NA))),", "\"C1\",3,NA", "3,NA"},
-        {"", nullptr, "\"C1\",3,", "3,"},
+        {"", "NA,2.5,7,NA))),", "\"C1\",3,", "3,"},
+        {"-999", "NA,2.5,7,NA))),", "\"C1\",3,-999", "3,-999"},  // a frame's blanks are NA whatever the code
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         TestApp t;
         Sheet& sheet = CategorySheet(t);
         sheet.information().blankCode = c.code;
-        if (c.sdata) EXPECT_EQ(LinesOf(t.app, sheet, "sdata")[4], c.sdata);
-        else EXPECT_EQ(Encode(t.app, sheet, "sdata").problem->code, FileError::UnholdableValue);
+        EXPECT_EQ(LinesOf(t.app, sheet, "sdata")[4], c.sdata);
         EXPECT_EQ(LinesOf(t.app, sheet, "csv")[7], c.csv);
         EXPECT_EQ(LinesOf(t.app, sheet, "mirv", 1)[0], c.mirv);
         EXPECT_EQ(LinesOf(t.app, sheet, "values")[0], "3, ");
@@ -211,12 +212,17 @@ TEST(ExportRefusals, NameThePlaceAndWriteNothing) {
         {"counts", [](Sheet& s) { s.grdVo.setText(2, 2, "\"3"); }, "ケース 1、変数 1 の値"},
         {"mirv", [](Sheet& s) { s.grdVo.setText(3, 3, "2,5"); }, "ケース 2、変数 2 の値"},
         {"mirv", [](Sheet& s) { s.grdVoLabel.setText(0, 2, "x\"y"); }, "変数 2 の名前"},
-        {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 1, "a b"); }, "変数 1 の名前"},
-        {"lisp", [](Sheet& s) { s.grdVoLabel.setText(0, 2, "12"); }, "変数 2 の名前"},
-        {"lisp", [](Sheet& s) { s.grdVo.setText(3, 3, "(2)"); }, "ケース 2、変数 2 の値"},
+        // What the text imports split a value at, full-width ones included, would shift the values after it.
+        {"values", [](Sheet& s) { s.grdVo.setText(3, 3, "1 5"); }, "ケース 2、変数 2 の値"},
+        {"counts", [](Sheet& s) { s.grdVo.setText(2, 2, "1\u30005"); }, "ケース 1、変数 1 の値"},
+        {"mirv", [](Sheet& s) { s.grdVo.setText(5, 3, "2\uFF0C5"); }, "ケース 4、変数 2 の値"},
+        {"mirv", [](Sheet& s) { s.grdVo.setText(3, 2, "2\t5"); }, "ケース 2、変数 1 の値"},
+        {"mirv", [](Sheet& s) { s.information().blankCode = "N A"; }, "ケース 1、変数 2 の値"},
         {"lisp", [](Sheet& s) { s.information().blankCode = ""; }, "ケース 1、変数 2 の値"},
+        // A blank code that is no atom as written: "(3 . 5)" would be no list of values.
+        {"lisp", [](Sheet& s) { s.information().blankCode = "."; }, "ケース 1、変数 2 の値"},
+        {"lisp", [](Sheet& s) { s.information().blankCode = "a b"; }, "ケース 1、変数 2 の値"},
         {"sdata", [](Sheet& s) { s.grdVo.setText(3, 3, "abc"); }, "ケース 2、変数 2 の値"},
-        {"sdata", [](Sheet& s) { s.grdVo.setText(4, 1, "a\nb"); }, "ケース 3 のケース名"},
         {"csv", [](Sheet& s) { s.grdVo.setText(3, 3, "1,5"); }, "ケース 2、変数 2 の値"},
     };
     test::TempFolder folder;
@@ -251,6 +257,111 @@ TEST(ExportCommandRun, VoDataPointsTheSheetAtTheFileOtherFormsLeaveIt) {
     EXPECT_EQ(t.ui.messages.back().text, "ヘッダーファイル (*.HDR)を指定してください。");
     EXPECT_EQ(t.ui.messages.back().title, "Export");
     EXPECT_EQ(ExportBrowseRequest(*FindExportForm("lisp")).filterIndex, 3);
+}
+
+}  // namespace
+}  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+// Each language escapes on its own terms: S on the text (R decodes the code page first), Lisp on the
+// bytes a byte-reading reader sees.
+TEST(ExportEscapes, SNamesAreStringLiteralsRReadsBack) {
+    const struct {
+        const char* name;
+        const char* literal;
+    } cases[] = {
+        {"C:\\new", "\"C:\\\\new\" = "},   {"a\\", "\"a\\\\\" = "},         {"x\"y", "\"x\\\"y\" = "},
+        {"a\nb\tc", "\"a\\nb\\tc\" = "}, {"a\x01", "\"a\\x01\" = "},      {"a¥", "\"a\\u00a5\" = "},
+        {"表", "\"表\" = "},             {"a‾", "\"a\\u203e\" = "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = CategorySheet(t);
+        sheet.grdVoLabel.setText(0, 2, c.name);
+        EXPECT_EQ(LinesOf(t.app, sheet, "sdata").at(3), std::string(c.literal) + "structure(.Data = c(");
+    }
+}
+
+TEST(ExportEscapes, LispEscapesTheBytesAByteReaderTakesForSyntax) {
+    const struct {
+        const char* name;
+        std::string text;    // as the sheet holds it
+        std::string symbol;  // code page 932 bytes
+        std::string string;
+    } cases[] = {
+        {"plain", "abc", "abc", "\"abc\""},
+        {"second byte 0x5C", "表", "\x95\\\\", "\"\x95\\\\\""},
+        {"second byte |", "ポ", "\x83\\|", "\"\x83|\""},
+        {"second byte `", "チ", "\x83\\`", "\"\x83`\""},
+        {"backslash and colon", "C:\\new", "C\\:\\\\new", "\"C:\\\\new\""},
+        {"blank and parentheses", "a (b)", "a\\ \\(b\\)", "\"a (b)\""},
+        {"quote", "x\"y", "x\\\"y", "\"x\\\"y\""},
+        {"would read as a number", "12", "\\12", "\"12\""},
+        {"would read as a dot", ".", "\\.", "\".\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(LispSymbol(test::Sjis(c.text)), c.symbol);
+        EXPECT_EQ(LispString(test::Sjis(c.text)), c.string);
+    }
+}
+
+// A categorical value outside its range, or between two categories, gets a level of its own: a code
+// past the labels is a factor R refuses to read.
+TEST(ExportLayouts, FactorLevelsCoverEveryValue) {
+    TestApp t;
+    Sheet& sheet = CategorySheet(t);
+    sheet.grdVo.setText(3, 2, "7");
+    sheet.grdVo.setText(5, 2, "3.5");
+    sheet.information().blankCode = "-999";
+    const auto sdata = LinesOf(t.app, sheet, "sdata");
+    ASSERT_EQ(sdata.size(), 7u);
+    EXPECT_EQ(sdata[1], " 1 , 5 ,NA, 2 ), .Label = c(");
+    EXPECT_EQ(sdata[2], "\"3\",\"3.5\",\"4\",\"5\",\"7\"), class = \"factor\"),");
+}
+
+// Texts the program makes up from file and folder names replace what the code page cannot hold, as
+// the native file's label does: a name the user chose freely does not refuse the export.
+TEST(ExportLayouts, NamesOutsideTheCodePageAreReplacedInGeneratedTexts) {
+    test::SourceDateGuard date("1700000000");
+    TestApp t;
+    Sheet& sheet = CategorySheet(t);
+    const Written csv = Encode(t.app, sheet, "csv", "/dé/café.csv");
+    ASSERT_FALSE(csv.problem);
+    EXPECT_EQ(Lines(csv.files[0].bytes).at(1), "\"caf?.csv : 11-14-2023 22:13:20\"");
+    FileImage image;
+    GatherSheet(t.app, sheet, "/dé/café.hdr", false, image);
+    std::vector<OutputFile> files;
+    ASSERT_FALSE(EncodeExport(*FindExportForm("mirv"), image, "/dé/café.hdr", files, "/dé/naïve.vo"));
+    const auto header = Lines(files[0].bytes);
+    EXPECT_EQ(header.at(1), "\"caf?\",\"11-14-2023\", \"22:13:20\"");
+    EXPECT_EQ(header.at(3), "\"/d?/na?ve.vo\",\"11-14-2023\", \"22:13:20\"");
+}
+
+// The Mirv/B import reads "%M", empty, "NA" and "." as blanks; any other code comes back as values.
+TEST(ExportNotes, MirvTellsOfABlankCodeItsImportReadsAsAValue) {
+    const struct {
+        const char* form;
+        const char* code;
+        bool note;
+    } cases[] = {
+        {"mirv", "%M", false}, {"mirv", "", false},  {"mirv", "NA", false}, {"mirv", ".", false},
+        {"mirv", "-999", true}, {"mirv", "N/A", true}, {"csv", "-999", false}, {"values", "-999", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.code);
+        TestApp t;
+        Sheet& sheet = CategorySheet(t);
+        sheet.information().blankCode = c.code;
+        const std::string note = ExportNote(*FindExportForm(c.form), sheet);
+        EXPECT_EQ(!note.empty(), c.note);
+        if (c.note) {
+            EXPECT_NE(note.find(std::string("「") + c.code + "」"), std::string::npos) << note;
+        }
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "files/Cp932.h"
 
@@ -71,6 +73,21 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 inline std::string TestData(const std::string& relative) { return ReadBytes(std::string(ZORIDUVO_TEST_DATA) + "/" + relative); }
+
+// True when the program is on the PATH: the tests that run other programs' readers skip without it.
+inline bool Installed(const char* program) {
+    return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Runs a shell command; its exit status and what it printed.
+inline std::pair<int, std::string> RunShell(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return {-1, output};
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    return {::pclose(pipe), output};
+}
 
 // UTF-8 test text in code page 932, as the files hold it.
 inline std::string Sjis(const std::string& utf8) {

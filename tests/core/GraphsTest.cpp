@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "FileTestSupport.h"
 #include "graphs/AxisScaling.h"
 #include "graphs/GraphPicture.h"
 #include "graphs/GraphSlots.h"
@@ -212,11 +213,27 @@ TEST(GraphSlotsTable, ClosedSlotsAreReusedLowestFirst) {
     EXPECT_EQ(slots.allocate(), 5);
 }
 
+// Titles and names come from the user's typing and pasting: whatever they hold, the file is XML.
+TEST(GraphSvg, XmllintTakesTitlesWithCharactersXmlCannotHold) {
+    if (!test::Installed("xmllint")) GTEST_SKIP() << "xmllint is not installed (scripts/deps.sh installs libxml2-utils)";
+    TestApp t;
+    Graph graph = ScatterOfTen(t, CaseRange{3, 5});
+    graph.titles = {"a\x01" "b\x1f" "<&>\"", "\xff\xfe x", "y\xef\xbf\xbf\xe3\x81"};
+    const test::FixedTextMetrics metrics;
+    const std::string svg = SvgOf(DrawGraph(graph, ReadGraphView(graph), {12270, 9210}, metrics).list, metrics);
+    EXPECT_NE(svg.find(">a\uFFFDb\uFFFD&lt;&amp;&gt;&quot;</text>"), std::string::npos) << svg;
+    test::TempFolder folder;
+    test::WriteBytes(folder.file("plot.svg"), svg);
+    const auto [status, output] = test::RunShell("xmllint --noout '" + folder.file("plot.svg") + "'");
+    EXPECT_EQ(status, 0) << output;
+}
+
 TEST(GraphSvg, SmallScatterPlotIsGolden) {
     TestApp t;
     Graph graph = ScatterOfTen(t, CaseRange{3, 5});
     graph.titles = {"散布図: 身長 X 体重", "身長", "体重"};
-    const std::string svg = SvgOf(DrawGraph(graph, ReadGraphView(graph), {12270, 9210}, test::FixedTextMetrics()).list);
+    const test::FixedTextMetrics metrics;
+    const std::string svg = SvgOf(DrawGraph(graph, ReadGraphView(graph), {12270, 9210}, metrics).list, metrics);
     EXPECT_NE(svg.find(">散布図: 身長 X 体重</text>"), std::string::npos);
     EXPECT_NE(svg.find("<circle cx="), std::string::npos);
     EXPECT_NE(svg.find("fill=\"none\""), std::string::npos);

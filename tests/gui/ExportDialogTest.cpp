@@ -1,6 +1,7 @@
 // frmExport as a user works it: Mirv/B chosen at the start, the browse dialog with the chosen
 // form's filter, a refused path keeps the dialog open, a run writes the file and closes it.
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include "GuiTestRegistry.h"
 #include "files/ui/ExportDialog.h"
+#include "sheet/SheetRecords.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -51,6 +53,23 @@ private slots:
         QFile written(folder.filePath("data.txt"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray("1,2\r\n3, \r\n"));
+    }
+
+    // A blank code the Mirv/B import would read as a value is told while the pair is chosen.
+    void noteOfTheBlankCodeFollowsTheChosenForm() {
+        test::TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, {{"1", ""}});
+        sheet.information().blankCode = "-999";
+        ExportDialog dialog(t.app, sheet);
+        dialog.show();
+        auto* note = Control<QLabel>(&dialog, "lblNote");
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains("「-999」"));
+        Control<QRadioButton>(&dialog, "optCSV")->click();
+        QVERIFY(!note->isVisible());
+        Control<QRadioButton>(&dialog, "optMirv")->click();
+        QVERIFY(note->isVisible());
     }
 };
 

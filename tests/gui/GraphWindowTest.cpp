@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +28,31 @@ Graph ScatterGraph() {
     return graph;
 }
 
+bool Dark(const QImage& image, int x, int y, int below) { return qGray(image.pixel(x, y)) < below; }
+
+// The dark pixels of a with nothing dark in b within a pixel of them: what one picture draws and the
+// other does not, with room for the two renderers' antialiasing.
+int Unmatched(const QImage& a, const QImage& b) {
+    int unmatched = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (!Dark(a, x, y, 128)) continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = b.valid(x + dx, y + dy) && Dark(b, x + dx, y + dy, 192);
+            unmatched += near ? 0 : 1;
+        }
+    return unmatched;
+}
+
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += Dark(image, x, y, 128) ? 1 : 0;
+    return dark;
+}
+
 }  // namespace
 
 class GraphWindowTest : public QObject {
@@ -46,6 +73,32 @@ private slots:
             QCOMPARE(back.size(), QSize(400, 300));
             QCOMPARE(back.pixelColor(200, 150).isValid(), true);
         }
+    }
+
+    // The saved SVG as the desktop's viewer draws it is the picture in the window: titles whole where
+    // the window has them, lines as wide, points where they are.
+    void svgDrawsInAViewerAsInTheWindow() {
+        if (QStandardPaths::findExecutable("rsvg-convert").isEmpty())
+            QSKIP("rsvg-convert is not installed (scripts/deps.sh installs librsvg2-bin)");
+        test::Frame f;
+        GraphWindow window(f.t.app, 1, ScatterGraph());
+        window.resize(640, 480);
+        window.show();
+        window.activate();
+        QTemporaryDir dir;
+        const QString svg = dir.filePath("plot.svg"), png = dir.filePath("plot.png");
+        f.t.ui.fileNames.push_back(ToUtf8(svg));
+        window.save();
+        QProcess viewer;
+        viewer.start("rsvg-convert", {"-w", "640", "-h", "480", "-b", "white", "-o", png, svg});
+        QVERIFY(viewer.waitForFinished(30000));
+        QCOMPARE(viewer.exitCode(), 0);
+        const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+        const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawn.size(), shown.size());
+        const int missing = Unmatched(shown, drawn), extra = Unmatched(drawn, shown), ink = DarkPixels(shown);
+        QVERIFY2((missing + extra) * 50 < ink,
+                 qPrintable(QString("%1 dark pixels missing, %2 extra, of %3").arg(missing).arg(extra).arg(ink)));
     }
 
     void dragLabelsPointsOnlyWithAnItemMarked() {

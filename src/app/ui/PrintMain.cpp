@@ -18,6 +18,11 @@ int main(int argc, char* argv[]) {
     }
     // Fonts and a printer device need an application, not a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (a runtime folder not set, a font not found) are in English and tell the user
+    // nothing about the file: standard error carries only the program's messages.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+    });
     QApplication application(argc, argv);
     zoriduvo::ConsoleUi ui(std::cerr);
     zoriduvo::ConsoleClipboard clipboard;

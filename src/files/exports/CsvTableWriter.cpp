@@ -79,9 +79,8 @@ std::optional<FileProblem> EncodeCsvTable(const ExportInput& input, std::vector<
     std::string bytes;
     LineSink sink(bytes);
     sink.put(Quoted("CSV"), At(FileTextOf(FileText::FormatTagPlace)));
-    const std::string label = image.fileName + " : " + image.date;
-    if (sink.checkQuoted(label, At(FileTextOf(FileText::FileLabelPlace))))
-        sink.put(Quoted(label), At(FileTextOf(FileText::FileLabelPlace)));
+    // Made up from the file's name, as the native file's label is: it does not refuse a name the user chose.
+    sink.put(Quoted(WritableInFile(image.fileName + " : " + image.date)), At(FileTextOf(FileText::FileLabelPlace)));
     sink.put(GroupLineOf(image), At(FileTextOf(FileText::GroupLinePlace)));
     PutDefinitions(sink, image);
     PutCases(sink, image);

@@ -5,6 +5,7 @@
 #include "files/OpenCommand.h"
 #include "files/exports/WriteExport.h"
 #include "sheet/App.h"
+#include "sheet/SheetRecords.h"
 
 namespace zoriduvo {
 
@@ -15,6 +16,14 @@ FileDialogRequest ExportBrowseRequest(const ExportForm& form) {
     request.filterIndex = form.filterIndex;
     request.askBeforeOverwrite = true;
     return request;
+}
+
+std::string ExportNote(const ExportForm& form, const Sheet& sheet) {
+    if (form.name != "mirv") return {};
+    const std::string& code = sheet.information().blankCode;
+    for (const char* blank : {kDefaultBlankCode, "", "NA", "."})
+        if (code == blank) return {};
+    return ExportTextOf(ExportText::BlankCodeNote, {code});
 }
 
 ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, const std::string& path) {

@@ -23,6 +23,10 @@ enum class ExportOutcome {
 // The browse dialog of "参照": titled "Export", asking before overwriting, the form's filter chosen.
 FileDialogRequest ExportBrowseRequest(const ExportForm& form);
 
+// What the dialog says under its options for the chosen form: a Mirv/B pair whose blank code its
+// import would read as a value, not as a blank. Empty when there is nothing to say.
+std::string ExportNote(const ExportForm& form, const Sheet& sheet);
+
 ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, const std::string& path);
 
 }  // namespace zoriduvo

@@ -1,5 +1,7 @@
 #include "files/exports/ExportMessages.h"
 
+#include "files/FileMessages.h"
+
 namespace zoriduvo {
 
 namespace {
@@ -17,6 +19,10 @@ constexpr MessageRow<ExportText> kTexts[] = {
     {Text::HeaderWanted, "ヘッダーファイル (*.HDR)を指定してください。", "Export", kWarn},
     {Text::WrongExtension, "拡張子が違います(*.LSP)。", "Export", kWarn},
     {Text::TargetOpen, "このファイルは開いているシートのファイルです。\n別の名前を指定してください。", "Export", kWarn},
+    {Text::BlankCodeNote,
+     "欠損値の出力コード「%1」は、読み込むと欠損値ではなく値として読まれます。"
+     "欠損値のまま読み戻すには、コードを %M、空欄、NA、. のいずれかにしてください。",
+     "", kNone},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");
@@ -25,6 +31,8 @@ static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order o
 
 Message ExportMessageOf(ExportText text) { return RowOf(kTexts, text).message(); }
 
-std::string ExportTextOf(ExportText text) { return std::string(RowOf(kTexts, text).text); }
+std::string ExportTextOf(ExportText text, std::initializer_list<std::string_view> values) {
+    return FillIn(RowOf(kTexts, text).text, values);
+}
 
 }  // namespace zoriduvo

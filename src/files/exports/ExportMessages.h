@@ -14,10 +14,11 @@ enum class ExportText {
     HeaderWanted,    // a Mirv/B path that is no header file
     WrongExtension,  // a LispStat path with another extension
     TargetOpen,      // a path that is the file of an open sheet
+    BlankCodeNote,   // %1 a blank code the Mirv/B import reads as a value
     Count
 };
 
 Message ExportMessageOf(ExportText text);
-std::string ExportTextOf(ExportText text);
+std::string ExportTextOf(ExportText text, std::initializer_list<std::string_view> values = {});
 
 }  // namespace zoriduvo

@@ -17,6 +17,14 @@ inline std::string ValuePlace(int c, int v) {
     return FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)});
 }
 
+// A value the text imports read back whole: no comma, blank or tab (full-width ones included), quote
+// or line break, each of which their tokenizer takes as the end of a field.
+inline bool ImportReadsWhole(std::string_view value) {
+    static const BareText separated(", \t");
+    return separated.holds(value) && value.find("\u3000") == std::string_view::npos &&
+           value.find("\uFF0C") == std::string_view::npos;
+}
+
 // The forms that write a line per variable: each variable's values in one text, taken case by case
 // in the order the image holds them (a column at a time would stride through all of it).
 // add(c, v, value, text) appends the value's form to its variable's text, or refuses it with false.

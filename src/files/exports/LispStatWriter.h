@@ -12,8 +12,9 @@ namespace zoriduvo {
 std::optional<ExportText> LispStatPath(const std::string& chosen, std::vector<std::string>& paths);
 
 // "LispStat_Data": one DEF per variable with its values (a blank "%M" as 0), then the variable
-// and case names. A variable name that is no plain symbol, and a value the reader would not take
-// as one item, are refused.
+// and case names. Names and values that are no numbers are escaped on the written bytes as a
+// byte-reading Lisp reader needs them (see LispText.h); a blank code that is no item as it stands
+// ("", ".") is refused at the first blank.
 std::optional<FileProblem> EncodeLispStat(const ExportInput& input, std::vector<OutputFile>& files);
 
 }  // namespace zoriduvo

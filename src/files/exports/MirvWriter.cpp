@@ -8,8 +8,6 @@ namespace zoriduvo {
 
 namespace {
 
-const BareText kCommaSeparated(",");
-
 // "dat" with the letter case of each letter of the extension it replaces.
 std::string DataExtension(std::string_view headerExtension) {
     std::string data = "dat";
@@ -30,10 +28,10 @@ void PutHeader(LineSink& sink, const ExportInput& input) {
     const FileImage& image = input.image;
     const PlaceOf head = At(FileTextOf(FileText::FormatTagPlace));
     sink.put(Quoted("Mirv/B_1"), head);
-    const std::string stem = FileStemOf(input.paths.at(0));
-    if (sink.checkQuoted(stem, head)) sink.put(Quoted(stem) + "," + DateAndTime(image.date), head);
+    // Made up from file names the user chose freely: what the code page cannot hold does not refuse them.
+    sink.put(Quoted(WritableInFile(FileStemOf(input.paths.at(0)))) + "," + DateAndTime(image.date), head);
     sink.put(Quoted("vo : Data Entry/Edit"), head);
-    if (sink.checkQuoted(input.sheetPath, head)) sink.put(Quoted(input.sheetPath) + "," + DateAndTime(image.date), head);
+    sink.put(Quoted(WritableInFile(input.sheetPath)) + "," + DateAndTime(image.date), head);
     sink.put(Quoted("1"), head);
     const PlaceOf groups = At(FileTextOf(FileText::GroupLinePlace));
     sink.put(PrintInteger(image.groupCount()), groups);
@@ -59,7 +57,7 @@ void PutData(LineSink& sink, const FileImage& image) {
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
             const CellString value = image.writtenValue(c, v);
-            if (!kCommaSeparated.holds(value)) return sink.refuse(value, ValuePlace(c, v));
+            if (!ImportReadsWhole(value)) return sink.refuse(value, ValuePlace(c, v));
             if (v > 1) line.push_back(',');
             line.append(value);
         }

@@ -7,8 +7,6 @@ namespace zoriduvo {
 
 namespace {
 
-const BareText kCommaSeparated(",");
-
 // The case lines; blankLater is what a blank after the first column becomes.
 std::optional<FileProblem> PutValues(const ExportInput& input, std::string header, std::string_view blankLater,
                                      std::vector<OutputFile>& files) {
@@ -21,7 +19,7 @@ std::optional<FileProblem> PutValues(const ExportInput& input, std::string heade
         line.clear();
         for (int v = 1; v <= image.variableCount; ++v) {
             const CellString value = image.writtenValue(c, v);
-            if (!kCommaSeparated.holds(value)) {
+            if (!ImportReadsWhole(value)) {
                 sink.refuse(value, ValuePlace(c, v));
                 break;
             }

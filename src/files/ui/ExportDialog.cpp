@@ -27,7 +27,13 @@ ExportDialog::ExportDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(pa
         option->setChecked(form.name == "mirv");
         options_.emplace_back(option, &form);
         forms->addWidget(option);
+        connect(option, &QRadioButton::toggled, this, &ExportDialog::showNote);
     }
+    lblNote_ = new QLabel(this);
+    lblNote_->setObjectName("lblNote");
+    lblNote_->setWordWrap(true);
+    forms->addWidget(lblNote_);
+    showNote();
     txtFileName_ = Field("txtFileName", this);
     QPushButton* cmdRef = Button("cmdRef", "参照", this);
     QPushButton* cmdExec = Button("cmdExec", "実行", this);
@@ -50,6 +56,12 @@ const ExportForm& ExportDialog::chosen() const {
     for (const auto& [option, form] : options_)
         if (option->isChecked()) return *form;
     return *options_.front().second;
+}
+
+void ExportDialog::showNote() {
+    const std::string note = ExportNote(chosen(), sheet_);
+    lblNote_->setText(ToQString(note));
+    lblNote_->setVisible(!note.empty());
 }
 
 void ExportDialog::browse() {

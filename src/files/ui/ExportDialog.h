@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -19,6 +20,7 @@ public:
 
 private:
     const ExportForm& chosen() const;
+    void showNote();
     void browse();
     void execute();
 
@@ -26,6 +28,7 @@ private:
     Sheet& sheet_;
     std::vector<std::pair<QRadioButton*, const ExportForm*>> options_;
     QLineEdit* txtFileName_;
+    QLabel* lblNote_;
 };
 
 }  // namespace zoriduvo

@@ -80,9 +80,11 @@ void GraphWindow::save() {
     if (!path) return;
     std::string bytes;
     if (PictureFormOf(*path) == PictureForm::Svg) {
-        const double perTwip = (logicalDpiX() > 0 ? logicalDpiX() : 96) / 1440.0;
+        const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+        const double perTwip = dpi / 1440.0;
         const TwipSize size{static_cast<int>(width() / perTwip), static_cast<int>(height() / perTwip)};
-        bytes = SvgOf(DrawGraph(graph_, view_, size, QtTextMetrics(logicalDpiX())).list);
+        const QtTextMetrics metrics(dpi);
+        bytes = SvgOf(DrawGraph(graph_, view_, size, metrics).list, metrics, ToUtf8(DrawingFontFamily()));
     } else {
         QByteArray data;
         QBuffer buffer(&data);
