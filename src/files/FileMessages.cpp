@@ -41,6 +41,7 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::LineBreak, "改行", "", kNone},
     {Text::NoPermission, "この場所に書き込む権限がありません。", "", kNone},
     {Text::ReadOnly, "保存先は読み取り専用です。", "", kNone},
+    {Text::FileNotWritable, "このファイルには書き込みの許可がありません（読み取り専用のファイルです）。", "", kNone},
     {Text::DiskFull, "ディスクの空き容量が足りません。", "", kNone},
     {Text::NoFolder, "保存先のフォルダーが見つかりません。", "", kNone},
     {Text::FolderInTheWay, "同じ名前のフォルダーがあります。", "", kNone},

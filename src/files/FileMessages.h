@@ -38,6 +38,7 @@ enum class FileText {
     LineBreak,
     NoPermission,
     ReadOnly,
+    FileNotWritable,
     DiskFull,
     NoFolder,
     FolderInTheWay,

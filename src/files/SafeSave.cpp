@@ -272,7 +272,11 @@ std::string Refusal(const Pending& p) {
     // A device or a pipe would be replaced by a file: it stays as it is.
     if (!S_ISREG(p.old.st_mode)) return FileTextOf(FileText::NotRegularFile);
     // A file the user may not write is not replaced behind its back by a rename in its folder.
-    if (!Writable(p.target)) return Reason(errno);
+    if (!Writable(p.target)) {
+        // The folder may take files well: it is this file that the user may not write.
+        const int error = errno;
+        return error == EACCES || error == EPERM ? FileTextOf(FileText::FileNotWritable) : Reason(error);
+    }
     return {};
 }
 

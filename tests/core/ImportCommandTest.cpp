@@ -5,6 +5,8 @@
 #include "FileTestSupport.h"
 #include "app/StartUp.h"
 #include "files/OpenCommand.h"
+#include "files/exports/ExportFormats.h"
+#include "files/exports/WriteExport.h"
 #include "files/imports/FixedWidth.h"
 #include "files/imports/ImportCommand.h"
 #include "files/imports/ImportMessages.h"
@@ -121,6 +123,25 @@ TEST(ImportRun, MirvPairInCapitals) {
     EXPECT_EQ(sheet.grdVo.text(1, 2), "w");
     EXPECT_EQ(sheet.grdVo.text(2, 2), "60");
     EXPECT_EQ(sheet.grdVo.text(3, 2), "");
+}
+
+// The pair of a sheet with variables and no cases has an empty data file: it reads back as such
+// a sheet, not as a missing file.
+TEST(ImportRun, MirvPairOfASheetWithoutCasesReadsBack) {
+    Frame f;
+    Sheet& sheet = f.t.app.sheet(1);
+    sheet.grdVo.setText(1, 2, "a");
+    sheet.grdVo.setText(1, 3, "b");
+    sheet.setEndCell(0, "3");
+    const std::string header = f.folder.file("empty.hdr");
+    ASSERT_FALSE(WriteExport(f.t.app, sheet, *FindExportForm("mirv"), header));
+    const ImportResult result = RunImport(f.t.app, header, ImportLayout::Mirv, "", "");
+    ASSERT_EQ(result.outcome, ImportResult::Imported);
+    const Sheet& read = f.t.app.sheet(result.sheet);
+    EXPECT_EQ(read.variableCount(), 2);
+    EXPECT_EQ(read.caseCount(), 0);
+    EXPECT_EQ(read.grdVo.text(1, 3), "b");
+    EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
 TEST(ImportRun, DescribedRefusals) {

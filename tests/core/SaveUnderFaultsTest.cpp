@@ -73,7 +73,7 @@ protected:
 TEST_F(SaveUnderFaults, ReadOnlyFolderKeepsTheOldFile) {
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EQ(RunUnprivileged([this] { return failedSaveSays("この場所に書き込む権限がありません。"); }), 0);
+    EXPECT_EQ(RunUnprivileged([this] { return failedSaveSays("このファイルには書き込みの許可がありません"); }), 0);
     expectOldFileKept(folder.path());
 }
 
@@ -82,7 +82,7 @@ TEST_F(SaveUnderFaults, ReadOnlyFolderKeepsTheOldFile) {
 TEST_F(SaveUnderFaults, RefusedRenameKeepsTheOldFileAndRemovesTheTemporary) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs a file owned by another user; runs where the tests run as root";
     fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
-    EXPECT_EQ(RunUnprivileged([this] { return failedSaveSays("この場所に書き込む権限がありません。"); }), 0);
+    EXPECT_EQ(RunUnprivileged([this] { return failedSaveSays("このファイルには書き込みの許可がありません"); }), 0);
     expectOldFileKept(folder.path());
 }
 
@@ -101,7 +101,8 @@ TEST_F(SaveUnderFaults, FilePermissionsDecideBetweenRefusalAndAWriteInPlace) {
         const char* says;  // nullptr: saved
     };
     const Case cases[] = {
-        {"read-only file in a writable folder", kAll, kReadOnly, false, "この場所に書き込む権限がありません。"},
+        {"read-only file in a writable folder", kAll, kReadOnly, false,
+         "このファイルには書き込みの許可がありません（読み取り専用のファイルです）。"},
         {"writable file in a read-only folder", kReadOnlyFolder, kReadWrite, false, nullptr},
         {"no room for the write in place", kReadOnlyFolder, kReadWrite, true, "ディスクの空き容量が足りません。"},
     };

@@ -34,6 +34,18 @@ std::string Write(const QTemporaryDir& folder, const char* name, const std::stri
 class ImportDialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The browse dialog opens on the header's filter for a Mirv/B pair, on the text files' otherwise.
+    void browseOpensOnTheFilterOfTheChosenLayout() {
+        test::TestApp t;
+        ImportDialog dialog(t.app);
+        const std::pair<const char*, int> layouts[] = {{"optMirv", 1}, {"optDataOnly", 2}, {"optIndexData", 2}};
+        for (const auto& [option, filter] : layouts) {
+            Child<QRadioButton>(&dialog, option)->setChecked(true);
+            Child<QPushButton>(&dialog, "cmdRef")->click();
+            QVERIFY2(t.ui.fileDialogs.back().filterIndex == filter, option);
+        }
+    }
+
     // A whitespace-separated file with a names line, through "その他（詳細設定）".
     void describedImportReadsNamesAndValues() {
         test::TestApp t;

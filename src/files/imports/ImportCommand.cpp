@@ -1,6 +1,7 @@
 #include "files/imports/ImportCommand.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "files/OpenCommand.h"
@@ -152,7 +153,13 @@ ImportResult ImportMirvPair(App& app, const std::string& headerPath) {
     if (auto problem = ReadImportText(headerPath, header)) return Fail(app, *problem);
     if (SheetHoldingFile(app, headerPath) != 0) return Fail(app, {FileError::AlreadyOpen});
     const std::string dataPath = MirvDataPath(headerPath);
-    if (auto problem = ReadImportText(dataPath, data)) return Fail(app, *problem);
+    if (auto problem = ReadImportText(dataPath, data)) {
+        // A sheet without cases leaves an empty data file: the header says whether that is right.
+        std::error_code error;
+        const bool empty = std::filesystem::is_regular_file(dataPath, error) && std::filesystem::file_size(dataPath, error) == 0;
+        if (problem->code != FileError::FileMissing || !empty) return Fail(app, *problem);
+        data.clear();
+    }
     return ReadAndLoad(app, headerPath, kNotSaved, [&](FileImage& image) {
         auto problem = ReadMirvTexts(header, data, image, FileNameOf(dataPath));
         data = std::string();

@@ -84,6 +84,8 @@ void ImportDialog::browse() {
     FileDialogRequest request;
     request.title = kImportTitle;
     request.filter = kFilter;
+    // The header's filter for a Mirv/B pair, the text files' for every other layout.
+    request.filterIndex = optMirv_->isChecked() ? 1 : 2;
     if (const auto chosen = app_.ui.openFileName(request)) txtFileName_->setText(ToQString(*chosen));
 }
 
