@@ -19,6 +19,8 @@ TEST(FixedPreview, RulerAndMarkersCoverTheLongestLine) {
     EXPECT_EQ(preview[4], "xyz");
     // Full-width characters take two columns of the ruler.
     EXPECT_EQ(FixedPreview("身長身長身")[0], "    5   10   15");
+    // A tab shows as the one column the reader counts it.
+    EXPECT_EQ(FixedPreview("a\tbc")[2], "a\u00BBbc");
 }
 
 TEST(FixedColumns, ValuesNeverSplitACharacter) {

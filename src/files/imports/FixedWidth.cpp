@@ -22,6 +22,7 @@ namespace zoriduvo {
 namespace {
 
 constexpr const char* kFixedTag = "Fixed_Data";
+constexpr const char* kShownTab = "\u00BB";  // one column, as the reader counts a tab
 
 std::size_t CharacterLength(std::string_view text) {
     return std::clamp<std::size_t>(Utf8SequenceLength(static_cast<unsigned char>(text[0])), 1, text.size());
@@ -85,7 +86,16 @@ std::vector<std::string> FixedPreview(std::string_view text) {
         markers += "    v";
     }
     std::vector<std::string> preview{ruler, markers};
-    for (std::string_view line : lines) preview.emplace_back(line);
+    // A tab is one column to the reader; shown as a tab it would jump to the viewer's next stop and
+    // put the lines out of step with the ruler.
+    for (std::string_view line : lines) {
+        std::string shown;
+        for (char ch : line) {
+            if (ch == '\t') shown.append(kShownTab);
+            else shown.push_back(ch);
+        }
+        preview.push_back(std::move(shown));
+    }
     return preview;
 }
 
