@@ -49,7 +49,8 @@ constexpr Subcommand kSubcommands[] = {
      "    described: [--skip N] [--counts-in-file] [--groups] [--cases C --variables V]\n"
      "               [--names file|none|generated] [--types] [--case-names file|none|generated]\n"
      "    mirv: IN はヘッダーファイル (*.hdr)\n"
-     "    fixed: --column NAME:FIRST-LAST [--column ...] [--case-names generated|none|FIRST-LAST]",
+     "    fixed: --column NAME:FIRST-LAST [--column ...] [--case-names generated|none|FIRST-LAST]\n"
+     "    レイアウトが読まないオプションは使えません",
      2, 2, kImportOptions, 0, RunImportCommand, false, 1},
     {"print", "print IN OUT.pdf", "IN を「印刷(&P)...」が印刷するとおりのページで PDF ファイル OUT に書き出します", 2, 2, 0, 0,
      RunPrint, true, 1, ".pdf"},
