@@ -40,8 +40,8 @@ std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t
 // The same where the bytes stand, so that a big file is not held twice; false leaves them as they were.
 bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset = nullptr);
 
-// UTF-16 text, which the program does not read: a byte-order mark of UTF-16, or a NUL byte near the
-// start (text files of the other codes hold none).
+// UTF-16 text, which the program does not read: a byte-order mark of UTF-16, or NUL in every other
+// byte near the start.
 bool LooksLikeUtf16(std::string_view bytes);
 
 // The text with each character code page 932 cannot hold, and each double quote or line break, as

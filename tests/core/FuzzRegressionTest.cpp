@@ -108,6 +108,29 @@ TEST(FuzzRegression, LineBreakInNewVariableNameIsRefusedOnSave) {
     EXPECT_FALSE(fs::exists(out));
 }
 
+// NUL bytes in a new variable's name went into the file as they stood; the reader's test for UTF-16
+// text then took the whole file for UTF-16. A few NULs are no UTF-16: the file reads back.
+TEST(FuzzRegression, NulBytesInANameAreNoSignOfUtf16) {
+    Frame f;
+    Sheet& sheet = f.t.app.sheet(1);
+    test::FillSheet(sheet, {{"1", "2"}, {"3", "4"}});
+    sheet.grdVo.setText(1, 2, "A");
+    sheet.grdVo.setText(1, 3, "B");
+    std::string statement = test::ReadBytes(RegressionPath("transform-nul-in-target.txt"));
+    statement.pop_back();  // the file's own line end
+    TransformList list(ReadTransformSetup(sheet));
+    ASSERT_FALSE(list.add(statement));
+    ASSERT_FALSE(RunTransformation(f.t.app, sheet, list.setup(), list.records()));
+    const std::string name(sheet.grdVo.text(1, sheet.variableCount() + 1));
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    ASSERT_EQ(SaveAsCommand(f.t.app, sheet), SaveOutcome::Saved);
+    FileImage image;
+    ASSERT_FALSE(ReadNativeFile(out, image));
+    EXPECT_EQ(image.variable(image.variableCount).name, name);
+    EXPECT_NE(test::ReadBytes(out).find(std::string(4, '\0')), std::string::npos);
+}
+
 // Every quoted text of the file is checked, and a text without quote or line break still writes
 // and reads back as it was.
 TEST(FuzzRegression, EveryQuotedTextRefusesQuoteAndLineBreak) {
