@@ -38,6 +38,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::NoSuchVariable, "変数がありません: %1", "", kRefused},
     {Code::VariableCount, "%1 には --var が %2 個必要です", "", kUsage},
     {Code::OutputIsInput, "出力ファイルが入力ファイルと同じです: %1", "", kUsage},
+    {Code::RepeatedVariable, "同じ変数が二度指定されています: %1", "カテゴリの結合", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");
