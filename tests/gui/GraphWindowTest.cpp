@@ -1,8 +1,11 @@
+#include <QFile>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
@@ -45,6 +48,34 @@ private slots:
             const QImage back(path);
             QCOMPARE(back.size(), QSize(400, 300));
             QCOMPARE(back.pixelColor(200, 150).isValid(), true);
+        }
+    }
+
+    void printWithoutAPrinterOffersThePdf() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
+        struct Case {
+            const char* name;
+            std::deque<Answer> answers;
+            bool written;
+        } cases[] = {{"PDF declined", {Answer::No}, false}, {"PDF taken", {Answer::Yes}, true}};
+        for (const Case& c : cases) {
+            test::Frame f;
+            GraphWindow window(f.t.app, 1, ScatterGraph());
+            window.resize(400, 300);
+            window.show();
+            window.activate();
+            QTemporaryDir dir;
+            f.t.ui.answers = c.answers;
+            f.t.ui.fileNames = {ToUtf8(dir.filePath("graph.pdf"))};
+            window.print();
+            QCOMPARE(f.t.ui.messages.size(), std::size_t{1});
+            QCOMPARE(f.t.ui.messages[0].text, std::string("使用できるプリンタがありません。\nPDF に保存しますか？"));
+            QFile pdf(dir.filePath("graph.pdf"));
+            QVERIFY2(pdf.exists() == c.written, c.name);
+            if (!c.written) continue;
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            QVERIFY(pdf.read(5) == "%PDF-");
+            QVERIFY(pdf.size() > 1000);  // the picture, not an empty page
         }
     }
 

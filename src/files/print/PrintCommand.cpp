@@ -4,11 +4,22 @@
 #include "files/print/PrintMessages.h"
 #include "platform/Ui.h"
 #include "sheet/Sheet.h"
+#include "text/PathText.h"
 
 namespace zoriduvo {
 
 bool ConfirmPrinting(Ui& ui) {
     return ui.show(PrintMessageOf(PrintMessage::Start), MessageButtons::OkCancel) == Answer::Ok;
+}
+
+FileDialogRequest PdfFileRequest(const std::string& caption) {
+    FileDialogRequest request;
+    request.title = PrintMessageOf(PrintMessage::PdfTitle).text;
+    request.filter = PrintMessageOf(PrintMessage::PdfFilter).text;
+    request.defaultExtension = "pdf";
+    request.askBeforeOverwrite = true;
+    request.initialName = std::string(FileStemOf(caption)) + ".pdf";
+    return request;
 }
 
 std::string PrintingText(const Sheet& sheet) { return "印刷中 (Zo rid Uvo) : [ " + sheet.caption() + " ]"; }

@@ -8,9 +8,13 @@ namespace zoriduvo {
 
 class Sheet;
 class Ui;
+struct FileDialogRequest;
 
 // The question before printing; true when the user answers OK.
 bool ConfirmPrinting(Ui& ui);
+
+// The save dialog of "PDF に保存" for a document of this caption: its stem names the file.
+FileDialogRequest PdfFileRequest(const std::string& caption);
 
 // The text of the progress window frmPrinting while the sheet prints.
 std::string PrintingText(const Sheet& sheet);

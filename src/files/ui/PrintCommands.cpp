@@ -18,7 +18,6 @@
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
-#include "text/PathText.h"
 
 namespace zoriduvo {
 
@@ -81,13 +80,7 @@ void PrintPreviewCommand(App& app, Sheet& sheet, QWidget* parent) {
 }
 
 void SavePdfCommand(App& app, Sheet& sheet) {
-    FileDialogRequest request;
-    request.title = PrintMessageOf(PrintMessage::PdfTitle).text;
-    request.filter = PrintMessageOf(PrintMessage::PdfFilter).text;
-    request.defaultExtension = "pdf";
-    request.askBeforeOverwrite = true;
-    request.initialName = std::string(FileStemOf(sheet.caption())) + ".pdf";
-    const auto path = app.ui.saveFileName(request);
+    const auto path = app.ui.saveFileName(PdfFileRequest(sheet.caption()));
     if (!path) return;
     BusyPointer busy(app.ui);
     PrintToPdf(app, sheet, *path);
