@@ -29,6 +29,13 @@ Graph ScatterGraph() {
     return graph;
 }
 
+// Shown at that size and activated, as a new graph window is.
+void ShowAt(GraphWindow& window, QSize size) {
+    window.resize(size);
+    window.show();
+    window.activate();
+}
+
 }  // namespace
 
 class GraphWindowTest : public QObject {
@@ -37,9 +44,7 @@ private slots:
     void savesBitmapAndPngAtTheWindowSize() {
         test::Frame f;
         GraphWindow window(f.t.app, 1, ScatterGraph());
-        window.resize(400, 300);
-        window.show();
-        window.activate();
+        ShowAt(window, {400, 300});
         QTemporaryDir dir;
         for (const char* name : {"plot.bmp", "plot.png"}) {
             const QString path = dir.filePath(name);
@@ -61,9 +66,7 @@ private slots:
         for (const Case& c : cases) {
             test::Frame f;
             GraphWindow window(f.t.app, 1, ScatterGraph());
-            window.resize(400, 300);
-            window.show();
-            window.activate();
+            ShowAt(window, {400, 300});
             QTemporaryDir dir;
             f.t.ui.answers = c.answers;
             f.t.ui.fileNames = {ToUtf8(dir.filePath("graph.pdf"))};
