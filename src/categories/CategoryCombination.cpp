@@ -1,5 +1,8 @@
 #include "categories/CategoryCombination.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
 #include "sheet/NumberText.h"
@@ -9,6 +12,33 @@
 namespace zoriduvo {
 
 namespace {
+
+// The code a code becomes: the rule every cell follows.
+long long CombinedCode(long long code, CodeRange codes) {
+    if (code <= codes.low) return code;
+    return code <= codes.high ? codes.low : code - (static_cast<long long>(codes.high) - codes.low);
+}
+
+// The definition after the combination; nullopt when no declared code lies inside lo .. hi.
+std::optional<CategoryRange> CombinedRange(const CategoryRange& range, CodeRange codes) {
+    const int first = std::max<int>(codes.low, range.minimum), last = std::min<int>(codes.high, range.maximum);
+    if (first > last) return std::nullopt;
+    // Both ends stay within minimum .. maximum, so every result fits 16 bits.
+    return CategoryRange{static_cast<std::int16_t>(range.count - (last - first)),
+                         static_cast<std::int16_t>(CombinedCode(range.maximum, codes)),
+                         static_cast<std::int16_t>(CombinedCode(range.minimum, codes))};
+}
+
+std::optional<CategoryMessage> Refusal(const Sheet& sheet, CodeRange codes, const std::vector<int>& variables) {
+    if (codes.high - codes.low > std::numeric_limits<std::int16_t>::max()) return CategoryMessage::SpanBeyond16Bit;
+    for (const int v : variables) {
+        const auto range = CombinedRange(ReadCategoryRange(sheet, v), codes);
+        if (!range) return CategoryMessage::NoDeclaredCode;
+        if (range->count < 1) return CategoryMessage::NoCategoryLeft;
+    }
+    return std::nullopt;
+}
+
 std::optional<int> CodeOf(std::string_view text) {
     const auto number = StrictNumber(text);
     if (!number) return std::nullopt;
@@ -27,8 +57,7 @@ std::optional<std::string> CombinedCell(std::string_view text, CodeRange codes) 
     if (IsBlankCell(text)) return std::nullopt;
     const auto value = RoundToInt32(LeadingNumber(text));
     if (!value || *value <= codes.low) return std::nullopt;
-    const long long code = *value <= codes.high ? codes.low : *value - (static_cast<long long>(codes.high) - codes.low);
-    return std::to_string(code);
+    return std::to_string(CombinedCode(*value, codes));
 }
 
 std::vector<int> CategoricalVariables(const Sheet& sheet) {
@@ -38,7 +67,9 @@ std::vector<int> CategoricalVariables(const Sheet& sheet) {
     return variables;
 }
 
-void CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& variables, CaseRange cases) {
+std::optional<CategoryMessage> CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& variables,
+                                                 CaseRange cases) {
+    if (const auto refusal = Refusal(sheet, codes, variables)) return refusal;
     DataChange change(sheet, "カテゴリの結合");
     Grid& grid = sheet.grdVo;
     for (const int v : variables)
@@ -46,16 +77,10 @@ void CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& va
             const CellString old = grid.text(c + 1, v + 1);
             if (auto text = CombinedCell(old.view(), codes); text && *text != old.view()) grid.setText(c + 1, v + 1, *text);
         }
-    const int d = codes.high - codes.low;
-    if (cases.first == 1 && cases.last == sheet.caseCount() && d > 0) {
-        for (const int v : variables) {
-            CategoryRange range = ReadCategoryRange(sheet, v);
-            range.count = static_cast<std::int16_t>(range.count - d);
-            range.maximum = static_cast<std::int16_t>(range.maximum - d);
-            WriteCategoryRange(sheet, v, range);
-        }
-    }
+    if (cases.first == 1 && cases.last == sheet.caseCount() && codes.high > codes.low)
+        for (const int v : variables) WriteCategoryRange(sheet, v, *CombinedRange(ReadCategoryRange(sheet, v), codes));
     change.done();
+    return std::nullopt;
 }
 
 }  // namespace zoriduvo

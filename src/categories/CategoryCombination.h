@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "categories/CategoryMessages.h"
 #include "sheet/CaseRange.h"
 
 namespace zoriduvo {
@@ -30,8 +31,11 @@ std::optional<std::string> CombinedCell(std::string_view text, CodeRange codes);
 // The categorical variables of the sheet (category count at least 1), in variable order.
 std::vector<int> CategoricalVariables(const Sheet& sheet);
 
-// Recodes the variables over the cases as one undo step; over all cases 1 .. n the category count
-// and maximum of each variable go down by hi - lo.
-void CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& variables, CaseRange cases);
+// Recodes the variables over the cases as one undo step; over all cases 1 .. n each definition
+// loses the declared codes inside lo .. hi but one, its ends moved as their cells are. Refused,
+// before anything changes, when lo .. hi is wider than a 16-bit count, holds no declared code of a
+// variable or would leave it no category; returns the refusal.
+std::optional<CategoryMessage> CombineCategories(Sheet& sheet, CodeRange codes, const std::vector<int>& variables,
+                                                 CaseRange cases);
 
 }  // namespace zoriduvo

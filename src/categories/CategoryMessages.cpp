@@ -23,6 +23,12 @@ constexpr MessageRow<Code> kRows[] = {
      MessageIcon::Exclamation},
     {Code::TwoVariablesOnly, "結合する変数は２つです。選んだ変数を「戻す」で戻してから選び直して下さい。",
      kVariableBindingTitle, MessageIcon::Exclamation},
+    {Code::SpanBeyond16Bit, "結合カテゴリの幅が 32767 を超えるため結合できません。", kCategoryCombinationTitle,
+     MessageIcon::Exclamation},
+    {Code::NoDeclaredCode, "結合カテゴリの範囲に、変数に定義されたカテゴリがありません。", kCategoryCombinationTitle,
+     MessageIcon::Exclamation},
+    {Code::NoCategoryLeft, "結合するとカテゴリが残らないため結合できません。", kCategoryCombinationTitle,
+     MessageIcon::Exclamation},
 };
 static_assert(CoversEveryCode(kRows), "every code needs its message, in the order of the codes");
 }  // namespace

@@ -14,6 +14,9 @@ enum class CategoryMessage {
     ProductBeyond16Bit,
     CodeBeyond16Bit,
     TwoVariablesOnly,
+    SpanBeyond16Bit,
+    NoDeclaredCode,
+    NoCategoryLeft,
     Count
 };
 

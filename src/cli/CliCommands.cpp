@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -261,9 +262,19 @@ int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostrea
     }
     const std::vector<int> variables = CategoricalArguments(app, sheet, arguments, kCategoryCombinationTitle);
     if (variables.empty()) return kRefused;
+    // A variable recoded twice would merge its codes twice over.
+    for (std::size_t i = 1; i < variables.size(); ++i)
+        if (std::find(variables.begin(), variables.begin() + static_cast<std::ptrdiff_t>(i), variables[i]) !=
+            variables.begin() + static_cast<std::ptrdiff_t>(i)) {
+            app.ui.show(CliMessageOf(CliMessage::RepeatedVariable, {arguments.variables[i]}));
+            return kRefused;
+        }
     const auto cases = SelectedCases(app, sheet, arguments);
     if (!cases) return kRefused;
-    CombineCategories(sheet, *codes, variables, *cases);
+    if (const auto refusal = CombineCategories(sheet, *codes, variables, *cases)) {
+        app.ui.show(MessageOf(*refusal));
+        return kRefused;
+    }
     return WriteOutput(app, sheet, arguments.files[1], arguments.format);
 }
 

@@ -41,6 +41,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::UnsavableText, "%1「%2」に保存できない文字「%3」があります", "", kRefused},
     {Code::OptionTwice, "%1 が二度指定されています", "", kUsage},
     {Code::OptionNotRead, "%1 は --layout %2 では使えません", "", kUsage},
+    {Code::RepeatedVariable, "同じ変数が二度指定されています: %1", "カテゴリの結合", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

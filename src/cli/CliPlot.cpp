@@ -58,7 +58,8 @@ bool MakeGraph(App& app, Sheet& sheet, const CliArguments& arguments, Graph& gra
         return false;
     }
     if (!FindAll(app, sheet, arguments.variables, variables)) return false;
-    if (kind == "index") graph.data = IndexTable(sheet, variables[0], range);
+    if (kind == "index")
+        graph = IndexGraph(sheet, variables[0], range);
     else
         graph.data = BoxTable(sheet, variables, range,
                               arguments.meanDeviation ? BoxKind::MeanDeviation : BoxKind::MedianQuartiles);

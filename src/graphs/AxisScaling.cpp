@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "sheet/NumberText.h"
+
 namespace zoriduvo {
 
 namespace {
@@ -29,8 +31,8 @@ void PadDegenerate(double& minimum, double& maximum, double limit) {
     maximum += half;
 }
 
-void Snap(float& minimum, float& maximum, int r) {
-    const float unit = static_cast<float>(std::pow(10.0, r));
+void Snap(double& minimum, double& maximum, int r) {
+    const double unit = std::pow(10.0, r);
     minimum = std::floor(minimum / unit) * unit;
     maximum = (std::floor(maximum / unit) + 1) * unit;
 }
@@ -59,13 +61,13 @@ std::vector<double> AxisA::ticks() const {
     return result;
 }
 
-AxisA ScaleAxisA(float dataMinimum, float dataMaximum) {
+AxisA ScaleAxisA(double dataMinimum, double dataMaximum) {
     double low = dataMinimum, high = dataMaximum;
-    PadDegenerate(low, high, 1e36);
-    float m = static_cast<float>(low), M = static_cast<float>(high);
-    const float d = M - m;
-    M += 0.05f * d;
-    m -= 0.05f * d;
+    PadDegenerate(low, high, 1e300);
+    double m = low, M = high;
+    const double d = M - m;
+    M += 0.05 * d;
+    m -= 0.05 * d;
     // Clamping at zero keeps a positive axis from starting below it; negative data keep their side.
     if (m < 0 && low >= 0) m = 0;
     std::string range = ScientificText(M - m);
@@ -92,12 +94,12 @@ AxisA ScaleAxisA(float dataMinimum, float dataMaximum) {
         }
     }
     AxisA axis;
-    axis.step = static_cast<float>(StepMultiplier(q) * std::pow(10.0, r));
+    axis.step = StepMultiplier(q) * std::pow(10.0, r);
     axis.minimum = m;
     int n = 1;
-    while (m + static_cast<float>(n) * axis.step < M && n < kMostTicks) ++n;
+    while (m + n * axis.step < M && n < kMostTicks) ++n;
     axis.intervals = n;
-    axis.maximum = m + static_cast<float>(n) * axis.step;
+    axis.maximum = m + n * axis.step;
     return axis;
 }
 
@@ -120,23 +122,17 @@ AxisB ScaleAxisB(double dataMinimum, double dataMaximum, double margin) {
     return axis;
 }
 
-TickFormat TickFormatOf(const AxisB& axis) {
-    const int e = ExponentOf(ScientificText(axis.maximum));
-    TickFormat format;
-    if (axis.mantissa >= 1 && e < 0) format.decimals = -e;
-    else if (axis.mantissa < 1 && e <= 0) format.decimals = 1 - e;
-    if (format.decimals > 0) format.pattern = "0." + std::string(static_cast<std::size_t>(format.decimals), '0');
-    else format.pattern = std::string(static_cast<std::size_t>(std::max(e, 0)), '#') + "0";
-    return format;
-}
+double StepOf(const AxisB& axis) { return axis.mantissa * std::pow(10.0, axis.exponent); }
 
-std::string TickText(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
-    // A tick a rounding step below zero reads as zero, not "-0".
-    if (result.find_first_not_of("-0.") == std::string::npos && result[0] == '-') result.erase(0, 1);
-    return result;
+std::string TickLabel(double value, double step) {
+    // The step's last digit: 10^k, with k read as the algorithms read exponents.
+    const int k = ExponentOf(ScientificText(step));
+    const double unit = std::pow(10.0, std::abs(k));
+    const double digits = std::nearbyint(k < 0 ? value * unit : value / unit);
+    // Dividing by an exact power of ten gives the double nearest the decimal, which the general
+    // text then writes without the noise a product would leave.
+    const double exact = k < 0 ? digits / unit : digits * unit;
+    return GeneralText(std::isfinite(exact) ? exact + 0.0 : value);
 }
 
 }  // namespace zoriduvo

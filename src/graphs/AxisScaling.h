@@ -5,15 +5,16 @@
 
 namespace zoriduvo {
 
-// Algorithm A (box plot): rounded ends, ticks at minimum + i × step for i = 0 .. intervals.
+// Algorithm A (box plot): rounded ends, ticks at minimum + i × step for i = 0 .. intervals. Worked
+// in double, so that no single, however large, overflows the padding or the snapping.
 struct AxisA {
-    float minimum = 0;
-    float maximum = 1;
-    float step = 1;
+    double minimum = 0;
+    double maximum = 1;
+    double step = 1;
     int intervals = 1;
     std::vector<double> ticks() const;
 };
-AxisA ScaleAxisA(float dataMinimum, float dataMaximum);
+AxisA ScaleAxisA(double dataMinimum, double dataMaximum);
 
 // Algorithm B (scatter, index): the padded range and the ticks inside it, the step being
 // mantissa × 10^exponent.
@@ -26,14 +27,12 @@ struct AxisB {
 };
 AxisB ScaleAxisB(double dataMinimum, double dataMaximum, double margin);
 
-// The number of decimals of the tick labels, and the pattern whose length sets the label margin
-// ("0.00" or "##0").
-struct TickFormat {
-    int decimals = 0;
-    std::string pattern;
-};
-TickFormat TickFormatOf(const AxisB& axis);
-std::string TickText(double value, int decimals);
+// The label of a tick of an axis with this step: the tick rounded to the step's last digit, in the
+// general number text (exponent form from 1E+15 and below 1E-05), "0" for zero. Ticks a step apart
+// get distinct labels while the axis spans no more than 15 digits.
+std::string TickLabel(double value, double step);
+// The step of algorithm B's ticks.
+double StepOf(const AxisB& axis);
 
 // Two-decimal scientific notation, "1.10E+02", whose parts the algorithms read.
 std::string ScientificText(double value);

@@ -5,6 +5,6 @@
 
 namespace zoriduvo {
 
-PlotPicture DrawBoxPlot(const Graph& graph, TwipSize size);
+PlotPicture DrawBoxPlot(const Graph& graph, TwipSize size, const TextMetrics& metrics);
 
 }  // namespace zoriduvo

@@ -5,7 +5,7 @@
 #include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
-#include "variables/Statistics.h"
+#include "variables/RunningStatistics.h"
 
 namespace zoriduvo {
 
@@ -41,6 +41,15 @@ GraphTable ScatterTable(const Sheet& sheet, int xVariable, int yVariable, const 
     return data;
 }
 
+Graph IndexGraph(const Sheet& sheet, int variable, const CaseRange& range) {
+    Graph graph;
+    graph.data = IndexTable(sheet, variable, range);
+    // Named like the scatter plot's automatic title.
+    graph.titles.title = "インデックスプロット: " + Name(sheet, variable);
+    graph.caseCount = sheet.caseCount();
+    return graph;
+}
+
 GraphTable IndexTable(const Sheet& sheet, int variable, const CaseRange& range) {
     GraphTable data{{"3", Name(sheet, variable), "", ""}};
     for (int i = 1; i <= sheet.caseCount(); ++i)
@@ -73,21 +82,30 @@ void SetQuartiles(BoxNumbers& numbers, const std::vector<float>& sorted) {
     const auto x = [&sorted, k](int i) { return sorted[static_cast<std::size_t>(std::clamp(i, 1, k) - 1)]; };
     numbers.lowerQuartile = x(RoundToInt32(k / 4.0).value_or(1));
     numbers.upperQuartile = x(RoundToInt32(3.0 * k / 4.0).value_or(k));
-    numbers.median = k % 2 == 1 ? x((k + 1) / 2) : (x(k / 2) + x(k / 2 + 1)) / 2;
+    // Summed in double: two singles near the top of their range would overflow to infinity.
+    numbers.median =
+        k % 2 == 1 ? x((k + 1) / 2) : static_cast<float>((static_cast<double>(x(k / 2)) + x(k / 2 + 1)) / 2);
 }
 
 BoxNumbers ComputeBoxNumbers(const Sheet& sheet, int variable, const CaseRange& range) {
     BoxNumbers numbers;
     numbers.name = Name(sheet, variable);
-    const VariableStatistics statistics = ComputeVariableStatistics(sheet, variable, range.first, range.last);
+    // Only the cells that are numbers, as the scatter and index plots take them: a text is no value.
+    RunningFigures running;
+    std::vector<float> values;
+    const int last = std::min(range.last, sheet.caseCount());
+    for (int i = std::max(range.first, 1); i <= last; ++i) {
+        const Cell& cell = sheet.grdVo.cell(i + 1, variable + 1);
+        if (cell.empty() || (!cell.isNumber() && !WhollyNumber(CellTextOf(sheet, i, variable)))) continue;
+        values.push_back(CellSingle(cell));
+        running.add(values.back());
+    }
+    const VariableStatistics statistics = running.result();
     numbers.count = statistics.cases;
     numbers.minimum = statistics.minimum;
     numbers.maximum = statistics.maximum;
     numbers.mean = statistics.mean;
     numbers.deviation = statistics.standardDeviation;
-    std::vector<float> values;
-    for (int i = range.first; i <= range.last; ++i)
-        if (const Cell& cell = sheet.grdVo.cell(i + 1, variable + 1); !cell.empty()) values.push_back(CellSingle(cell));
     std::sort(values.begin(), values.end());
     SetQuartiles(numbers, values);
     return numbers;
@@ -101,8 +119,15 @@ GraphTable BoxTable(const Sheet& sheet, const std::vector<int>& variables, const
         const BoxNumbers n = ComputeBoxNumbers(sheet, variables[j], range);
         data[0][j + 1] = n.name;
         if (n.count == 0) continue;  // no value in the range: an empty band
-        const float rows[] = {n.minimum, n.maximum, n.mean - n.deviation, n.mean, n.mean + n.deviation,
-                              n.lowerQuartile, n.median, n.upperQuartile};
+        // The box ends in double, saturated to the single range rather than overflowing to infinity.
+        const float rows[] = {n.minimum,
+                              n.maximum,
+                              ToSingle(static_cast<double>(n.mean) - n.deviation),
+                              n.mean,
+                              ToSingle(static_cast<double>(n.mean) + n.deviation),
+                              n.lowerQuartile,
+                              n.median,
+                              n.upperQuartile};
         for (std::size_t r = 0; r < 8; ++r) data[r + 1][j + 1] = ShortestText(rows[r]);
     }
     return data;

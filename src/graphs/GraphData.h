@@ -37,6 +37,9 @@ std::optional<PlotKind> KindOf(const GraphTable& data);
 // Variables by number; the range marks the cases inside it.
 GraphTable ScatterTable(const Sheet& sheet, int xVariable, int yVariable, const CaseRange& range);
 GraphTable IndexTable(const Sheet& sheet, int variable, const CaseRange& range);
+// The index plot of a variable as its dialog makes it: the table, the title naming the variable and
+// the case count.
+Graph IndexGraph(const Sheet& sheet, int variable, const CaseRange& range);
 GraphTable BoxTable(const Sheet& sheet, const std::vector<int>& variables, const CaseRange& range, BoxKind kind);
 
 // A drawable point of a scatter or index plot: its data-table row and values.

@@ -11,7 +11,7 @@ GraphView ReadGraphView(const Graph& graph) {
 }
 
 PlotPicture DrawGraph(const Graph& graph, const GraphView& view, TwipSize size, const TextMetrics& metrics) {
-    if (view.kind == PlotKind::Box) return DrawBoxPlot(graph, size);
+    if (view.kind == PlotKind::Box) return DrawBoxPlot(graph, size, metrics);
     return DrawPointPlot(graph, view.points, view.flags, size, metrics);
 }
 

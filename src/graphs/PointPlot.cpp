@@ -1,6 +1,8 @@
 #include "graphs/PointPlot.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "graphs/AxisScaling.h"
 
@@ -31,35 +33,51 @@ Range RangeOf(const std::vector<PlotPoint>& points, double PlotPoint::*value) {
     return {(*low).*value, (*high).*value};
 }
 
-// Titles and margins (twips) around the plotting area; returns the area.
-TwipRect PlaceTitles(DisplayList& list, const GraphTitles& titles, const TickFormat& yFormat) {
+// Tick labels of an axis of algorithm B.
+std::vector<std::string> TickLabels(const AxisB& axis) {
+    std::vector<std::string> labels;
+    for (double tick : axis.ticks) labels.push_back(TickLabel(tick, StepOf(axis)));
+    return labels;
+}
+
+int WidestText(const std::vector<std::string>& texts, const TextMetrics& metrics) {
+    int widest = 0;
+    for (const std::string& text : texts) widest = std::max(widest, metrics.measure(text, kTickPoints, false).width);
+    return widest;
+}
+
+// Titles and margins (twips) around the plotting area; returns the area. The left margin holds the
+// widest Y label, the right one the part of the widest X label right of its tick; the X title
+// stands below the X labels, clear of them.
+TwipRect PlaceTitles(DisplayList& list, const GraphTitles& titles, int yLabelWidth, int xLabelWidth) {
     const TwipSize size = list.size;
     list.addBox({10, 10, size.width - 20, size.height - 20}, Fill::Outline);
-    int top = 120, xReserve = 120, yReserve = 120;
+    int top = 120, xReserve = 0, yReserve = 120;
     if (!titles.title.empty()) {
         list.addText({size.width / 2, 120}, titles.title, Style(14, HAlign::Centre));
         top = 14 * 20 + 120;
     }
     if (!titles.xTitle.empty()) {
         list.addText({size.width - 120, size.height - (12 * 20 + 120)}, titles.xTitle, Style(12, HAlign::Right));
-        xReserve = 12 * 20 + 120;
+        xReserve = 12 * 20 + 60;
     }
     if (!titles.yTitle.empty()) {
         list.addText({120, 120}, titles.yTitle, Style(12, HAlign::Left));
         yReserve = 12 * 20 + 120;
     }
-    const int left = 9 * (static_cast<int>(yFormat.pattern.size()) + 1) * 10 + yReserve + 100;
-    const int bottom = 9 * 20 + xReserve + 100;
-    return {left, top, std::max(size.width - 120 - left, 0), std::max(size.height - bottom - top, 0)};
+    const int left = yReserve + yLabelWidth + 30 + kTickLength + kAxisGap;
+    const int bottom = kAxisGap + kTickLength + static_cast<int>(kTickPoints * 20) + xReserve + 120;
+    const int right = std::max(120, xLabelWidth - 100 + 60);
+    return {left, top, std::max(size.width - right - left, 0), std::max(size.height - bottom - top, 0)};
 }
 
-void DrawYAxis(DisplayList& list, const PlotFrame& frame, const AxisB& axis, const TickFormat& format) {
+void DrawYAxis(DisplayList& list, const PlotFrame& frame, const AxisB& axis, const std::vector<std::string>& labels) {
     const int x = frame.area.left - kAxisGap;
     list.addLine({x, frame.area.top + frame.area.height}, {x, frame.area.top});
-    for (double tick : axis.ticks) {
-        const int y = frame.toY(tick);
+    for (std::size_t i = 0; i < axis.ticks.size(); ++i) {
+        const int y = frame.toY(axis.ticks[i]);
         list.addLine({x, y}, {x - kTickLength, y});
-        list.addText({x - kTickLength - 30, y - 90}, TickText(tick, format.decimals), Style(kTickPoints, HAlign::Right));
+        list.addText({x - kTickLength - 30, y - 90}, labels[i], Style(kTickPoints, HAlign::Right));
     }
 }
 
@@ -68,22 +86,34 @@ void DrawXTick(DisplayList& list, int x, int axisY, int length, const std::strin
     if (!label.empty()) list.addText({x - 100, axisY + kTickLength}, label, Style(kTickPoints, HAlign::Left));
 }
 
-void DrawScatterXAxis(DisplayList& list, const PlotFrame& frame, const AxisB& axis) {
+void DrawScatterXAxis(DisplayList& list, const PlotFrame& frame, const AxisB& axis,
+                      const std::vector<std::string>& labels) {
     const int y = frame.area.top + frame.area.height + kAxisGap;
     list.addLine({frame.area.left, y}, {frame.area.left + frame.area.width, y});
-    const TickFormat format = TickFormatOf(axis);
-    for (double tick : axis.ticks) DrawXTick(list, frame.toX(tick), y, kTickLength, TickText(tick, format.decimals));
+    for (std::size_t i = 0; i < axis.ticks.size(); ++i)
+        DrawXTick(list, frame.toX(axis.ticks[i]), y, kTickLength, labels[i]);
 }
 
-void DrawIndexXAxis(DisplayList& list, const PlotFrame& frame, int caseCount) {
+// The table's label interval, widened to a multiple of itself until the widest position label
+// fits between two labelled ticks.
+int LabelEvery(const PlotFrame& frame, IndexTicks ticks, int caseCount, const TextMetrics& metrics) {
+    const int widest = metrics.measure(std::to_string(caseCount), kTickPoints, false).width + 90;
+    const double apart = frame.scaleX() * ticks.step * ticks.labelEvery;
+    if (apart <= 0) return ticks.labelEvery;
+    const double times = std::ceil(widest / apart);
+    return ticks.labelEvery * static_cast<int>(std::clamp(times, 1.0, static_cast<double>(caseCount)));
+}
+
+void DrawIndexXAxis(DisplayList& list, const PlotFrame& frame, int caseCount, const TextMetrics& metrics) {
     const int y = frame.area.top + frame.area.height + kAxisGap;
     list.addLine({frame.area.left, y}, {frame.area.left + frame.area.width, y});
     const IndexTicks ticks = IndexTicksFor(caseCount);
+    const int every = LabelEvery(frame, ticks, caseCount, metrics);
     for (int j = 1; j * ticks.step <= caseCount; ++j) {
-        const bool labelled = j % ticks.labelEvery == 0;
+        const bool longTick = j % ticks.labelEvery == 0;
         const int position = j * ticks.step;
-        DrawXTick(list, frame.toX(position), y, labelled ? kTickLength : 50,
-                  labelled ? std::to_string(position) : std::string());
+        DrawXTick(list, frame.toX(position), y, longTick ? kTickLength : 50,
+                  j % every == 0 ? std::to_string(position) : std::string());
     }
 }
 
@@ -111,33 +141,32 @@ IndexTicks IndexTicksFor(int n) {
 }
 
 PlotPicture DrawPointPlot(const Graph& graph, const std::vector<PlotPoint>& points,
-                          const std::vector<PointLabel>& flags, TwipSize size, const TextMetrics& /*metrics*/) {
+                          const std::vector<PointLabel>& flags, TwipSize size, const TextMetrics& metrics) {
     const PlotKind kind = KindOf(graph.data).value_or(PlotKind::Scatter);
     const bool index = kind == PlotKind::Index;
     PlotPicture picture;
     picture.list.size = size;
     const Range ys = RangeOf(points, &PlotPoint::y);
     const AxisB yAxis = ScaleAxisB(ys.low, ys.high, index ? 0.03 : 0.05);
-    const TickFormat yFormat = TickFormatOf(yAxis);
+    const std::vector<std::string> yLabels = TickLabels(yAxis);
+    const Range xs = RangeOf(points, &PlotPoint::x);
+    const AxisB xAxis = index ? AxisB() : ScaleAxisB(xs.low, xs.high, 0.05);
+    // The index plot's widest label is its last position.
+    const std::vector<std::string> xLabels =
+        index ? std::vector<std::string>{std::to_string(graph.caseCount)} : TickLabels(xAxis);
     PlotFrame& frame = picture.frame;
-    frame.area = PlaceTitles(picture.list, graph.titles, yFormat);
+    frame.area = PlaceTitles(picture.list, graph.titles, WidestText(yLabels, metrics), WidestText(xLabels, metrics));
     frame.yMinimum = yAxis.minimum;
     frame.yMaximum = yAxis.maximum;
-    AxisB xAxis;
-    if (index) {
-        // One case has no extent: its position stands in the middle of the axis.
-        frame.xMinimum = graph.caseCount > 1 ? 1 : 0;
-        frame.xMaximum = graph.caseCount > 1 ? graph.caseCount : 2;
-    } else {
-        const Range xs = RangeOf(points, &PlotPoint::x);
-        xAxis = ScaleAxisB(xs.low, xs.high, 0.05);
-        frame.xMinimum = xAxis.minimum;
-        frame.xMaximum = xAxis.maximum;
-    }
+    // One case has no extent: its position stands in the middle of the axis.
+    frame.xMinimum = !index ? xAxis.minimum : graph.caseCount > 1 ? 1 : 0;
+    frame.xMaximum = !index ? xAxis.maximum : graph.caseCount > 1 ? graph.caseCount : 2;
     DisplayList& list = picture.list;
-    if (index) DrawIndexXAxis(list, frame, graph.caseCount);
-    else DrawScatterXAxis(list, frame, xAxis);
-    DrawYAxis(list, frame, yAxis, yFormat);
+    if (index)
+        DrawIndexXAxis(list, frame, graph.caseCount, metrics);
+    else
+        DrawScatterXAxis(list, frame, xAxis, xLabels);
+    DrawYAxis(list, frame, yAxis, yLabels);
     const int radius = size.width >= 6000 ? 30 : 20;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const PlotPoint& p = points[i];

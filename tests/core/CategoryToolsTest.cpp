@@ -44,6 +44,23 @@ TEST(CategoryCombination, RecodesTheRunAndShrinksTheDefinitionOverAllCases) {
         {"typed as 4 and 2", "4", "2", codes, 0, 0, {"1", "2", "2", "2", "3", "", "0"}, {3, 3, 1}},
         {"2.5 reads 2 within 1..3, 0 stays", "1", "3", {"2.5", "0", "3.5"}, 0, 0, {"1", "0", "2"}, {3, 3, 1}},
         {"row selection of cases 3-6", "2", "3", codes, 6, 3, {"1", "2", "2", "3", "4", "", "0"}, {5, 5, 1}},
+        {"4..9 counts only the declared 4 and 5", "4", "9", codes, 0, 0, {"1", "2", "3", "4", "4", "", "0"}, {4, 4, 1}},
+        {"0..2 merges 1 and 2 into 0, the minimum follows",
+         "0",
+         "2",
+         codes,
+         0,
+         0,
+         {"0", "0", "1", "2", "3", "", "0"},
+         {4, 3, 0}},
+        {"the widest 16-bit span",
+         "-16384",
+         "16383",
+         codes,
+         0,
+         0,
+         {"-16384", "-16384", "-16384", "-16384", "-16384", "", "-16384"},
+         {1, -16384, -16384}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -54,10 +71,37 @@ TEST(CategoryCombination, RecodesTheRunAndShrinksTheDefinitionOverAllCases) {
         if (c.selectFirst) SelectCases(sheet, c.selectFirst, c.selectLast);
         const auto codeRange = ReadCodeRange(c.low, c.high);
         ASSERT_TRUE(codeRange);
-        CombineCategories(sheet, *codeRange, CategoricalVariables(sheet), ReadCaseRange(sheet));
+        EXPECT_FALSE(CombineCategories(sheet, *codeRange, CategoricalVariables(sheet), ReadCaseRange(sheet)));
         EXPECT_EQ(ColumnOf(sheet, 1), c.after);
         EXPECT_EQ(ReadCategoryRange(sheet, 1), c.definition);
         EXPECT_TRUE(sheet.modified());
+    }
+}
+
+TEST(CategoryCombination, RefusesRangesThatBreakTheDefinitionBeforeAnyChange) {
+    struct Case {
+        const char* name;
+        CodeRange codes;
+        CategoryRange definition;
+        CategoryMessage refusal;
+    };
+    const Case cases[] = {
+        {"no declared code above", {7, 9}, {5, 5, 1}, CategoryMessage::NoDeclaredCode},
+        {"no declared code below", {-3, 0}, {5, 5, 1}, CategoryMessage::NoDeclaredCode},
+        {"a count that leaves none", {1, 5}, {2, 5, 1}, CategoryMessage::NoCategoryLeft},
+        {"a span no 16-bit count holds", {-32768, 32767}, {5, 5, 1}, CategoryMessage::SpanBeyond16Bit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, test::Column({"1", "5", "8"}));
+        WriteCategoryRange(sheet, 1, c.definition);
+        EXPECT_EQ(CombineCategories(sheet, c.codes, {1}, ReadCaseRange(sheet)), c.refusal);
+        EXPECT_EQ(ColumnOf(sheet, 1), (Texts{"1", "5", "8"}));
+        EXPECT_EQ(ReadCategoryRange(sheet, 1), c.definition);
+        EXPECT_FALSE(sheet.modified());
+        EXPECT_FALSE(MessageOf(c.refusal).text.empty());
     }
 }
 

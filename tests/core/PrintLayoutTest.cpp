@@ -229,5 +229,49 @@ TEST(PrintSheet, PrintsEveryPageAsOneJobOrStopsWhereThePrinterDoes) {
     EXPECT_TRUE(missing.pages.empty());
 }
 
+TEST(PrintSheet, AProgressThatSaysStopEndsTheJobAsCancelled) {
+    TestApp t;
+    Sheet& sheet = Filled(t, 300, {"1", "2", "3"});
+    const FixedTextMetrics metrics;
+    test::RecordingPrinter printer;
+    std::vector<std::pair<int, int>> told;
+    const auto outcome = PrintSheet(sheet, metrics, printer, [&told](int done, int count) {
+        told.emplace_back(done, count);
+        return done < 2;
+    });
+    EXPECT_EQ(outcome, PrintOutcome::Cancelled);
+    EXPECT_EQ(printer.pages.size(), 2u);
+    EXPECT_TRUE(printer.ended);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[1].first, 2);
+    EXPECT_EQ(told[1].second, PageCount(sheet, metrics, {printer.page.printable.width, printer.page.printable.height}));
+}
+
+TEST(PrintSheet, TheQuestionsSayHowManyPagesBeyondAThousand) {
+    struct Case {
+        const char* name;
+        int pages;
+        const char* printing;  // the question before printing
+        bool askedBeforePdf;
+    };
+    const Case cases[] = {
+        {"a thousand pages", 1000, "印刷を開始します。よろしいですか？", false},
+        {"one more", 1001, "印刷を開始します。1001 ページになります。よろしいですか？", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        t.ui.answers = {Answer::Ok, Answer::Cancel};
+        EXPECT_TRUE(ConfirmPrinting(t.ui, c.pages));
+        EXPECT_EQ(ConfirmSavingPdf(t.ui, c.pages), !c.askedBeforePdf);
+        ASSERT_EQ(t.ui.messages.size(), c.askedBeforePdf ? 2u : 1u);
+        EXPECT_EQ(t.ui.messages[0].text, c.printing);
+        if (c.askedBeforePdf) {
+            EXPECT_EQ(t.ui.messages[1].text,
+                      "PDF に保存します。" + std::to_string(c.pages) + " ページになります。よろしいですか？");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zoriduvo

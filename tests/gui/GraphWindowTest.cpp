@@ -1,10 +1,13 @@
+#include <QFile>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
@@ -53,6 +56,13 @@ int DarkPixels(const QImage& image) {
     return dark;
 }
 
+// Shown at that size and activated, as a new graph window is.
+void ShowAt(GraphWindow& window, QSize size) {
+    window.resize(size);
+    window.show();
+    window.activate();
+}
+
 }  // namespace
 
 class GraphWindowTest : public QObject {
@@ -61,9 +71,7 @@ private slots:
     void savesBitmapAndPngAtTheWindowSize() {
         test::Frame f;
         GraphWindow window(f.t.app, 1, ScatterGraph());
-        window.resize(400, 300);
-        window.show();
-        window.activate();
+        ShowAt(window, {400, 300});
         QTemporaryDir dir;
         for (const char* name : {"plot.bmp", "plot.png"}) {
             const QString path = dir.filePath(name);
@@ -82,9 +90,7 @@ private slots:
             QSKIP("rsvg-convert is not installed (scripts/deps.sh installs librsvg2-bin)");
         test::Frame f;
         GraphWindow window(f.t.app, 1, ScatterGraph());
-        window.resize(640, 480);
-        window.show();
-        window.activate();
+        ShowAt(window, {640, 480});
         QTemporaryDir dir;
         const QString svg = dir.filePath("plot.svg"), png = dir.filePath("plot.png");
         f.t.ui.fileNames.push_back(ToUtf8(svg));
@@ -99,6 +105,33 @@ private slots:
         const int missing = Unmatched(shown, drawn), extra = Unmatched(drawn, shown), ink = DarkPixels(shown);
         QVERIFY2((missing + extra) * 50 < ink,
                  qPrintable(QString("%1 dark pixels missing, %2 extra, of %3").arg(missing).arg(extra).arg(ink)));
+    }
+
+    // Without a printer the graph is offered as a PDF, as the sheet's printing offers it.
+    void printWithoutAPrinterOffersThePdf() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
+        struct Case {
+            const char* name;
+            std::deque<Answer> answers;
+            bool written;
+        } cases[] = {{"PDF declined", {Answer::No}, false}, {"PDF taken", {Answer::Yes}, true}};
+        for (const Case& c : cases) {
+            test::Frame f;
+            GraphWindow window(f.t.app, 1, ScatterGraph());
+            ShowAt(window, {400, 300});
+            QTemporaryDir dir;
+            f.t.ui.answers = c.answers;
+            f.t.ui.fileNames = {ToUtf8(dir.filePath("graph.pdf"))};
+            window.print();
+            QCOMPARE(f.t.ui.messages.size(), std::size_t{1});
+            QCOMPARE(f.t.ui.messages[0].text, std::string("使用できるプリンタがありません。\nPDF に保存しますか？"));
+            QFile pdf(dir.filePath("graph.pdf"));
+            QVERIFY2(pdf.exists() == c.written, c.name);
+            if (!c.written) continue;
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            QVERIFY(pdf.read(5) == "%PDF-");
+            QVERIFY(pdf.size() > 1000);  // the picture, not an empty page
+        }
     }
 
     void dragLabelsPointsOnlyWithAnItemMarked() {

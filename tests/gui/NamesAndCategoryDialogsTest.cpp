@@ -83,6 +83,23 @@ private slots:
         QCOMPARE(ReadCategoryRange(sheet, 1), (CategoryRange{4, 4, 1}));
     }
 
+    void combinationRefusesARunHoldingNoDeclaredCode() {
+        test::TestApp t;
+        Sheet& sheet = CodedSheet(t);
+        const CategoryRange declared = ReadCategoryRange(sheet, 1);
+        CategoryCombinationDialog dialog(t.app, sheet);
+        dialog.show();
+        Choose(&dialog, 0);
+        QTest::keyClicks(Child<QLineEdit>(&dialog, "txtCom0"), "70");
+        Retype(Child<QLineEdit>(&dialog, "txtCom1"), "90");
+        Child<QPushButton>(&dialog, "cmdExec")->click();
+        QCOMPARE(t.ui.messages.size(), std::size_t{1});
+        QCOMPARE(t.ui.messages[0].text, std::string("結合カテゴリの範囲に、変数に定義されたカテゴリがありません。"));
+        QVERIFY(dialog.isVisible());  // the codes may be typed again
+        QCOMPARE(ReadCategoryRange(sheet, 1), declared);
+        QVERIFY(!sheet.modified());
+    }
+
     void bindingProposesTheNameAndAddsTheVariable() {
         test::TestApp t;
         Sheet& sheet = CodedSheet(t);

@@ -65,7 +65,10 @@ void CategoryCombinationDialog::execute() {
         app_.ui.show(MessageOf(CategoryMessage::CodesWanted));
         return;
     }
-    CombineCategories(sheet_, *codes, lists_->chosen(), cases_);
+    if (const auto refusal = CombineCategories(sheet_, *codes, lists_->chosen(), cases_)) {
+        app_.ui.show(MessageOf(*refusal));
+        return;
+    }
     accept();
 }
 

@@ -4,21 +4,59 @@
 #include "files/print/PrintMessages.h"
 #include "platform/Ui.h"
 #include "sheet/Sheet.h"
+#include "text/PathText.h"
 
 namespace zoriduvo {
 
-bool ConfirmPrinting(Ui& ui) {
-    return ui.show(PrintMessageOf(PrintMessage::Start), MessageButtons::OkCancel) == Answer::Ok;
+namespace {
+
+// The question with the page count in it.
+Message WithPages(PrintMessage code, int pages) {
+    Message message = PrintMessageOf(code);
+    message.text.replace(message.text.find("%1"), 2, std::to_string(pages));
+    return message;
+}
+
+}  // namespace
+
+bool ConfirmPrinting(Ui& ui, int pages) {
+    const Message question =
+        pages > kPagesToCount ? WithPages(PrintMessage::StartPages, pages) : PrintMessageOf(PrintMessage::Start);
+    return ui.show(question, MessageButtons::OkCancel) == Answer::Ok;
+}
+
+bool ConfirmSavingPdf(Ui& ui, int pages) {
+    return pages <= kPagesToCount ||
+           ui.show(WithPages(PrintMessage::SavePdfPages, pages), MessageButtons::OkCancel) == Answer::Ok;
+}
+
+int PageCount(const Sheet& sheet, const TextMetrics& metrics, TwipSize printable) {
+    return PrintLayout(sheet, metrics, printable).pageCount();
+}
+
+FileDialogRequest PdfFileRequest(const std::string& caption) {
+    FileDialogRequest request;
+    request.title = PrintMessageOf(PrintMessage::PdfTitle).text;
+    request.filter = PrintMessageOf(PrintMessage::PdfFilter).text;
+    request.defaultExtension = "pdf";
+    request.askBeforeOverwrite = true;
+    request.initialName = std::string(FileStemOf(caption)) + ".pdf";
+    return request;
 }
 
 std::string PrintingText(const Sheet& sheet) { return "印刷中 (Zo rid Uvo) : [ " + sheet.caption() + " ]"; }
 
-PrintOutcome PrintSheet(const Sheet& sheet, const TextMetrics& metrics, Printer& printer) {
+PrintOutcome PrintSheet(const Sheet& sheet, const TextMetrics& metrics, Printer& printer,
+                        const PrintProgress& progress) {
     const PrintStart start = printer.begin(sheet.caption());
     if (start.outcome != PrintOutcome::Ok) return start.outcome;
     PrintLayout layout(sheet, metrics, {start.page.printable.width, start.page.printable.height});
     PrintOutcome outcome = PrintOutcome::Ok;
-    while (outcome == PrintOutcome::Ok && !layout.done()) outcome = printer.printPage(layout.nextPage());
+    for (int done = 1; outcome == PrintOutcome::Ok && !layout.done(); ++done) {
+        outcome = printer.printPage(layout.nextPage());
+        if (outcome == PrintOutcome::Ok && progress && !progress(done, layout.pageCount()))
+            outcome = PrintOutcome::Cancelled;
+    }
     const PrintOutcome ended = printer.end();
     return outcome != PrintOutcome::Ok ? outcome : ended;
 }

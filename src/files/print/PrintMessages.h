@@ -11,6 +11,10 @@ enum class PrintMessage {
     NoPrinter,
     PdfTitle,
     PdfFilter,
+    StartPages,    // %1 the page count
+    SavePdfPages,  // %1 the page count
+    PdfProgress,
+    Cancel,
     Count,
 };
 

@@ -47,7 +47,7 @@ void RegisterFileCommands(CommandRegistry& commands) {
     commands.addOnSheet("mnuFPrint", print);
     commands.addOnSheet("tool:filePrint", print);
     commands.addOnSheet("mnuFPrintPreview", [&app, &frame](Sheet& sheet) { PrintPreviewCommand(app, sheet, &frame); });
-    commands.addOnSheet("mnuFPrintPdf", [&app](Sheet& sheet) { SavePdfCommand(app, sheet); });
+    commands.addOnSheet("mnuFPrintPdf", [&app, &frame](Sheet& sheet) { SavePdfCommand(app, sheet, &frame); });
     commands.addOnSheet("mnuFMergeCases", [&app](Sheet& sheet) { MergeCasesCommand(app, sheet); });
     commands.addOnSheet("mnuFMergeVariables", [&app](Sheet& sheet) { MergeVariablesCommand(app, sheet); });
     commands.add("mnuFClose", [&app, &windows] {

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
@@ -13,12 +13,12 @@
 #include "files/SafeSave.h"
 #include "files/print/PrintCommand.h"
 #include "files/print/PrintMessages.h"
+#include "files/ui/PrintPreview.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
-#include "text/PathText.h"
 
 namespace zoriduvo {
 
@@ -48,20 +48,51 @@ void TellFailure(Ui& ui, PrintOutcome outcome) {
     if (outcome == PrintOutcome::Failed) ui.show(PrintMessageOf(PrintMessage::Failed));
 }
 
+int PagesOn(const Sheet& sheet, const QtPrinter& printer) {
+    const PageGeometry page = printer.geometry();
+    return PageCount(sheet, printer.metrics(), {page.printable.width, page.printable.height});
+}
+
+// Asks for the path and writes the pages there under a progress bar whose button stops the job;
+// the window stays live between pages.
+void SavePdf(App& app, const Sheet& sheet, QWidget* parent) {
+    const auto path = app.ui.saveFileName(PdfFileRequest(sheet.caption()));
+    if (!path) return;
+    QProgressDialog progress(ToQString(PrintMessageOf(PrintMessage::PdfProgress).text),
+                             ToQString(PrintMessageOf(PrintMessage::Cancel).text), 0, 1, parent);
+    progress.setObjectName("frmPdfProgress");
+    progress.setWindowTitle(ToQString(PrintMessageOf(PrintMessage::PdfTitle).text));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(500);
+    PrintToPdf(app, sheet, *path, [&progress](int done, int count) {
+        progress.setMaximum(count);
+        progress.setValue(done);  // a modal progress dialog lets the events through here
+        return !progress.wasCanceled();
+    });
+}
+
 }  // namespace
 
 void PrintCommand(App& app, Sheet& sheet, QWidget* parent) {
-    if (!ConfirmPrinting(app.ui)) return;
+    QPrinter device(QPrinter::HighResolution);
+    int pages = 0;
+    {
+        BusyPointer busy(app.ui);
+        pages = PagesOn(sheet, QtPrinter(device));
+    }
+    if (!ConfirmPrinting(app.ui, pages)) return;
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // The question has told the count already.
         if (app.ui.show(PrintMessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes)
-            SavePdfCommand(app, sheet);
+            SavePdf(app, sheet, parent);
         return;
     }
     PrintOutcome outcome = PrintOutcome::Ok;
     {
         PrintingWindow window(sheet, parent);
         BusyPointer busy(app.ui);
-        QPrinter device(QPrinter::HighResolution);
         QtPrinter printer(device);
         outcome = PrintSheet(sheet, printer.metrics(), printer);
     }
@@ -69,39 +100,31 @@ void PrintCommand(App& app, Sheet& sheet, QWidget* parent) {
 }
 
 void PrintPreviewCommand(App& app, Sheet& sheet, QWidget* parent) {
-    QPrinter device(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&device, parent);
-    dialog.setObjectName("frmPrintPreview");
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&app, &sheet](QPrinter* target) {
+    PrintPreview preview(app, sheet, parent);
+    preview.exec();
+}
+
+void SavePdfCommand(App& app, Sheet& sheet, QWidget* parent) {
+    int pages = 0;
+    {
         BusyPointer busy(app.ui);
-        QtPrinter printer(*target);
-        TellFailure(app.ui, PrintSheet(sheet, printer.metrics(), printer));
-    });
-    dialog.exec();
+        QPrinter device(QPrinter::HighResolution);
+        device.setOutputFormat(QPrinter::PdfFormat);
+        pages = PagesOn(sheet, QtPrinter(device));
+    }
+    if (ConfirmSavingPdf(app.ui, pages)) SavePdf(app, sheet, parent);
 }
 
-void SavePdfCommand(App& app, Sheet& sheet) {
-    FileDialogRequest request;
-    request.title = PrintMessageOf(PrintMessage::PdfTitle).text;
-    request.filter = PrintMessageOf(PrintMessage::PdfFilter).text;
-    request.defaultExtension = "pdf";
-    request.askBeforeOverwrite = true;
-    request.initialName = std::string(FileStemOf(sheet.caption())) + ".pdf";
-    const auto path = app.ui.saveFileName(request);
-    if (!path) return;
-    BusyPointer busy(app.ui);
-    PrintToPdf(app, sheet, *path);
-}
-
-bool PrintToPdf(App& app, const Sheet& sheet, const std::string& path) {
+bool PrintToPdf(App& app, const Sheet& sheet, const std::string& path, const PrintProgress& progress) {
     // The PDF is made aside and then saved as every file is, so a failure leaves the old one whole.
     QTemporaryDir aside;
     const QString made = aside.filePath("pages.pdf");
     PrintOutcome outcome = PrintOutcome::Failed;
     if (aside.isValid()) {
         QtPrinter printer(made);
-        outcome = PrintSheet(sheet, printer.metrics(), printer);
+        outcome = PrintSheet(sheet, printer.metrics(), printer, progress);
     }
+    if (outcome == PrintOutcome::Cancelled) return false;
     QFile file(made);
     if (outcome != PrintOutcome::Ok || !file.open(QIODevice::ReadOnly)) {
         TellFailure(app.ui, PrintOutcome::Failed);

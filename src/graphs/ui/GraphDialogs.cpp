@@ -235,10 +235,8 @@ void IndexDialog::fill() {
 void IndexDialog::execute() {
     const int v = lblXData_->text().isEmpty() ? 0 : LastVariableNamed(sheet_, ToUtf8(lblXData_->text()));
     if (v == 0) return;
-    Graph graph;
-    graph.data = IndexTable(sheet_, v, ReadCaseRange(sheet_));
+    Graph graph = IndexGraph(sheet_, v, ReadCaseRange(sheet_));
     graph.caption = Caption("インデックスプロット: ", sheet_);
-    graph.caseCount = sheet_.caseCount();
     accept();
     show_(std::move(graph));
 }

@@ -6,10 +6,14 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "files/FileProblem.h"
 #include "files/SafeSave.h"
+#include "files/print/PrintCommand.h"
+#include "files/print/PrintMessages.h"
 #include "graphs/GraphFiles.h"
 #include "graphs/SvgWriter.h"
 #include "platform/Ui.h"
@@ -95,16 +99,44 @@ void GraphWindow::save() {
     if (auto problem = SaveFileSafely(*path, bytes)) ShowFileProblem(app_.ui, *problem);
 }
 
-void GraphWindow::print() {
-    QPrinter printer;
+// The image at its own size, its corner a twentieth of the larger page side in; false when the
+// device would not start.
+bool GraphWindow::paintPage(QPagedPaintDevice& device) const {
     QPainter painter;
-    if (!painter.begin(&printer)) return;
-    // The image at its own size, its corner a twentieth of the larger page side in.
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (!painter.begin(&device)) return false;
+    const int resolution = device.logicalDpiX();
+    const QRect page = device.pageLayout().paintRectPixels(resolution);
     const int offset = std::max(page.width(), page.height()) / 20;
-    const double scale = static_cast<double>(printer.resolution()) / (logicalDpiX() > 0 ? logicalDpiX() : 96);
+    const double scale = static_cast<double>(resolution) / (logicalDpiX() > 0 ? logicalDpiX() : 96);
     painter.drawImage(QRectF(offset, offset, image_.width() * scale, image_.height() * scale), image_);
-    painter.end();
+    return painter.end();
+}
+
+void GraphWindow::print() {
+    // Without a printer the page goes to a PDF, as the sheet's printing offers.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        if (app_.ui.show(PrintMessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes) savePdf();
+        return;
+    }
+    QPrinter printer;
+    if (!paintPage(printer)) app_.ui.show(PrintMessageOf(PrintMessage::Failed));
+}
+
+void GraphWindow::savePdf() {
+    const auto path = app_.ui.saveFileName(PdfFileRequest(graph_.caption.empty() ? "グラフ" : graph_.caption));
+    if (!path) return;
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QString());
+    if (!paintPage(writer)) {
+        app_.ui.show(PrintMessageOf(PrintMessage::Failed));
+        return;
+    }
+    buffer.close();
+    if (auto problem = SaveFileSafely(*path, std::string_view(data.constData(), static_cast<std::size_t>(data.size()))))
+        ShowFileProblem(app_.ui, *problem);
 }
 
 void GraphWindow::copy() {

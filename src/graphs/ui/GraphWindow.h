@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPagedPaintDevice;
+
 #include "graphs/GraphPicture.h"
 #include "platform/qt/ChildWindow.h"
 
@@ -34,6 +36,7 @@ public:
     // A drag from one picture point to another (pixels), as the mouse makes it.
     void select(QPoint from, QPoint to);
     void save();
+    // On the printer; without one, the PDF is offered.
     void print();
     void copy();
 
@@ -50,6 +53,8 @@ protected:
 
 private:
     void redraw();
+    bool paintPage(QPagedPaintDevice& device) const;
+    void savePdf();
 
     App& app_;
     int slot_;

@@ -37,12 +37,15 @@ PrintStart QtPrinter::begin(const std::string& title) {
     painter_ = std::make_unique<QPainter>();
     onFirstPage_ = true;
     if (!painter_->begin(&printer_)) return {failure(), {}};
+    return {PrintOutcome::Ok, geometry()};
+}
+
+PageGeometry QtPrinter::geometry() const {
     const QRectF paper = printer_.paperRect(QPrinter::Point);
     const QRectF printable = printer_.pageRect(QPrinter::Point);
-    return {PrintOutcome::Ok,
-            {{Twips(paper.width()), Twips(paper.height())},
-             {Twips(printable.left() - paper.left()), Twips(printable.top() - paper.top()), Twips(printable.width()),
-              Twips(printable.height())}}};
+    return {{Twips(paper.width()), Twips(paper.height())},
+            {Twips(printable.left() - paper.left()), Twips(printable.top() - paper.top()), Twips(printable.width()),
+             Twips(printable.height())}};
 }
 
 PrintOutcome QtPrinter::printPage(const DisplayList& page) {

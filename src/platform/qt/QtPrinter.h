@@ -23,6 +23,8 @@ public:
 
     // Measures for laying out pages for this printer.
     QtTextMetrics metrics() const;
+    // The paper and its printable area as the printer is set up now, before or during a job.
+    PageGeometry geometry() const;
 
 private:
     // Ok until the device fails or the job is aborted.
