@@ -4,11 +4,16 @@
 #include <string>
 
 #include "sheet/App.h"
+#include "sheet/DataChange.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 #include "sheet/StatisticsLayout.h"
 
 namespace zoriduvo {
+
+namespace {
+constexpr const char* kDefaultNamesStep = "変数名";
+}  // namespace
 
 void LoadVariableList(App& app, Sheet& sheet) {
     auto& lists = app.lists;
@@ -16,6 +21,8 @@ void LoadVariableList(App& app, Sheet& sheet) {
     lists.variableCount = count;
     lists.names.assign(count + 1, std::string());
     lists.categoryCounts.assign(count + 1, 0);
+    // The default names written are names the sheet keeps: a step to undo and something to save.
+    DataChange change(sheet, kDefaultNamesStep, DataChange::Statistics::Kept);
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {
@@ -26,6 +33,7 @@ void LoadVariableList(App& app, Sheet& sheet) {
         const double category = v < sheet.grdVoLabel.cols() ? sheet.grdVoLabel.cell(1, v).leadingNumber() : 0.0;
         lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
     }
+    change.done();
 }
 
 bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {
