@@ -4,7 +4,6 @@
 #include <string>
 
 #include "sheet/App.h"
-#include "sheet/DataChange.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 #include "sheet/StatisticsLayout.h"
@@ -21,8 +20,8 @@ void LoadVariableList(App& app, Sheet& sheet) {
     lists.variableCount = count;
     lists.names.assign(count + 1, std::string());
     lists.categoryCounts.assign(count + 1, 0);
-    // The default names written are names the sheet keeps: a step to undo and something to save.
-    DataChange change(sheet, kDefaultNamesStep, DataChange::Statistics::Kept);
+    // The default names written stay in the sheet: a step to undo, though nothing new to save.
+    UndoStep step(sheet.history(), kDefaultNamesStep);
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {
@@ -33,7 +32,6 @@ void LoadVariableList(App& app, Sheet& sheet) {
         const double category = v < sheet.grdVoLabel.cols() ? sheet.grdVoLabel.cell(1, v).leadingNumber() : 0.0;
         lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
     }
-    change.done();
 }
 
 bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {

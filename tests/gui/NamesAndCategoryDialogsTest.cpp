@@ -85,9 +85,9 @@ private slots:
         QPointer<CaseNameDialog> dialog = ModelessInstance<CaseNameDialog>();
         QVERIFY(first.isNull());
         QCOMPARE(dialog->windowTitle(), QString("ケース名 - ") + QString::fromUtf8(second.caption()));
-        Retype(Child<QLineEdit>(dialog, "txtCName"), "二号");
+        Retype(Child<QLineEdit>(dialog, "txtCName"), "Jiro");
         Child<QPushButton>(dialog, "cmdReturn")->click();
-        QCOMPARE(QString::fromUtf8(second.grdVo.text(2, 1).view()), QString("二号"));
+        QCOMPARE(QString::fromUtf8(second.grdVo.text(2, 1).view()), QString("Jiro"));
         QCOMPARE(QString::fromUtf8(f.t.app.sheet(1).grdVo.text(2, 1).view()), QString("C1"));
     }
 
