@@ -18,8 +18,7 @@ bool IsCaseName(std::string_view name);
 
 // Stores the name of case c (1 ..) as one undo step and marks the sheet modified; the same name
 // again is no step. A non-empty name beyond the case count extends the sheet to c cases, the cases
-// between left unnamed. A refused
-// name shows its message and changes nothing: false.
+// between left unnamed. A refused name shows its message and changes nothing: false.
 bool StoreCaseName(App& app, Sheet& sheet, int caseNumber, const std::string& name);
 
 // The number typed into the case-number field: a positive integer written plainly ("12", not
