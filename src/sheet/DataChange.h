@@ -2,7 +2,8 @@
 // statistics blocks below the data go and the statistics are no longer valid; done() marks the
 // sheet modified. A command that refuses returns before it makes a DataChange, or leaves without
 // calling done(), and the sheet stays unmodified. Whatever the change did is one undo step,
-// named by the command.
+// named by the command; a change that left the data and the records as they were is none, and
+// the statistics blocks it took on entry come back.
 #pragma once
 #include <optional>
 #include <string>
@@ -28,13 +29,16 @@ public:
     DataChange(const DataChange&) = delete;
     DataChange& operator=(const DataChange&) = delete;
 
-    // The change went through: the sheet has something to save.
+    // Something changed since the change began, the statistics it took on entry aside.
+    bool changed() const;
+    // The change went through: the sheet has something to save, if it changed.
     void done();
 
 private:
     Sheet& sheet_;
     std::optional<Grid::BulkChange> bulk_;  // told after the step ends, so views see the whole change
     UndoStep step_;
+    UndoHistory::Mark start_;
 };
 
 }  // namespace zoriduvo

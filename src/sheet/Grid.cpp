@@ -174,6 +174,10 @@ void Grid::removeCols(int at, int count) {
 void Grid::permuteRows(int first, const std::vector<int>& order) {
     const int n = static_cast<int>(order.size());
     if (first < 0 || first + n > rowCount_) throw std::out_of_range("rows outside the grid");
+    // Rows already in order: nothing moves, nothing to take back.
+    bool moves = false;
+    for (int i = 0; i < n && !moves; ++i) moves = order[i] != i;
+    if (!moves) return;
     if (static_cast<int>(cells_.size()) < first + n) cells_.resize(first + n);
     std::vector<std::vector<Cell>> moved(n);
     for (int i = 0; i < n; ++i) {
@@ -268,18 +272,21 @@ void Grid::setLeftCol(int col) {
 }
 
 void Grid::setColWidth(int col, int twips) {
+    if (colWidths_.at(col) == twips) return;
     if (recording()) record([this, col, old = colWidths_.at(col)] { setColWidth(col, old); });
     colWidths_.at(col) = twips;
     tell(ChangeKind::Layout);
 }
 
 void Grid::setRowHeight(int row, int twips) {
+    if (rowHeights_.at(row) == twips) return;
     if (recording()) record([this, row, old = rowHeights_.at(row)] { setRowHeight(row, old); });
     rowHeights_.at(row) = twips;
     tell(ChangeKind::Layout);
 }
 
 void Grid::setNameAlignment(int col, CellAlignment alignment) {
+    if (nameAlignments_.at(col) == alignment) return;
     if (recording()) record([this, col, old = nameAlignments_.at(col)] { setNameAlignment(col, old); });
     nameAlignments_.at(col) = alignment;
     tell(ChangeKind::Layout);

@@ -38,11 +38,31 @@ void RemoveEveryBlock(Sheet& sheet) {
     if (sheet.state().statisticsBlocks > 0) RemoveStatisticsBlocks(sheet);
 }
 
-// After cases came or went: the groups no longer hold together, a stored range may point past the end.
-void AfterCasesMoved(Sheet& sheet) {
+// Insertion grows the grid by the lines and spares of its own, but never past what the most cases
+// or variables and their spares need.
+constexpr int kMostRows = kMaxCases + 2 + 22;
+constexpr int kMostColumns = kMaxVariables + 2 + 7;
+
+// A stored case range keeps naming the cases the user chose: cases inserted before it move it,
+// inside it widen it; deleted ones leave it, and with none of its cases left it goes.
+void MoveStoredRange(Sheet& sheet, int at, int inserted, int deleted) {
+    if (!sheet.state().rangeSelection) return;
+    const CaseRange range = StoredCaseRange(sheet);
+    const auto place = [&](int c, bool first) {
+        if (c < at) return c;
+        if (inserted > 0) return c + inserted;
+        if (c >= at + deleted) return c - deleted;
+        return first ? at : at - 1;
+    };
+    const int first = place(range.first, true), last = place(range.last, false);
+    if (last < first) RangeSelection::Remove(sheet);
+    else RangeSelection::Store(sheet, first, last);
+}
+
+// After cases came or went: the groups no longer hold together, the stored range moves with its cases.
+void AfterCasesMoved(Sheet& sheet, int at, int inserted, int deleted) {
     if (sheet.state().caseGroups > 1) ClearCaseGroups(sheet);
-    if (sheet.state().rangeSelection && CaseNumberOf(sheet.grdSInfo.text(1, 1).view()) > sheet.caseCount())
-        RangeSelection::Remove(sheet);
+    MoveStoredRange(sheet, at, inserted, deleted);
 }
 
 }  // namespace
@@ -61,39 +81,39 @@ int CountOfText(std::string_view text) { return RoundToInt16(LeadingNumber(text)
 
 bool InsertRows(App& app, Sheet& sheet, int first, int count) {
     if (CountRefused(app, count, EditMessage::InsertCountRefused)) return false;
+    if (BeyondLimit(app, sheet.caseCount() + count)) return false;
     const bool within = first <= sheet.lastRow();
-    if (within && BeyondLimit(app, sheet.caseCount() + count)) return false;
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const SavedSelection cursor = SavedSelection::Of(grid);
     DataChange change(sheet, kInsertStep);
     RemoveEveryBlock(sheet);
-    const int rows = grid.rows();
-    if (within) InsertCases(sheet, std::max(first, 2) - 1, count);
-    EnsureGridSize(sheet, 0, rows + count + 22);
+    const int rows = grid.rows(), at = std::max(first, 2) - 1;
+    if (within) InsertCases(sheet, at, count);
+    EnsureGridSize(sheet, 0, std::min(rows + count + 22, kMostRows));
     ScrollBack(grid);
     cursor.restore(grid);
     if (!within) return true;
-    AfterCasesMoved(sheet);
+    AfterCasesMoved(sheet, at, count, 0);
     change.done();
     return true;
 }
 
+// Columns at or past the first empty one are new variables at the end.
 bool InsertColumns(App& app, Sheet& sheet, int first, int count) {
     if (CountRefused(app, count, EditMessage::InsertCountRefused)) return false;
-    const bool within = first <= sheet.lastColumn();
-    if (within && BeyondLimit(app, sheet.variableCount() + count)) return false;
+    if (BeyondLimit(app, sheet.variableCount() + count)) return false;
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const SavedSelection cursor = SavedSelection::Of(grid);
     DataChange change(sheet, kInsertStep);
     RemoveEveryBlock(sheet);
     const int cols = grid.cols();
-    if (within) InsertVariables(sheet, std::max(first, 2) - 1, count);
-    EnsureGridSize(sheet, cols + count + 7, 0);
+    InsertVariables(sheet, std::clamp(first - 1, 1, sheet.variableCount() + 1), count);
+    EnsureGridSize(sheet, std::min(cols + count + 7, kMostColumns), 0);
     ScrollBack(grid);
     cursor.restore(grid);
-    if (within) change.done();
+    change.done();
     return true;
 }
 
@@ -106,9 +126,10 @@ bool DeleteRows(App& app, Sheet& sheet, int first, int count) {
     RemoveEveryBlock(sheet);
     const bool within = first <= sheet.lastRow();
     if (within) {
-        RemoveCases(sheet, std::max(first, 2) - 1, count);
+        const int at = std::max(first, 2) - 1, cases = sheet.caseCount();
+        RemoveCases(sheet, at, count);
         EnsureGridSize(sheet, 0, rows);  // the spare rows stay as many as they were
-        AfterCasesMoved(sheet);
+        AfterCasesMoved(sheet, at, 0, cases - sheet.caseCount());
     }
     grid.setCurrent(grid.row(), grid.col());
     grid.setTopRow(top);

@@ -50,6 +50,7 @@ void RangeSelection::Store(Sheet& sheet, int first, int last) {
 }
 
 void RangeSelection::Remove(Sheet& sheet) {
+    if (!sheet.state().rangeSelection) return;
     const DataChange change(sheet, kRangeStep);
     sheet.state().rangeSelection = false;
     sheet.grdSInfo.setText(1, 0, "1");

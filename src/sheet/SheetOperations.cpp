@@ -10,12 +10,18 @@
 
 namespace zoriduvo {
 
+namespace {
+constexpr const char* kDefaultNamesStep = "変数名";
+}  // namespace
+
 void LoadVariableList(App& app, Sheet& sheet) {
     auto& lists = app.lists;
     const int count = sheet.variableCount();
     lists.variableCount = count;
     lists.names.assign(count + 1, std::string());
     lists.categoryCounts.assign(count + 1, 0);
+    // The default names written stay in the sheet: a step to undo, though nothing new to save.
+    UndoStep step(sheet.history(), kDefaultNamesStep);
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {

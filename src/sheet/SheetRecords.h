@@ -15,11 +15,13 @@ struct SheetState {
     std::int16_t caseGroups = 1;
     bool rangeSelection = false;
     bool blank = true;
+    bool operator==(const SheetState&) const = default;
 };
 
 struct SheetStatisticsAndFile {
     bool statisticsValid = false;
     bool hasFile = false;
+    bool operator==(const SheetStatisticsAndFile&) const = default;
 };
 
 struct SheetInformation {
@@ -30,6 +32,7 @@ struct SheetInformation {
     std::int16_t loadedCases = 0;
     std::int16_t loadedVariables = 0;
     std::string blankCode = kDefaultBlankCode;
+    bool operator==(const SheetInformation&) const = default;
 };
 
 }  // namespace zoriduvo

@@ -73,7 +73,7 @@ void InsertVariables(Sheet& sheet, int at, int count) {
     sheet.grdVo.insertCols(at + 1, count);
     sheet.grdVoLabel.insertCols(std::min(at, sheet.grdVoLabel.cols()), count);
     sheet.grdVoStat.insertCols(std::min(at, sheet.grdVoStat.cols()), count);
-    if (at <= sheet.variableCount()) sheet.setEndCell(0, std::to_string(sheet.lastColumn() + count));
+    sheet.setEndCell(0, std::to_string(sheet.lastColumn() + count));
     NumberVariables(sheet, at);
 }
 

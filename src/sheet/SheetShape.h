@@ -17,8 +17,8 @@ void EnsureGridSize(Sheet& sheet, int columns, int rows);
 void ExtendVariables(Sheet& sheet, int variableCount);
 void ExtendCases(Sheet& sheet, int caseCount);
 
-// count empty variables before variable at (1 .. variable count + 1), in all three grids; later
-// variables move right with their definitions, widths and alignments, and are numbered anew.
+// count empty variables before variable at (1 .. variable count + 1, the end), in all three grids;
+// later variables move right with their definitions, widths and alignments, and are numbered anew.
 void InsertVariables(Sheet& sheet, int at, int count);
 // Variables at .. at + count - 1 go from all three grids; later ones move left.
 void RemoveVariables(Sheet& sheet, int at, int count);

@@ -19,18 +19,38 @@ void UndoHistory::begin(const std::string& name) {
     open_.emplace();
     open_->name = name;
     open_->before = take();
+    own_ = {0, open_->before};
     recording_.emplace(journal_, open_->entries);
+}
+
+UndoHistory::Mark UndoHistory::mark() const {
+    return {open_ ? open_->entries.entries.size() : 0, take()};
+}
+
+bool UndoHistory::changedSince(const Mark& mark) const {
+    if (!open_ || open_->entries.entries.size() != mark.entries) return true;
+    Records now = take();
+    now.state.modified = mark.records.state.modified;
+    return now != mark.records;
+}
+
+void UndoHistory::ownWorkBegins() {
+    if (depth_ == 1 && open_) own_ = mark();
 }
 
 void UndoHistory::end(bool changedData) {
     if (depth_ == 0) return;
     if (open_) open_->changedData = open_->changedData || changedData;
     if (--depth_ > 0 || !open_) return;
+    const bool changedNothing = !changedSince(own_);
     recording_.reset();
     Step step = std::move(*open_);
     open_.reset();
     step.after = take();
-    if (step.entries.entries.empty() && !step.changedData) return;
+    if (changedNothing) {
+        takeBack(step);
+        return;
+    }
     // A new step drops the undone ones.
     while (steps_.size() > position_) {
         bytes_ -= steps_.back().entries.bytes;
@@ -79,6 +99,15 @@ void UndoHistory::travel(Step& step, const Records& to) {
     put(to);
 }
 
+void UndoHistory::takeBack(Step& step) {
+    if (!step.entries.entries.empty()) {
+        Grid::BulkChange bulk(sheet_.grdVo);
+        journal_.replay(std::move(step.entries));
+    }
+    put(step.before);
+    sheet_.setModified(step.before.state.modified);
+}
+
 bool UndoHistory::matchesFile() const {
     if (!saved_) return false;
     const std::size_t from = std::min(*saved_, position_), to = std::max(*saved_, position_);
@@ -101,9 +130,9 @@ UndoHistory::Records UndoHistory::take() const {
     r.endCells[0] = sheet_.endCell(0);
     r.endCells[1] = sheet_.endCell(1);
     r.comment = sheet_.comment();
-    r.fileLabel = sheet_.information().fileLabel;
     r.state = sheet_.state();
-    r.statisticsValid = sheet_.statisticsValid();
+    r.statisticsAndFile = sheet_.statisticsAndFile();
+    r.information = sheet_.information();
     return r;
 }
 
@@ -112,13 +141,14 @@ void UndoHistory::put(const Records& r) {
     sheet_.setEndCell(0, r.endCells[0]);
     sheet_.setEndCell(1, r.endCells[1]);
     sheet_.setComment(r.comment);
-    sheet_.information().fileLabel = r.fileLabel;
+    sheet_.information() = r.information;
+    sheet_.statisticsAndFile().hasFile = r.statisticsAndFile.hasFile;
     SheetState state = r.state;
     state.modified = wasModified;
     state.blank = sheet_.blank();
     sheet_.state() = state;
     sheet_.setBlank(r.state.blank);
-    sheet_.setStatisticsValid(r.statisticsValid);
+    sheet_.setStatisticsValid(r.statisticsAndFile.statisticsValid);
     sheet_.setModified(!matchesFile());
 }
 

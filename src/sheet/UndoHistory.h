@@ -15,13 +15,14 @@ namespace zoriduvo {
 
 class Sheet;
 
-// What the grids do not hold: end cells, comment, label and the flags.
+// What the grids do not hold: end cells, comment and the three records.
 struct UndoRecords {
     std::string endCells[2];
     std::string comment;
-    std::string fileLabel;
     SheetState state;
-    bool statisticsValid = false;
+    SheetStatisticsAndFile statisticsAndFile;
+    SheetInformation information;
+    bool operator==(const UndoRecords&) const = default;
 };
 
 struct UndoStepRecord {
@@ -45,8 +46,20 @@ public:
     // command line), where recording a big sheet's changes is only cost.
     void keepNoSteps() { keeping_ = false; }
 
-    // Steps nest: the outermost one is the step; a step that changed nothing is no step.
+    // Steps nest: the outermost one is the step. A step that changed nothing is no step: what it
+    // did on the way is taken back and the modified flag is as it was.
     void begin(const std::string& name);
+    // Where the open step stands, so that what a command does from here on can be told apart.
+    struct Mark {
+        std::size_t entries = 0;
+        UndoRecords records;
+    };
+    Mark mark() const;
+    // Anything recorded or any record changed, the modified flag aside; true when no step is open.
+    bool changedSince(const Mark& mark) const;
+    // The outermost step's own work starts here. What it did before (the statistics blocks a data
+    // change takes on entry) counts as nothing changed, and goes back, unless more follows.
+    void ownWorkBegins();
     // changedData: the step is a change to save (the modified flag), not only a view of the data.
     void end(bool changedData);
 
@@ -73,6 +86,7 @@ private:
     Records take() const;
     void put(const Records& records);
     void travel(Step& step, const Records& to);
+    void takeBack(Step& step);
     bool matchesFile() const;
     void trim();
     void tell() const;
@@ -86,6 +100,7 @@ private:
     int depth_ = 0;
     bool keeping_ = true;
     std::optional<Step> open_;
+    Mark own_;  // where the open step's own work began
     std::optional<Journal::Recording> recording_;
 };
 

@@ -8,6 +8,7 @@
 #include "sheet/DataChange.h"
 #include "sheet/Limits.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetOperations.h"
 #include "sheet/SheetShape.h"
 #include "text/Trim.h"
 #include "variables/VariableMessages.h"
@@ -27,8 +28,8 @@ bool StoreCaseName(App& app, Sheet& sheet, int caseNumber, const std::string& na
     }
     const int n = sheet.caseCount();
     const bool extends = !name.empty() && caseNumber > n;
-    // A name alone leaves every value as it was; new cases take the statistics blocks with them.
-    DataChange change(sheet, "ケース名", extends ? DataChange::Statistics::Removed : DataChange::Statistics::Kept);
+    // A name alone leaves every value as it was; a name past the cases would stand in a block.
+    DataChange change(sheet, kCaseNameTitle, caseNumber > n ? DataChange::Statistics::Removed : DataChange::Statistics::Kept);
     if (extends) {
         ExtendCases(sheet, caseNumber);
         for (int c = n + 1; c < caseNumber; ++c) sheet.grdVo.setText(c + 1, 1, "");
@@ -55,13 +56,21 @@ std::string CaseNameEditor::name() const { return std::string(sheet_.grdVo.text(
 
 bool CaseNameEditor::atLastRow() const { return sheet_.grdVo.rows() == case_ + 2; }
 
+// Past the last case the rows are the statistics blocks': they go before the dialog shows one of
+// their lines as a name, in the step of the move.
+void CaseNameEditor::moveTo(int caseNumber) {
+    case_ = caseNumber;
+    if (case_ > sheet_.caseCount() && sheet_.state().statisticsBlocks > 0) RemoveStatisticsBlocks(sheet_);
+}
+
 bool CaseNameEditor::next(const std::string& name) {
+    UndoStep step(sheet_.history(), kCaseNameTitle);
     if (!store(name)) return false;
     if (atLastRow()) {
         app_.ui.show(MessageOf(VariableMessage::RowsFull));
         return false;
     }
-    ++case_;
+    moveTo(case_ + 1);
     return true;
 }
 
@@ -77,12 +86,13 @@ bool CaseNameEditor::jump(std::string_view numberText, const std::string& name) 
         app_.ui.show(MessageOf(VariableMessage::CaseNumberWanted));
         return false;
     }
+    UndoStep step(sheet_.history(), kCaseNameTitle);
     if (!store(name)) return false;
     if (*number > sheet_.grdVo.rows() - 2) {
         app_.ui.show(MessageOf(VariableMessage::BeyondTable));
         return false;
     }
-    case_ = *number;
+    moveTo(*number);
     return true;
 }
 

@@ -16,9 +16,9 @@ inline constexpr const char* kCaseNameTitle = "ケース名";
 // hold it in its field. Anything else, the empty name included, is a name.
 bool IsCaseName(std::string_view name);
 
-// Stores the name of case c (1 ..) as one undo step and marks the sheet modified. A non-empty name
-// beyond the case count extends the sheet to c cases, the cases between left unnamed. A refused
-// name shows its message and changes nothing: false.
+// Stores the name of case c (1 ..) as one undo step and marks the sheet modified; the same name
+// again is no step. A non-empty name beyond the case count extends the sheet to c cases, the cases
+// between left unnamed. A refused name shows its message and changes nothing: false.
 bool StoreCaseName(App& app, Sheet& sheet, int caseNumber, const std::string& name);
 
 // The number typed into the case-number field: a positive integer written plainly ("12", not
@@ -46,6 +46,8 @@ public:
     void finish();
 
 private:
+    void moveTo(int caseNumber);
+
     App& app_;
     Sheet& sheet_;
     int case_;

@@ -123,7 +123,7 @@ bool VariableDefinitionEditor::ok() {
     // The store and the end of the dialog are one step.
     DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
     if (!store(true)) return false;
-    sheet_->setStatisticsValid(false);
+    if (change.changed()) sheet_->setStatisticsValid(false);
     change.done();
     finish();
     return true;

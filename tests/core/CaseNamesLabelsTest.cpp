@@ -11,6 +11,7 @@
 #include "variables/CaseNames.h"
 #include "variables/FileLabel.h"
 #include "variables/Labels.h"
+#include "variables/StatisticsBlock.h"
 #include "variables/VariableInformation.h"
 
 namespace zoriduvo {
@@ -45,13 +46,45 @@ TEST(CaseNames, StoringANameBeyondTheLastCaseExtendsTheSheet) {
         ASSERT_TRUE(StoreCaseName(f.t.app, f.sheet, c.caseNumber, c.caseName));
         EXPECT_EQ(f.sheet.caseCount(), c.caseCount);
         EXPECT_EQ(f.sheet.grdVo.text(c.caseNumber + 1, 1), c.caseName);
-        EXPECT_TRUE(f.sheet.modified());
+        EXPECT_EQ(f.sheet.modified(), *c.caseName != '\0') << "an empty name where there was none changes nothing";
         if (c.caseCount == 12) {
             EXPECT_EQ(f.sheet.grdVo.text(12, 0), "11");
             EXPECT_EQ(f.sheet.grdVo.text(13, 0), "12");
             EXPECT_EQ(f.sheet.grdVo.text(12, 1), "");
             EXPECT_EQ(f.sheet.grdVo.text(13, 2), "");
         }
+    }
+}
+
+// Past the last case the rows are the statistics block's: the dialog takes the block away in the
+// step of the move instead of offering its lines as names.
+TEST(CaseNames, MovingPastTheLastCaseTakesTheStatisticsBlocksInTheStep) {
+    const struct {
+        const char* name;
+        bool (*move)(CaseNameEditor&);
+        int caseNumber;
+    } cases[] = {
+        {"next", [](CaseNameEditor& e) { return e.next(e.name()); }, 4},
+        {"a number past the cases", [](CaseNameEditor& e) { return e.jump("6", e.name()); }, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Filled f(3);
+        ShowStatisticsBlock(f.t.app, f.sheet);
+        f.sheet.setModified(false);
+        f.sheet.history().clear();
+        f.sheet.grdVo.setCurrent(4, 2);
+        CaseNameEditor e(f.t.app, f.sheet);
+        ASSERT_TRUE(c.move(e));
+        EXPECT_EQ(e.caseNumber(), c.caseNumber);
+        EXPECT_EQ(e.name(), "");
+        EXPECT_EQ(f.sheet.state().statisticsBlocks, 0);
+        ASSERT_TRUE(e.next(""));
+        EXPECT_EQ(f.sheet.caseCount(), 3) << "an empty name past the cases names none";
+        EXPECT_FALSE(f.sheet.modified());
+        f.sheet.history().undo();
+        EXPECT_EQ(f.sheet.state().statisticsBlocks, 1);
+        EXPECT_FALSE(f.sheet.history().canUndo()) << "the moves without a name are no steps of their own";
     }
 }
 

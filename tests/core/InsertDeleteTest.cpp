@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "sheet/CaseGroups.h"
+#include "sheet/CaseRange.h"
+#include "sheet/Limits.h"
 #include "sheet/RangeSelection.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
@@ -115,7 +117,7 @@ TEST(InsertDelete, DeletedVariableTakesItsDefinitionAway) {
     EXPECT_EQ(sheet.grdVoLabel.text(1, 2), "");
 }
 
-TEST(InsertDelete, RowsTakeEveryStatisticsBlockAndAStoredRangePastTheEnd) {
+TEST(InsertDelete, RowsTakeEveryStatisticsBlock) {
     TestApp t;
     Sheet& sheet = NumberedSheet(t, 6);
     RangeSelection::Store(sheet, 4, 6);
@@ -124,7 +126,49 @@ TEST(InsertDelete, RowsTakeEveryStatisticsBlockAndAStoredRangePastTheEnd) {
     ASSERT_TRUE(DeleteRows(t.app, sheet, 2, 2));
     EXPECT_EQ(sheet.state().statisticsBlocks, 0);
     for (int r = sheet.lastRow() + 1; r < sheet.lastRow() + 12; ++r) EXPECT_EQ(sheet.grdVo.text(r, 1), "") << r;
-    EXPECT_FALSE(sheet.state().rangeSelection);
+}
+
+// The range 3 - 5 of ten cases keeps naming the cases the user chose.
+TEST(InsertDelete, AStoredRangeMovesWithItsCases) {
+    struct Case {
+        const char* name;
+        bool (*run)(App&, Sheet&, int, int);
+        int firstCase, count;
+        int from, to;  // 0, 0: no range left
+    };
+    const Case cases[] = {
+        {"two inserted before it", InsertRows, 1, 2, 5, 7},
+        {"one inserted at its first case", InsertRows, 3, 1, 4, 6},
+        {"two inserted inside it", InsertRows, 4, 2, 3, 7},
+        {"inserted after it", InsertRows, 6, 3, 3, 5},
+        {"two deleted before it", DeleteRows, 1, 2, 1, 3},
+        {"its middle deleted", DeleteRows, 4, 1, 3, 4},
+        {"its start deleted with one before", DeleteRows, 2, 2, 2, 3},
+        {"its end deleted with one after", DeleteRows, 5, 2, 3, 4},
+        {"all of it deleted", DeleteRows, 2, 5, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = NumberedSheet(t, 10);
+        RangeSelection::Store(sheet, 3, 5);
+        ASSERT_TRUE(c.run(t.app, sheet, c.firstCase + 1, c.count));
+        EXPECT_EQ(sheet.state().rangeSelection, c.to > 0);
+        const CaseRange range = StoredCaseRange(sheet);
+        EXPECT_EQ(range.first, c.to > 0 ? c.from : 1);
+        EXPECT_EQ(range.last, c.to > 0 ? c.to : sheet.caseCount());
+    }
+}
+
+// Lines inserted below the data add no case but spare rows; however often, the grid stops at what
+// the most cases need.
+TEST(InsertDelete, RowsBelowTheDataGrowTheGridOnlyToTheLimit) {
+    TestApp t;
+    Sheet& sheet = NumberedSheet(t, 4);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(InsertRows(t.app, sheet, sheet.grdVo.rows() - 1, 30000));
+    EXPECT_LE(sheet.grdVo.rows(), kMaxCases + 2 + 22);
+    EXPECT_EQ(sheet.caseCount(), 4);
+    EXPECT_FALSE(sheet.modified());
 }
 
 TEST(InsertDelete, CountsAreCheckedAndDeletingTooManyDeletesThoseThere) {
@@ -139,6 +183,10 @@ TEST(InsertDelete, CountsAreCheckedAndDeletingTooManyDeletesThoseThere) {
         {"insert 0 rows", InsertRows, 3, 0, false, 2, 4},
         {"delete -1 columns", DeleteColumns, 2, -1, false, 2, 4},
         {"insert past 32767 cases", InsertRows, 3, 32767, false, 2, 4},
+        {"insert below the data past 32767 cases", InsertRows, 40, 32764, false, 2, 4},
+        {"insert past 32767 variables", InsertColumns, 2, 32766, false, 2, 4},
+        {"columns at the first empty one are new variables", InsertColumns, 4, 2, true, 4, 4},
+        {"columns far right are new variables at the end", InsertColumns, 9, 1, true, 3, 4},
         {"delete 9 of 4 cases from case 3", DeleteRows, 4, 9, true, 2, 2},
         {"delete 5 of 2 variables", DeleteColumns, 2, 5, true, 0, 4},
     };

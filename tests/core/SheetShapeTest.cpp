@@ -51,7 +51,7 @@ TEST(SheetShape, EveryOperationMovesDefinitionsStatisticsSizesAndColoursWithThei
         int oldVariable2At, oldCase3At;  // where variable 2 and case 3 stand afterwards, 0 when gone
     } cases[] = {
         {"insert two variables before 2", [](Sheet& s) { InsertVariables(s, 2, 2); }, 5, 4, 4, 3},
-        {"insert a variable after the last", [](Sheet& s) { InsertVariables(s, 4, 1); }, 3, 4, 2, 3},
+        {"insert a variable after the last", [](Sheet& s) { InsertVariables(s, 4, 1); }, 4, 4, 2, 3},
         {"remove variable 1", [](Sheet& s) { RemoveVariables(s, 1, 1); }, 2, 4, 1, 3},
         {"remove variables 2 to the end and beyond", [](Sheet& s) { RemoveVariables(s, 2, 9); }, 1, 4, 0, 3},
         {"insert a case before 2", [](Sheet& s) { InsertCases(s, 2, 1); }, 3, 5, 2, 4},
@@ -122,7 +122,9 @@ TEST(DataChange, AcceptedChangeMarksModifiedAndRefusedOneOnlyGivesUpTheStatistic
 TEST(DataChange, ChangesThatKeepValuesKeepTheStatistics) {
     TestApp t;
     Sheet& sheet = DefinedSheet(t);
-    DataChange(sheet, "test", DataChange::Statistics::Kept).done();
+    DataChange change(sheet, "test", DataChange::Statistics::Kept);
+    sheet.grdVo.setText(1, 2, "新");
+    change.done();
     EXPECT_TRUE(sheet.statisticsValid());
     EXPECT_EQ(sheet.state().statisticsBlocks, 1);
     EXPECT_TRUE(sheet.modified());

@@ -2,97 +2,41 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "UndoTestSupport.h"
+#include "categories/CategoryCombination.h"
+#include "categories/VariableBinding.h"
 #include "files/GatherSheet.h"
+#include "files/imports/Merge.h"
 #include "files/imports/ImportSheet.h"
-#include "sheet/CaseGroups.h"
-#include "sheet/CellEditing.h"
+#include "sheet/CaseRange.h"
+#include "sheet/ClipboardCommands.h"
 #include "sheet/DataChange.h"
-#include "sheet/RangeSelection.h"
-#include "sheet/SheetRegistry.h"
+#include "sheet/FindReplace.h"
+#include "sheet/InsertDelete.h"
+#include "sheet/MissingValues.h"
 #include "sheet/Sorting.h"
 #include "sheet/Transpose.h"
-#include "sheet/VariableRecord.h"
-#include "support/Fakes.h"
-#include "support/SheetFill.h"
 #include "transform/RunTransformation.h"
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"
 #include "variables/BulkTyping.h"
+#include "variables/CaseNames.h"
 #include "variables/Comment.h"
 #include "variables/FileLabel.h"
+#include "variables/Labels.h"
 #include "variables/StatisticsBlock.h"
 #include "variables/VariableDefinitionEditor.h"
 
 namespace zoriduvo {
 namespace {
 
+using test::Difference;
+using test::Fixture;
+using test::Select;
+using test::Take;
 using test::TestApp;
-
-// Everything undo must put back: every cell of the four grids, grdVo's colours, widths and
-// alignments, the end cells and the records.
-struct Picture {
-    std::vector<std::string> cells;
-    std::vector<std::uint32_t> colours;
-    std::vector<int> widths;
-    std::string records;
-    bool operator==(const Picture&) const = default;
-};
-
-// The first difference, for the failure message; empty when the pictures are equal.
-std::string Difference(const Picture& a, const Picture& b) {
-    if (a.records != b.records) return "records " + a.records + " / " + b.records;
-    for (std::size_t i = 0; i < std::min(a.cells.size(), b.cells.size()); ++i)
-        if (a.cells[i] != b.cells[i]) return "cell " + std::to_string(i) + ": " + a.cells[i] + " / " + b.cells[i];
-    if (a.cells.size() != b.cells.size()) return "cell count";
-    if (a.colours != b.colours) return "colours";
-    if (a.widths != b.widths) return "widths or alignments";
-    return {};
-}
-
-void AddGrid(Picture& p, const Grid& grid) {
-    p.cells.push_back(std::to_string(grid.rows()) + "x" + std::to_string(grid.cols()));
-    for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.cols(); ++c) p.cells.emplace_back(grid.text(r, c));
-}
-
-Picture Take(const Sheet& s) {
-    Picture p;
-    for (const Grid* grid : {&s.grdVo, &s.grdVoLabel, &s.grdVoStat, &s.grdSInfo}) AddGrid(p, *grid);
-    for (int r = 0; r < s.grdVo.rows(); ++r)
-        for (int c = 2; c < s.grdVo.cols(); c += 3) p.colours.push_back(s.grdVo.backColour(r, c));
-    for (int c = 0; c < s.grdVo.cols(); ++c) {
-        p.widths.push_back(s.grdVo.colWidth(c));
-        p.widths.push_back(static_cast<int>(s.grdVo.nameAlignment(c)));
-    }
-    const SheetState& st = s.state();
-    p.records = s.endCell(0) + "," + s.endCell(1) + "," + s.comment() + "," + s.information().fileLabel + "," +
-                std::to_string(st.statisticsBlocks) + "," + std::to_string(st.caseGroups) + "," +
-                std::to_string(st.rangeSelection) + "," + std::to_string(st.blank) + "," +
-                std::to_string(s.statisticsValid()) + "," + std::to_string(s.modified());
-    return p;
-}
-
-// Four cases of three variables, variable 2 categorical, two groups, a block over all cases,
-// as a file would load: unmodified and without history.
-Sheet& Fixture(TestApp& t) {
-    Sheet& s = t.app.sheet(NewSheet(t.app));
-    test::FillSheet(s, {{"3", "1", "7"}, {"1", "2", ""}, {"4", "1", "5"}, {"2", "2", "6"}});
-    for (int v = 1; v <= 3; ++v) WriteDefinition(s, v, {"V" + std::to_string(v), {}});
-    WriteDefinition(s, 2, {"V2", {2, 2, 1}});
-    ApplyCaseGroups(s, {2, 2});
-    ShowStatisticsBlock(t.app, s);
-    s.setModified(false);
-    s.history().clear();
-    return s;
-}
-
-void Type(TestApp& t, Sheet& s, int row, int col, const std::string& text) {
-    s.grdVo.setCurrent(row, col);
-    CommitEditorWithEnter(t.app, s, text);
-    MoveAfterKey(t.app, s, CursorKey::Enter);
-}
+using test::Type;
 
 void Transform(TestApp& t, Sheet& s, const std::string& statement) {
     TransformList list(ReadTransformSetup(s));
@@ -100,29 +44,65 @@ void Transform(TestApp& t, Sheet& s, const std::string& statement) {
     ASSERT_FALSE(RunTransformation(t.app, s, list.setup(), list.records()));
 }
 
+void Paste(TestApp& t, Sheet& s, int row, int col, const std::string& text) {
+    t.clipboard.content = text;
+    s.grdVo.setCurrent(row, col);
+    ASSERT_TRUE(PasteAtCursor(t.app, s));
+}
+
+void Merge(TestApp& t, Sheet& s, MergeDirection direction) {
+    FileImage image;
+    GatherSheet(t.app, s, "more.vo", false, image, GatheredBlanks::NativeMark);
+    ASSERT_FALSE(direction == MergeDirection::Cases ? AppendImageCases(s, image) : AppendImageVariables(s, image));
+}
+
+void Replace(TestApp& t, Sheet& s, bool all) {
+    s.grdVo.setCurrent(2, 3);
+    const Search search{SearchLine::Column, true, "1"};
+    if (all) {
+        ASSERT_EQ(ReplaceAll(t.app, s, CaptureSearchStart(s), search, "9"), 2);
+        return;
+    }
+    t.ui.answers = {Answer::No, Answer::Yes};
+    ReplaceOneByOne(t.app, s, CaptureSearchStart(s), search, "9");
+}
+
+// What a command leaves in the history of the sheet it ran on.
+enum class Effect {
+    Modifies,  // a step, and something to save
+    View,      // a step, nothing to save
+    None,      // no step and the sheet as it was (the command made another sheet)
+};
+
 TEST(UndoHistory, EveryCommandUndoesToTheSheetBeforeAndRedoesToTheSheetAfter) {
     struct Case {
         const char* name;
+        Fixture fixture;
         std::function<void(TestApp&, Sheet&)> command;
-        bool modifies;
+        Effect effect;
     } cases[] = {
-        {"typing a value", [](TestApp& t, Sheet& s) { Type(t, s, 3, 3, "9"); }, true},
-        {"typing far below and right", [](TestApp& t, Sheet& s) { Type(t, s, 30, 9, "5"); }, true},
-        {"sort within groups", [](TestApp& t, Sheet& s) { SortCases(t.app, s, 1, true, true); }, true},
-        {"sort over all cases", [](TestApp& t, Sheet& s) { SortCases(t.app, s, 3, false, false); }, true},
-        {"a new variable", [](TestApp& t, Sheet& s) { Transform(t, s, "Y = V1 * 2"); }, true},
-        {"a variable rewritten from other cases", [](TestApp& t, Sheet& s) { Transform(t, s, "V3 = LAG(V3, 1)"); },
-         true},
-        {"EXPAND inserts columns", [](TestApp& t, Sheet& s) { Transform(t, s, "D = EXPAND(V2)"); }, true},
-        {"a definition",
+        {"typing a value", Fixture::Grouped, [](TestApp& t, Sheet& s) { Type(t, s, 3, 3, "9"); }, Effect::Modifies},
+        {"typing far below and right", Fixture::Grouped, [](TestApp& t, Sheet& s) { Type(t, s, 30, 9, "5"); },
+         Effect::Modifies},
+        {"sort within groups", Fixture::Grouped, [](TestApp& t, Sheet& s) { SortCases(t.app, s, 1, false, true); },
+         Effect::Modifies},
+        {"sort over all cases", Fixture::Grouped, [](TestApp& t, Sheet& s) { SortCases(t.app, s, 3, false, false); },
+         Effect::Modifies},
+        {"a new variable", Fixture::Grouped, [](TestApp& t, Sheet& s) { Transform(t, s, "Y = X1 * 2"); },
+         Effect::Modifies},
+        {"a variable rewritten from other cases", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { Transform(t, s, "X3 = LAG(X3, 1)"); }, Effect::Modifies},
+        {"EXPAND inserts columns", Fixture::Grouped, [](TestApp& t, Sheet& s) { Transform(t, s, "D = EXPAND(X2)"); },
+         Effect::Modifies},
+        {"a definition", Fixture::Grouped,
          [](TestApp& t, Sheet& s) {
              s.grdVo.setCurrent(3, 2);
              VariableDefinitionEditor e(t.app, s);
              e.fields().name = "身長";
              ASSERT_TRUE(e.ok());
          },
-         true},
-        {"bulk types",
+         Effect::Modifies},
+        {"bulk types", Fixture::Grouped,
          [](TestApp& t, Sheet& s) {
              BulkTypeEditor e(t.app, s);
              e.choose({0, 2});
@@ -131,46 +111,183 @@ TEST(UndoHistory, EveryCommandUndoesToTheSheetBeforeAndRedoesToTheSheetAfter) {
              e.maximum = "4";
              ASSERT_EQ(e.execute(), BulkTypeEditor::Outcome::Done);
          },
-         true},
-        {"new groups",
+         Effect::Modifies},
+        {"new groups", Fixture::Grouped,
          [](TestApp&, Sheet& s) {
              DataChange change(s, "ケースグループ", DataChange::Statistics::Kept);
              ApplyCaseGroups(s, {1, 3});
              change.done();
          },
-         true},
-        {"a file label", [](TestApp& t, Sheet& s) { ASSERT_TRUE(SetFileLabel(t.app, s, "調査 2026")); }, true},
-        {"a comment", [](TestApp&, Sheet& s) { SetComment(s, "一行目\r\n二行目"); }, true},
-        {"a case range", [](TestApp& t, Sheet& s) { RangeSelection(s).execute(t.app, s, "2", "3"); }, false},
-        {"a block over part of the cases",
+         Effect::Modifies},
+        {"a file label", Fixture::Grouped, [](TestApp& t, Sheet& s) { ASSERT_TRUE(SetFileLabel(t.app, s, "調査 2026")); },
+         Effect::Modifies},
+        {"a comment", Fixture::Grouped, [](TestApp&, Sheet& s) { SetComment(s, "一行目\r\n二行目"); }, Effect::Modifies},
+        {"a case range", Fixture::Grouped, [](TestApp& t, Sheet& s) { RangeSelection(s).execute(t.app, s, "2", "3"); },
+         Effect::View},
+        {"the range removed", Fixture::Ranged, [](TestApp&, Sheet& s) { RangeSelection::Remove(s); }, Effect::View},
+        {"a block over part of the cases", Fixture::Grouped,
          [](TestApp& t, Sheet& s) {
-             s.grdVo.setCurrent(3, 2);
-             s.grdVo.setSelectionEnd(4, s.grdVo.cols() - 1);
+             Select(s, 3, 2, 4, s.grdVo.cols() - 1);
              ShowStatisticsBlock(t.app, s);
          },
-         false},
+         Effect::View},
+        {"cut", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) {
+             Select(s, 3, 2, 9, 3);
+             CutSelection(t.app, s);
+         },
+         Effect::Modifies},
+        {"erase beyond the data", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) {
+             t.ui.answers = {Answer::Ok};
+             Select(s, 4, 3, 12, 8);
+             ASSERT_TRUE(EraseSelection(t.app, s));
+         },
+         Effect::Modifies},
+        {"paste within", Fixture::Grouped, [](TestApp& t, Sheet& s) { Paste(t, s, 3, 3, "8\t9\r7\t6"); },
+         Effect::Modifies},
+        {"paste growing the grid", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { Paste(t, s, 90, 20, "a\tb\r\nc\td\r\n"); }, Effect::Modifies},
+        {"paste with labels into a sheet on file", Fixture::BlankOnFile,
+         [](TestApp& t, Sheet& s) {
+             t.clipboard.content = "\tA\tB\r\nc1\t1\t2\r\nc2\t3\t4\r\n";
+             ASSERT_EQ(PasteWithLabels(t.app, s), s.number());
+         },
+         Effect::Modifies},
+        {"rows inserted in groups", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(InsertRows(t.app, s, 3, 2)); }, Effect::Modifies},
+        {"rows inserted before a range", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(InsertRows(t.app, s, 2, 1)); }, Effect::Modifies},
+        {"rows inserted below the data", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(InsertRows(t.app, s, 20, 3)); }, Effect::View},
+        {"columns inserted", Fixture::Grouped, [](TestApp& t, Sheet& s) { ASSERT_TRUE(InsertColumns(t.app, s, 3, 2)); },
+         Effect::Modifies},
+        {"columns inserted at the first empty one", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(InsertColumns(t.app, s, 5, 2)); }, Effect::Modifies},
+        {"rows deleted in groups", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(DeleteRows(t.app, s, 3, 1)); }, Effect::Modifies},
+        {"rows deleted from a range", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(DeleteRows(t.app, s, 2, 3)); }, Effect::Modifies},
+        {"columns deleted", Fixture::Grouped, [](TestApp& t, Sheet& s) { ASSERT_TRUE(DeleteColumns(t.app, s, 2, 2)); },
+         Effect::Modifies},
+        {"replace one by one", Fixture::Grouped, [](TestApp& t, Sheet& s) { Replace(t, s, false); }, Effect::Modifies},
+        {"replace all", Fixture::Ranged, [](TestApp& t, Sheet& s) { Replace(t, s, true); }, Effect::Modifies},
+        {"a value to blanks", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) {
+             ASSERT_TRUE(ConvertMissing(t.app, s, MissingConversion::ValueToBlank, "2", {1, 2, 3}));
+         },
+         Effect::Modifies},
+        {"blanks to a value", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(ConvertMissing(t.app, s, MissingConversion::BlankToValue, "0", {3})); },
+         Effect::Modifies},
+        {"a case name", Fixture::Grouped, [](TestApp& t, Sheet& s) { ASSERT_TRUE(StoreCaseName(t.app, s, 2, "太郎")); },
+         Effect::Modifies},
+        {"a case name past the last case", Fixture::Ranged,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(StoreCaseName(t.app, s, 7, "七")); }, Effect::Modifies},
+        {"generated labels", Fixture::Grouped, [](TestApp&, Sheet& s) { GenerateLabels(s, LabelTarget::Both); },
+         Effect::Modifies},
+        {"erased labels", Fixture::Ranged, [](TestApp&, Sheet& s) { EraseLabels(s, LabelTarget::Cases); },
+         Effect::Modifies},
+        {"categories combined over all cases", Fixture::Grouped,
+         [](TestApp&, Sheet& s) { CombineCategories(s, {2, 3}, {1}, ReadCaseRange(s)); }, Effect::Modifies},
+        {"categories combined over a range", Fixture::Ranged,
+         [](TestApp&, Sheet& s) { CombineCategories(s, {1, 2}, {1, 2}, ReadCaseRange(s)); }, Effect::Modifies},
+        {"binding", Fixture::Grouped,
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(BindVariables(t.app, s, 1, 2, "X1X2", ReadCaseRange(s))); },
+         Effect::Modifies},
+        {"merged cases", Fixture::Grouped, [](TestApp& t, Sheet& s) { Merge(t, s, MergeDirection::Cases); },
+         Effect::Modifies},
+        {"merged variables", Fixture::Ranged, [](TestApp& t, Sheet& s) { Merge(t, s, MergeDirection::Variables); },
+         Effect::Modifies},
+        {"transposition", Fixture::Grouped, [](TestApp& t, Sheet& s) { ASSERT_GT(TransposeSheet(t.app, s), s.number()); },
+         Effect::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestApp t;
-        Sheet& s = Fixture(t);
-        const Picture before = Take(s);
+        Sheet& s = test::MakeFixture(t, c.fixture);
+        const test::Picture before = Take(s);
         c.command(t, s);
-        const Picture after = Take(s);
+        const test::Picture after = Take(s);
+        if (c.effect == Effect::None) {
+            EXPECT_EQ(Difference(after, before), "");
+            EXPECT_FALSE(s.history().canUndo());
+            continue;
+        }
         ASSERT_NE(after, before);
         ASSERT_TRUE(s.history().canUndo());
         s.history().undo();
         EXPECT_EQ(Difference(Take(s), before), "");
-        EXPECT_FALSE(s.modified());
         s.history().redo();
         EXPECT_EQ(Difference(Take(s), after), "");
-        EXPECT_EQ(s.modified(), c.modifies);
+        EXPECT_EQ(s.modified(), c.effect == Effect::Modifies);
+    }
+}
+
+// A command that changes nothing is no step: the blocks it took on entry come back and the
+// modified flag stays as it was, set or not.
+TEST(UndoHistory, ACommandThatChangesNothingIsNoStep) {
+    const struct {
+        const char* name;
+        std::function<void(TestApp&, Sheet&)> command;
+    } cases[] = {
+        {"the same value typed", [](TestApp& t, Sheet& s) { Type(t, s, 2, 2, "3"); }},
+        {"case names read with next and previous",
+         [](TestApp& t, Sheet& s) {
+             CaseNameEditor e(t.app, s);
+             for (int i = 0; i < 3; ++i) ASSERT_TRUE(e.next(e.name()));
+             while (e.canGoBack()) ASSERT_TRUE(e.previous(e.name()));
+             ASSERT_TRUE(e.jump("3", e.name()));
+         }},
+        {"the same case name", [](TestApp& t, Sheet& s) { ASSERT_TRUE(StoreCaseName(t.app, s, 2, "n2")); }},
+        {"an empty name past the last case", [](TestApp& t, Sheet& s) { ASSERT_TRUE(StoreCaseName(t.app, s, 9, "")); }},
+        {"the same file label",
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(SetFileLabel(t.app, s, s.information().fileLabel)); }},
+        {"the same comment", [](TestApp&, Sheet& s) { SetComment(s, s.comment()); }},
+        {"the same definition",
+         [](TestApp& t, Sheet& s) {
+             s.grdVo.setCurrent(2, 3);
+             ASSERT_TRUE(VariableDefinitionEditor(t.app, s).ok());
+         }},
+        {"a replacement that finds nothing",
+         [](TestApp& t, Sheet& s) {
+             ASSERT_EQ(ReplaceAll(t.app, s, CaptureSearchStart(s), {SearchLine::Column, true, "99"}, "1"), 0);
+         }},
+        {"a value no cell holds to blanks",
+         [](TestApp& t, Sheet& s) {
+             ASSERT_TRUE(ConvertMissing(t.app, s, MissingConversion::ValueToBlank, "99", {1, 2, 3}));
+         }},
+        {"blanks to a value where there are none",
+         [](TestApp& t, Sheet& s) { ASSERT_TRUE(ConvertMissing(t.app, s, MissingConversion::BlankToValue, "0", {1})); }},
+        {"codes combined into themselves",
+         [](TestApp&, Sheet& s) { CombineCategories(s, {2, 2}, {1, 2}, ReadCaseRange(s)); }},
+        {"no range removed", [](TestApp&, Sheet& s) { RangeSelection::Remove(s); }},
+        {"cases sorted already", [](TestApp& t, Sheet& s) { ASSERT_TRUE(SortCases(t.app, s, 2, false, true)); }},
+        {"erasing empty cells",
+         [](TestApp& t, Sheet& s) {
+             t.ui.answers = {Answer::Ok};
+             Select(s, 20, 2, 25, 5);
+             ASSERT_TRUE(EraseSelection(t.app, s));
+         }},
+    };
+    for (const auto& c : cases) {
+        for (const bool modified : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (modified ? ", modified" : ", unmodified"));
+            TestApp t;
+            Sheet& s = test::MakeFixture(t);
+            s.setModified(modified);
+            s.grdVo.setCurrent(2, 2);
+            const test::Picture before = Take(s);
+            c.command(t, s);
+            EXPECT_EQ(Difference(Take(s), before), "");
+            EXPECT_FALSE(s.history().canUndo());
+        }
     }
 }
 
 TEST(UndoHistory, SavedStateNewChangesAndTheBound) {
     TestApp t;
-    Sheet& s = Fixture(t);
+    Sheet& s = test::MakeFixture(t);
     Type(t, s, 2, 2, "1");
     Type(t, s, 2, 2, "2");
     s.history().markSaved();  // as a save does
@@ -213,7 +330,7 @@ TEST(UndoHistory, SheetsWithoutAFileStayModifiedWhateverIsUndone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TestApp t;
-        Sheet& from = Fixture(t);
+        Sheet& from = test::MakeFixture(t);
         const int n = c.make(t, from);
         ASSERT_GT(n, from.number());
         Sheet& s = t.app.sheet(n);
@@ -232,7 +349,7 @@ TEST(UndoHistory, SheetsWithoutAFileStayModifiedWhateverIsUndone) {
 // The command line keeps no steps: changes still happen and mark the sheet, nothing is recorded.
 TEST(UndoHistory, KeepingNoStepsRecordsNothing) {
     TestApp t;
-    Sheet& s = Fixture(t);
+    Sheet& s = test::MakeFixture(t);
     s.history().keepNoSteps();
     Type(t, s, 2, 2, "5");
     ASSERT_TRUE(SortCases(t.app, s, 1, true, false));

@@ -8,6 +8,7 @@
 #include "DialogChild.h"
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
+#include "platform/qt/ModelessDialog.h"
 #include "categories/CategoryMessages.h"
 #include "categories/ui/CategoryToolDialogs.h"
 #include "sheet/SheetRegistry.h"
@@ -66,6 +67,28 @@ private slots:
         for (int c = 1; c <= 3; ++c) QCOMPARE(QString::fromUtf8(sheet.grdVo.text(c + 1, 1).view()), names[c - 1]);
         QVERIFY(sheet.modified());
         delete dialog;
+    }
+
+    // The one dialog names the cases of the active sheet and says which sheet that is.
+    void theCaseNameDialogFollowsTheActiveSheet() {
+        test::Frame f;
+        test::FillSheet(f.t.app.sheet(1), {{"1"}, {"2"}});
+        f.frame.sheetAction("mnuDCaseNames")->trigger();
+        QPointer<CaseNameDialog> first = ModelessInstance<CaseNameDialog>();
+        QVERIFY(first);
+        QVERIFY(first->windowTitle().endsWith(QString::fromUtf8(f.t.app.sheet(1).caption())));
+        f.frame.sheetAction("mnuFNew")->trigger();
+        QCOMPARE(f.t.app.activeSheet(), 2);
+        Sheet& second = f.t.app.sheet(2);
+        test::FillSheet(second, {{"5"}, {"6"}});
+        f.frame.sheetAction("mnuDCaseNames")->trigger();
+        QPointer<CaseNameDialog> dialog = ModelessInstance<CaseNameDialog>();
+        QVERIFY(first.isNull());
+        QCOMPARE(dialog->windowTitle(), QString("ケース名 - ") + QString::fromUtf8(second.caption()));
+        Retype(Child<QLineEdit>(dialog, "txtCName"), "Jiro");
+        Child<QPushButton>(dialog, "cmdReturn")->click();
+        QCOMPARE(QString::fromUtf8(second.grdVo.text(2, 1).view()), QString("Jiro"));
+        QCOMPARE(QString::fromUtf8(f.t.app.sheet(1).grdVo.text(2, 1).view()), QString("C1"));
     }
 
     void combinationMergesTheTypedRun() {

@@ -4,10 +4,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTableWidget>
 
 #include "app/FrameLayout.h"
 #include "platform/qt/DialogWidgets.h"
+#include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
 
@@ -17,7 +19,7 @@ CaseNameDialog::CaseNameDialog(App& app, Sheet& sheet, QWidget* parent)
     : QDialog(parent), app_(app), sheet_(sheet), editor_(app, sheet), openRow_(sheet.grdVo.row()), openColumn_(sheet.grdVo.col()),
       openRowSel_(sheet.grdVo.rowSel()), openColumnSel_(sheet.grdVo.colSel()) {
     setObjectName("frmCName");
-    setWindowTitle(ToQString(kCaseNameTitle));
+    setWindowTitle(ToQString(kCaseNameTitle) + " - " + ToQString(sheet.caption()));
     txtCNumber_ = Field("txtCNumber", this);
     txtCName_ = Field("txtCName", this);
     for (QLineEdit* box : {txtCNumber_, txtCName_}) box->installEventFilter(this);
@@ -60,6 +62,15 @@ CaseNameDialog::CaseNameDialog(App& app, Sheet& sheet, QWidget* parent)
 }
 
 CaseNameDialog::~CaseNameDialog() { app_.bus.unsubscribe(this); }
+
+CaseNameDialog* CaseNameDialog::Open(App& app, Sheet& sheet, QWidget* parent) {
+    QPointer<CaseNameDialog>& open = ModelessInstance<CaseNameDialog>();
+    if (open && &open->sheet_ != &sheet) {
+        open->cancel();
+        delete open.data();
+    }
+    return ShowModeless([&] { return new CaseNameDialog(app, sheet, parent); }, [](CaseNameDialog&) {});
+}
 
 // The dialog names the cases of one sheet; it goes when that sheet closes.
 void CaseNameDialog::modelChanged(const ModelChange& change) {

@@ -14,12 +14,15 @@ class App;
 class Sheet;
 
 // frmCName (modeless): names the cases of a sheet one after another, with a preview of the
-// edited case's row.
+// edited case's row. Its caption names the sheet.
 class CaseNameDialog : public QDialog, public ModelObserver {
     Q_OBJECT
 public:
     CaseNameDialog(App& app, Sheet& sheet, QWidget* parent = nullptr);
     ~CaseNameDialog() override;
+
+    // The one dialog, on the given sheet: open on another sheet, it is cancelled there first.
+    static CaseNameDialog* Open(App& app, Sheet& sheet, QWidget* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

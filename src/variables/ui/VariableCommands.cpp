@@ -7,7 +7,6 @@
 #include "sheet/App.h"
 #include "sheet/StatisticsLayout.h"
 #include "variables/StatisticsBlock.h"
-#include "platform/qt/ModelessDialog.h"
 #include "variables/ui/BulkTypeDialog.h"
 #include "variables/ui/CaseNameDialog.h"
 #include "variables/ui/CommentDialog.h"
@@ -41,10 +40,7 @@ void RegisterVariableCommands(CommandRegistry& commands) {
             dialog.exec();
         });
     }
-    // One case-name dialog at a time; a second request finds it open.
-    commands.addOnSheet("mnuDCaseNames", [&app, &frame](Sheet& sheet) {
-        ShowModeless([&] { return new CaseNameDialog(app, sheet, &frame); }, [](CaseNameDialog&) {});
-    });
+    commands.addOnSheet("mnuDCaseNames", [&app, &frame](Sheet& sheet) { CaseNameDialog::Open(app, sheet, &frame); });
     commands.addOnSheet("mnuDFileLabel", [&app, &frame](Sheet& sheet) {
         FileLabelDialog dialog(app, sheet, &frame);
         dialog.exec();
