@@ -14,6 +14,7 @@
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
 #include "files/SheetLoader.h"
+#include "files/imports/ImportSheet.h"
 #include "sheet/NumberText.h"
 #include "variables/Statistics.h"
 
@@ -104,6 +105,19 @@ inline void RunSheetChain(const FileImage& image) {
     options.into = 1;
     FUZZ_REQUIRE(LoadImageIntoSheet(fuzzApp.app, image, options) == 1);
     Sheet& sheet = fuzzApp.app.sheet(1);
+    FUZZ_REQUIRE(sheet.caseCount() == image.caseCount && sheet.variableCount() == image.variableCount);
+    CheckSavesAndReadsBack(fuzzApp, sheet);
+}
+
+// An imported image becomes its sheet as the import commands make it, then the same chain.
+inline void RunImportChain(const FileImage& image) {
+    FUZZ_REQUIRE(image.caseCount <= kMaxCount && image.variableCount <= kMaxCount);
+    FUZZ_REQUIRE(image.valuesHeld() <= static_cast<std::size_t>(image.caseCount) * image.variableCount);
+    if (static_cast<long long>(image.caseCount) * (image.variableCount + 1) > kMaxChainCells) return;
+    FuzzApp fuzzApp;
+    const int n = LoadImportedImage(fuzzApp.app, image, "fuzz.Vo");
+    FUZZ_REQUIRE(n == 1);
+    Sheet& sheet = fuzzApp.app.sheet(n);
     FUZZ_REQUIRE(sheet.caseCount() == image.caseCount && sheet.variableCount() == image.variableCount);
     CheckSavesAndReadsBack(fuzzApp, sheet);
 }
