@@ -55,8 +55,9 @@ install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz D
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zoriduvo)
 set(CPACK_PACKAGE_VENDOR "Zo rid Uvo developers")
-# The project has no address or web site of its own yet, and the package names none.
-set(CPACK_PACKAGE_CONTACT "Zo rid Uvo developers")
+# The project has no web site or address of its own yet. Debian wants an address beside the
+# maintainer's name: one in the reserved .invalid domain says that there is none (RFC 6761).
+set(CPACK_PACKAGE_CONTACT "Zo rid Uvo developers <no-address@zoriduvo.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for statistical data sheets of cases and variables")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zo rid Uvo types, edits, checks and transforms statistical data sets in

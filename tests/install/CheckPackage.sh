@@ -18,8 +18,10 @@ if echo "$depends" | grep -q -E 'libasan|libubsan|libtsan|liblsan'; then
     echo "the package depends on a sanitizer runtime: it was built from a sanitizer configuration"
     exit 1
 fi
-# The project has neither a web site nor an address yet: the package names none.
-if dpkg-deb -f "$deb" Homepage Maintainer | grep -q -e '^Homepage:' -e '@'; then
+# The project has neither a web site nor an address yet: no homepage, and the one address Debian
+# requires is in the reserved .invalid domain.
+if dpkg-deb -f "$deb" Homepage | grep -q . ||
+   dpkg-deb -f "$deb" Maintainer | grep -q -v -E '<[^@>]+@[^>]+\.invalid>$'; then
     echo "the package names a homepage or an address: $(dpkg-deb -f "$deb" Homepage Maintainer)"
     exit 1
 fi
