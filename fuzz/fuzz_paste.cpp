@@ -1,6 +1,6 @@
 // The Edit menu's two pastes on any clipboard text: the first byte picks the paste ("貼り付け" at
 // the cursor, or the labelled paste into a sheet of its own), whether the sheet holds data first,
-// and the cursor. A plain paste leaves every field of the text in its cell as it was; whatever
+// and the data cell under the cursor. A plain paste leaves every field of the text in its cell as it was; whatever
 // either paste makes saves and reads back as the same sheet.
 #include <cstddef>
 #include <cstdint>
@@ -30,8 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::CheckSavesAndReadsBack(fuzzApp, pasted);
         return 0;
     }
-    // The cursor anywhere in the first cells, names included.
-    const int row = 1 + static_cast<int>((choice >> 2) & 3), col = 1 + static_cast<int>((choice >> 4) & 3);
+    // The cursor on one of the first data cells; the rows and columns of names are fixed and never
+    // take the cursor.
+    const int row = 2 + static_cast<int>((choice >> 2) & 3), col = 2 + static_cast<int>((choice >> 4) & 3);
     sheet.grdVo.setCurrent(row, col);
     if (!PasteAtCursor(fuzzApp.app, sheet)) return 0;
     const PasteBlock block = SplitPasteText(text);

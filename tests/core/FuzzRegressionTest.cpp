@@ -9,6 +9,7 @@
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
 #include "files/OpenCommand.h"
+#include "files/Recovery.h"
 #include "files/SaveCommands.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -84,6 +85,25 @@ TEST(FuzzRegression, EmptyCaseGroupIsDroppedSoTheOthersSurviveASave) {
     ASSERT_FALSE(ReadNativeFile(out, back));
     EXPECT_EQ(back.groupSizes, (std::vector<std::int16_t>{2, 1}));
     EXPECT_EQ(back.caseCount, 3);
+    EXPECT_EQ(back.caseName(3), "c");
+}
+
+// A recovery copy may count a group without cases, as a vo-Data file may. The restored sheet kept
+// it, and its next save wrote one group of all cases: the groups around the empty one merged.
+TEST(FuzzRegression, EmptyCaseGroupInARecoveryCopyIsDroppedSoTheOthersSurviveASave) {
+    Frame f;
+    const std::string copy = f.folder.file("1.rec");
+    fs::copy_file(RegressionPath("recovery-empty-case-group.rec"), copy);
+    ASSERT_TRUE(RestoreLeftSheet(f.t.app, {copy}, ""));
+    Sheet& sheet = f.t.app.sheet(f.t.app.openSheets().back());
+    EXPECT_EQ(sheet.state().caseGroups, 2);
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    SaveAsCommand(f.t.app, sheet);
+    ASSERT_TRUE(f.t.ui.messages.empty());
+    FileImage back;
+    ASSERT_FALSE(ReadNativeFile(out, back));
+    EXPECT_EQ(back.groupSizes, (std::vector<std::int16_t>{2, 1}));
     EXPECT_EQ(back.caseName(3), "c");
 }
 
