@@ -68,9 +68,11 @@ inline void CheckSameData(const Sheet& a, const Sheet& b) {
         const CellString name = a.grdVo.text(c + 1, 1);
         RequireSameText(NameAsReadBack(name.view(), DefaultCaseName(c)), b.grdVo.text(c + 1, 1).view(), "case name", c);
         for (int v = 1; v <= a.variableCount(); ++v) {
-            // Reading a file keeps the number of a value as a double, in its general text.
+            // Reading a file keeps the number of a value as a double, in its general text; "%M" is
+            // the file's blank mark, even where a paste put it into a cell.
             const Cell& value = a.grdVo.cell(c + 1, v + 1);
-            RequireSameText(value.empty() ? std::string() : GeneralText(value.leadingNumber()),
+            const bool blank = value.empty() || value.text() == "%M";
+            RequireSameText(blank ? std::string() : GeneralText(value.leadingNumber()),
                             b.grdVo.text(c + 1, v + 1).view(), "value of case", c);
         }
     }

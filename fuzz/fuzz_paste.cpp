@@ -2,6 +2,7 @@
 // the cursor, or the labelled paste into a sheet of its own), whether the sheet holds data first,
 // and the data cell under the cursor. A plain paste leaves every field of the text in its cell as it was; whatever
 // either paste makes saves and reads back as the same sheet.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.grdVo.setCurrent(row, col);
     if (!PasteAtCursor(fuzzApp.app, sheet)) return 0;
     const PasteBlock block = SplitPasteText(text);
+    // The columns come from the first line: fields beyond them are not pasted.
     for (int l = 0; l < static_cast<int>(block.lines.size()); ++l)
-        for (int f = 0; f < static_cast<int>(block.lines[l].size()); ++f)
+        for (int f = 0; f < std::min(block.columns, static_cast<int>(block.lines[l].size())); ++f)
             fuzz::RequireSameText(block.lines[l][f], sheet.grdVo.text(row + l, col + f).view(), "pasted field", f);
     FUZZ_REQUIRE(sheet.caseCount() <= kMaxCount && sheet.variableCount() <= kMaxCount);
     if (static_cast<long long>(sheet.caseCount()) * (sheet.variableCount() + 1) <= fuzz::kMaxChainCells)

@@ -107,6 +107,28 @@ TEST(FuzzRegression, EmptyCaseGroupInARecoveryCopyIsDroppedSoTheOthersSurviveASa
     EXPECT_EQ(back.caseName(3), "c");
 }
 
+// A value may be a text of nothing but blanks (pasted, or kept in a recovery copy). The sheet
+// counts it as 0; it was written as it stood, and the reader took it for a blank.
+TEST(FuzzRegression, ValueThatReadsAsABlankIsSavedAsItsNumber) {
+    Frame f;
+    const std::string copy = f.folder.file("1.rec");
+    fs::copy_file(RegressionPath("recovery-value-of-blanks.rec"), copy);
+    ASSERT_TRUE(RestoreLeftSheet(f.t.app, {copy}, ""));
+    Sheet& sheet = f.t.app.sheet(f.t.app.openSheets().back());
+    ASSERT_EQ(sheet.grdVo.text(2, 2), " ");
+    ASSERT_EQ(sheet.grdVo.text(3, 2), "\t ");
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    SaveAsCommand(f.t.app, sheet);
+    ASSERT_TRUE(f.t.ui.messages.empty());
+    FileImage back;
+    ASSERT_FALSE(ReadNativeFile(out, back));
+    EXPECT_EQ(back.value(1, 1).view(), "0");
+    EXPECT_EQ(back.value(2, 1).view(), "0");
+    EXPECT_EQ(back.value(3, 1).view(), "7");
+    EXPECT_EQ(back.value(4, 1).view(), "") << "a blank stays blank";
+}
+
 // A statement's target may hold any character; a line break in it went into the file as a line
 // break, splitting the variable line in two.
 TEST(FuzzRegression, LineBreakInNewVariableNameIsRefusedOnSave) {
