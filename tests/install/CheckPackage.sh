@@ -36,7 +36,8 @@ in="$data/cli/plot-scatter/given/in.csv"
 head -1 "$work/data.vo" | grep -q '^"vo-Data_3"'
 
 # The same picture as the build's own command line draws.
-"$cli" plot scatter "$work/data.vo" "$work/plot.svg" --x 身長 --y 体重 --title "散布図: 身長 X 体重"
+"$cli" plot scatter "$in" "$work/plot.svg" --x 身長 --y 体重 --title "散布図: 身長 X 体重" \
+    --x-title 身長 --y-title 体重 --from 2 --to 4
 cmp "$work/plot.svg" "$data/cli/plot-scatter/expect/out.svg"
 
 # The print helper is found from the unpacked program, not from a build folder.
