@@ -8,6 +8,13 @@ file(RELATIVE_PATH ZORIDUVO_DATA_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMA
 if(TARGET zoriduvo_gui)
   target_compile_definitions(zoriduvo_gui PRIVATE ZORIDUVO_DATA_FROM_PROGRAM="${ZORIDUVO_DATA_FROM_PROGRAM}")
 endif()
+# The print helper is no command of its own: it goes where a package keeps its private programs,
+# and zoriduvo-cli finds it from its own place the same way.
+set(ZORIDUVO_HELPERDIR lib/zoriduvo)
+file(RELATIVE_PATH ZORIDUVO_PRINT_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${ZORIDUVO_HELPERDIR})
+if(TARGET zoriduvo-cli)
+  target_compile_definitions(zoriduvo-cli PRIVATE ZORIDUVO_PRINT_FROM_PROGRAM="${ZORIDUVO_PRINT_FROM_PROGRAM}")
+endif()
 # The build folder is a place the program runs from too: the guide goes beside it there.
 configure_file(${PROJECT_SOURCE_DIR}/docs/guide/Vuror32.odi ${PROJECT_BINARY_DIR}/Vuror32.odi COPYONLY)
 
@@ -31,6 +38,7 @@ if(TARGET zoriduvo-cli)
 endif()
 if(TARGET zoriduvo)
   install(TARGETS zoriduvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS zoriduvo-print RUNTIME DESTINATION ${ZORIDUVO_HELPERDIR})
   install(FILES ${PROJECT_BINARY_DIR}/packaging/zoriduvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES docs/guide/Vuror32.odi DESTINATION ${ZORIDUVO_DATADIR})
   install(FILES data/${ZORIDUVO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -47,7 +55,9 @@ install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz D
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zoriduvo)
 set(CPACK_PACKAGE_VENDOR "Zo rid Uvo developers")
-set(CPACK_PACKAGE_CONTACT "Zo rid Uvo developers <developers@zoriduvo.org>")
+# The project has no web site or address of its own yet. Debian wants an address beside the
+# maintainer's name: one in the reserved .invalid domain says that there is none (RFC 6761).
+set(CPACK_PACKAGE_CONTACT "Zo rid Uvo developers <no-address@zoriduvo.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for statistical data sheets of cases and variables")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zo rid Uvo types, edits, checks and transforms statistical data sets in
@@ -60,7 +70,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zoriduvo.org/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps; what Qt loads at run time and the font are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -14,10 +14,15 @@
 namespace zoriduvo {
 
 namespace {
+// Beside the program in a build folder; in an installed tree where the install put it, found from
+// the program's own place so that an unpacked or moved tree finds its own helper.
 std::filesystem::path PrintHelper() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (error ? std::filesystem::path() : self.parent_path()) / "zoriduvo-print";
+    const std::filesystem::path folder = error ? std::filesystem::path() : self.parent_path();
+    const std::filesystem::path beside = folder / "zoriduvo-print";
+    if (std::filesystem::exists(beside, error)) return beside;
+    return (folder / ZORIDUVO_PRINT_FROM_PROGRAM / "zoriduvo-print").lexically_normal();
 }
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "files/FieldForms.h"
 #include "files/FileMessages.h"
 #include "sheet/NumberText.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 
@@ -84,7 +85,15 @@ void PutCases(LineSink& sink, const FileImage& image) {
         Prefetch(image.caseValues(c + 1));
         for (int v = 1; v <= image.variableCount; ++v) {
             static const Cell blank;
-            const CellString value = image.writtenText(v <= static_cast<int>(held.size()) ? held[v - 1] : blank);
+            const Cell& cell = v <= static_cast<int>(held.size()) ? held[v - 1] : blank;
+            CellString value = image.writtenText(cell);
+            // A value of nothing but blanks would come back missing: it goes out as the number the
+            // sheet counts it as. ("%M" stays the file's blank mark, whoever wrote it.)
+            std::string number;
+            if (!cell.empty() && !cell.isNumber() && Trim(value.view()).empty()) {
+                number = GeneralText(cell.leadingNumber());
+                value = CellString::Of(number);
+            }
             if (!kValueField.holds(value))
                 return sink.refuse(value, FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
             AddField(line, value);

@@ -82,7 +82,9 @@ bool ReadCases(Items& in, FileImage& image) {
     for (long long k = 0; k < *groups; ++k) {
         const auto size = in.number(0, kMaxCount - image.caseCount);
         if (!size) return false;
-        image.groupSizes.push_back(static_cast<std::int16_t>(*size));
+        // A group without cases holds nothing; kept, the sheet's groups could not be saved and
+        // a save would merge the groups around it into one.
+        if (*size > 0) image.groupSizes.push_back(static_cast<std::int16_t>(*size));
         image.caseCount += static_cast<int>(*size);
     }
     if (image.caseCount > in.room()) return false;

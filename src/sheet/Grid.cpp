@@ -241,9 +241,11 @@ void Grid::setCells(int row, int firstCol, std::span<const Cell> values) {
     if (count == 0) return;
     if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
     auto& cells = cells_[row];
-    // Room to the grid's width: the few spare columns a loaded sheet has take a new variable (a
-    // transformation's result) without moving every row.
-    cells.reserve(static_cast<std::size_t>(colCount_));
+    // Room for a few more: the spare columns a loaded sheet has take a new variable (a
+    // transformation's result) without moving every row. Never the grid's whole width, which a
+    // sparse row of a wide sheet would reserve for nothing, row after row.
+    constexpr int kSpareRoom = 8;
+    cells.reserve(static_cast<std::size_t>(std::min(colCount_, firstCol + count + kSpareRoom)));
     cells.resize(firstCol);
     cells.insert(cells.end(), values.begin(), values.end());
     tell(ChangeKind::Reset);

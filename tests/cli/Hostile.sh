@@ -6,8 +6,9 @@ work=$2
 rm -rf "$work" && mkdir -p "$work" || exit 1
 fail() { echo "$*" >&2; exit 1; }
 
-# Announces 32767 cases of 1000 variables and holds none: a save would need a file of 100 MB.
-printf '"vo-Data_1"\r\n"label"\r\n1,32767,1000\r\n' >"$work/big.vo"
+# Announces 32767 cases of 32767 variables and holds none: reading and loading it take what it
+# holds, but a save would need a file of 3 GB.
+printf '"vo-Data_1"\r\n"label"\r\n1,32767,32767\r\n' >"$work/big.vo"
 limit=150000
 if ! (ulimit -v $limit && "$cli" --version >/dev/null 2>&1); then
     echo "the program does not start under an address-space limit (a sanitizer build)"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "FileTestSupport.h"
@@ -9,6 +10,7 @@
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
 #include "files/OpenCommand.h"
+#include "files/Recovery.h"
 #include "files/SaveCommands.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
@@ -33,6 +35,24 @@ struct Frame {
     test::TestApp t;
     test::TempFolder folder;
 };
+
+// The sheet saved through "名前をつけて保存" and its file read back; empty when the save said anything.
+std::optional<FileImage> SavedAndReadBack(Frame& f, Sheet& sheet) {
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    SaveAsCommand(f.t.app, sheet);
+    FileImage back;
+    if (!f.t.ui.messages.empty() || ReadNativeFile(out, back)) return std::nullopt;
+    return back;
+}
+
+// A recovery copy of the regression folder restored as a sheet a dead run left.
+Sheet* RestoredCopy(Frame& f, const std::string& name) {
+    const std::string copy = f.folder.file("1.rec");
+    fs::copy_file(RegressionPath(name), copy);
+    if (!RestoreLeftSheet(f.t.app, {copy}, "")) return nullptr;
+    return &f.t.app.sheet(f.t.app.openSheets().back());
+}
 
 // The format has no escaping: a double quote in a case name was written as it stood, and the file
 // read back with the name cut at the quote (and, with a comma after it, every value of the case
@@ -76,15 +96,40 @@ TEST(FuzzRegression, EmptyCaseGroupIsDroppedSoTheOthersSurviveASave) {
     ASSERT_EQ(OpenPath(f.t.app, RegressionPath("native_reader-empty-case-group.vo"), 1), OpenOutcome::Opened);
     Sheet& sheet = f.t.app.sheet(1);
     EXPECT_EQ(sheet.state().caseGroups, 2);
-    const std::string out = f.folder.file("out.vo");
-    f.t.ui.fileNames.push_back(out);
-    SaveAsCommand(f.t.app, sheet);
-    ASSERT_TRUE(f.t.ui.messages.empty());
-    FileImage back;
-    ASSERT_FALSE(ReadNativeFile(out, back));
-    EXPECT_EQ(back.groupSizes, (std::vector<std::int16_t>{2, 1}));
-    EXPECT_EQ(back.caseCount, 3);
-    EXPECT_EQ(back.caseName(3), "c");
+    const auto back = SavedAndReadBack(f, sheet);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->groupSizes, (std::vector<std::int16_t>{2, 1}));
+    EXPECT_EQ(back->caseCount, 3);
+    EXPECT_EQ(back->caseName(3), "c");
+}
+
+// A recovery copy may count a group without cases, as a vo-Data file may. The restored sheet kept
+// it, and its next save wrote one group of all cases: the groups around the empty one merged.
+TEST(FuzzRegression, EmptyCaseGroupInARecoveryCopyIsDroppedSoTheOthersSurviveASave) {
+    Frame f;
+    Sheet* sheet = RestoredCopy(f, "recovery-empty-case-group.rec");
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->state().caseGroups, 2);
+    const auto back = SavedAndReadBack(f, *sheet);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->groupSizes, (std::vector<std::int16_t>{2, 1}));
+    EXPECT_EQ(back->caseName(3), "c");
+}
+
+// A value may be a text of nothing but blanks (pasted, or kept in a recovery copy). The sheet
+// counts it as 0; it was written as it stood, and the reader took it for a blank.
+TEST(FuzzRegression, ValueThatReadsAsABlankIsSavedAsItsNumber) {
+    Frame f;
+    Sheet* sheet = RestoredCopy(f, "recovery-value-of-blanks.rec");
+    ASSERT_TRUE(sheet);
+    ASSERT_EQ(sheet->grdVo.text(2, 2), " ");
+    ASSERT_EQ(sheet->grdVo.text(3, 2), "\t ");
+    const auto back = SavedAndReadBack(f, *sheet);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->value(1, 1).view(), "0");
+    EXPECT_EQ(back->value(2, 1).view(), "0");
+    EXPECT_EQ(back->value(3, 1).view(), "7");
+    EXPECT_EQ(back->value(4, 1).view(), "") << "a blank stays blank";
 }
 
 // A statement's target may hold any character; a line break in it went into the file as a line

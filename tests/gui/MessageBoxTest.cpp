@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDate>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QLineEdit>
@@ -137,6 +140,59 @@ private slots:
         });
         QVERIFY(!ui.openFileName({"開く", "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|", "vo", false, ""}));
         QCOMPARE(shown, QDir(folder.path()).absolutePath());
+    }
+
+    // Qt's own dialog (no desktop dialog on the offscreen platform): Japanese headings and dates,
+    // and every column at least as wide as what it shows.
+    void fileDialogSpeaksJapaneseAndFitsItsColumns() {
+        const auto texts = QtJapaneseTexts();
+        QVERIFY(texts);
+        QCoreApplication::installTranslator(texts.get());
+        const QLocale before;
+        UseJapaneseLocale();
+        QtUi ui;
+        QTemporaryDir folder;
+        QFile file(folder.filePath("とても長い名前のデータファイル.vo"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.close();
+        QVERIFY(QDir(folder.path()).mkdir("フォルダ"));
+        ui.setFolder(folder.path());
+        QStringList headings, dates;
+        bool fits = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            auto* view = dialog->findChild<QTreeView*>();
+            // The model fills from a worker thread.
+            const bool listed = QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) == 2; }, 5000);
+            if (!listed) {
+                dialog->reject();
+                return;
+            }
+            const QAbstractItemModel* model = view->model();
+            for (int column = 0; column < model->columnCount(); ++column)
+                headings << model->headerData(column, Qt::Horizontal).toString();
+            for (int row = 0; row < 2; ++row) {
+                const QModelIndex index = model->index(row, 3, view->rootIndex());
+                dates << model->data(index).toString();
+            }
+            fits = true;
+            for (int column = 1; column < model->columnCount(); ++column)
+                fits = fits && view->header()->sectionSize(column) >=
+                                 static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(column);
+            dialog->reject();
+        });
+        QVERIFY(!ui.openFileName({"開く", "すべてのﾌｧｲﾙ(*.*)|*|", "vo", false, ""}));
+        QLocale::setDefault(before);
+        QCoreApplication::removeTranslator(texts.get());
+        QCOMPARE(headings.size(), 4);
+        QVERIFY2(headings[0] == QString::fromUtf8("名前"), qPrintable(headings.join(',')));
+        QCOMPARE(dates.size(), 2);
+        const QString year = QString::number(QDate::currentDate().year());
+        for (const QString& date : dates)
+            QVERIFY2(date.startsWith(year + "/"), qPrintable(date));
+        QVERIFY(fits);
     }
 };
 

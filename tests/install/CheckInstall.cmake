@@ -6,7 +6,7 @@ if(NOT status EQUAL 0)
 endif()
 set(id org.zoriduvo.ZoridUvo)
 set(expected
-    bin/zoriduvo bin/zoriduvo-cli
+    bin/zoriduvo bin/zoriduvo-cli lib/zoriduvo/zoriduvo-print
     share/applications/${id}.desktop share/mime/packages/${id}.xml share/metainfo/${id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${id}.svg
     share/man/man1/zoriduvo.1.gz share/man/man1/zoriduvo-cli.1.gz
@@ -21,4 +21,10 @@ list(SORT expected)
 list(SORT installed)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
+endif()
+
+# The installed command line finds the print helper where the install put it.
+execute_process(COMMAND ${WORK}/bin/zoriduvo-cli print ${CSV} ${WORK}/out.pdf RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0 OR NOT EXISTS ${WORK}/out.pdf)
+  message(FATAL_ERROR "print from the installed tree: exit status ${status}: ${errors}")
 endif()

@@ -2,6 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -29,15 +34,51 @@ QString FindHelpFile(const QString& programDir) {
     return {};
 }
 
-HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer(QWidget* parent)
+    : QDialog(parent), find_(new QLineEdit(this)), notFound_(new QLabel(this)), browser_(new QTextBrowser(this)) {
     setObjectName("helpViewer");
     setWindowTitle("ヘルプ");
     setModal(false);
     resize(720, 640);
     browser_->setOpenExternalLinks(true);
+    find_->setObjectName("txtFind");
+    find_->setPlaceholderText("検索 (Ctrl+F)");
+    find_->setClearButtonEnabled(true);
+    notFound_->setObjectName("lblNotFound");
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(6, 6, 6, 0);
+    bar->addWidget(find_, 1);
+    bar->addWidget(notFound_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar);
     layout->addWidget(browser_);
+    connect(find_, &QLineEdit::returnPressed, this, [this] { findNext(); });
+    connect(find_, &QLineEdit::textEdited, this, [this] { notFound_->clear(); });
+    auto* focusFind = new QShortcut(QKeySequence::Find, this);
+    connect(focusFind, &QShortcut::activated, this, [this] {
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->selectAll();
+    });
+    auto* next = new QShortcut(QKeySequence::FindNext, this);
+    connect(next, &QShortcut::activated, this, [this] { findNext(); });
+    auto* previous = new QShortcut(QKeySequence::FindPrevious, this);
+    connect(previous, &QShortcut::activated, this, [this] { findNext(true); });
+}
+
+bool HelpViewer::findNext(bool backward) {
+    const QString text = find_->text();
+    notFound_->clear();
+    if (text.isEmpty()) return false;
+    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    if (browser_->find(text, flags)) return true;
+    // Once more from the other end of the guide.
+    QTextCursor cursor = browser_->textCursor();
+    cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+    browser_->setTextCursor(cursor);
+    if (browser_->find(text, flags)) return true;
+    notFound_->setText("見つかりません");
+    return false;
 }
 
 void HelpViewer::showAt(const QString& path, const QString& anchor) {

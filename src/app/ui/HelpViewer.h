@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLabel;
+class QLineEdit;
 class QTextBrowser;
 
 namespace zoriduvo {
@@ -23,8 +25,13 @@ public:
     // Shows the document at path, scrolled to the anchor ("contents", "index").
     void showAt(const QString& path, const QString& anchor);
     QTextBrowser& browser() { return *browser_; }
+    // The next place of the search field's text after the cursor (before it when backward),
+    // starting again at the other end; false, and said below the field, when there is none.
+    bool findNext(bool backward = false);
 
 private:
+    QLineEdit* find_;
+    QLabel* notFound_;
     QTextBrowser* browser_;
 };
 

@@ -17,6 +17,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    zoriduvo::UseJapaneseLocale();
     const auto qtTexts = zoriduvo::QtJapaneseTexts();
     if (qtTexts) QApplication::installTranslator(qtTexts.get());
     QApplication::setWindowIcon(zoriduvo::ProgramIcon("program"));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 
@@ -12,5 +13,9 @@ inline std::unique_ptr<QTranslator> QtJapaneseTexts() {
     if (!texts->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return nullptr;
     return texts;
 }
+
+// Dates, sizes and numbers that Qt formats (the file dialog's columns) in Japanese, whatever the
+// desktop's language.
+inline void UseJapaneseLocale() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
 
 }  // namespace zoriduvo

@@ -3,7 +3,13 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTreeView>
+#include <algorithm>
 
 #include "platform/qt/QtText.h"
 
@@ -72,6 +78,44 @@ void QtUi::setBusy(bool busy) {
     else QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// Qt's file list writes dates and sizes in the system's language; these follow the program's
+// default locale instead.
+class LocaleFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == kSizeColumn && !files->isDir(source)) return QLocale().formattedDataSize(files->size(source));
+        if (index.column() == kDateColumn) return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int kSizeColumn = 1;
+    static constexpr int kDateColumn = 3;
+};
+
+// The desktop's own dialog is used where its platform offers one (Qt asks it by default); Qt's
+// dialog, used otherwise, is widened and shows its columns as wide as what they hold.
+void FitColumns(QFileDialog& dialog) {
+    dialog.setViewMode(QFileDialog::Detail);
+    auto* view = dialog.findChild<QTreeView*>();
+    if (!view) return;
+    dialog.setProxyModel(new LocaleFileColumns(&dialog));
+    dialog.resize(std::max(dialog.width(), 860), std::max(dialog.height(), 520));
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+}  // namespace
+
 std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(owner(), ToQString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -85,6 +129,7 @@ std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request,
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!folder_.isEmpty()) dialog.setDirectory(folder_);
     if (!request.initialName.empty()) dialog.selectFile(ToQString(request.initialName));
+    FitColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = dialog.selectedFiles().first();
     folder_ = QFileInfo(chosen).absolutePath();
