@@ -130,13 +130,16 @@ std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t
 
 bool LooksLikeUtf16(std::string_view bytes) {
     if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
-    // Wherever UTF-16 text is ASCII, every other byte is NUL; a stray NUL in a name is no sign of it.
-    const std::string_view head = bytes.substr(0, 1024);
-    std::size_t nuls[2] = {0, 0};
-    for (std::size_t i = 0; i < head.size(); ++i)
-        if (head[i] == '\0') ++nuls[i % 2];
-    const std::size_t pairs = head.size() / 2;
-    return pairs >= 2 && std::max(nuls[0], nuls[1]) * 2 > pairs;
+    // Without a mark: text that starts with ASCII in UTF-16 has NUL in every other byte of its first
+    // characters. NUL bytes further on are a cell's or a name's own, which our files carry.
+    if (bytes.size() < 8) return false;
+    bool low = true, high = true;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const bool nul = bytes[i] == '\0';
+        low = low && nul == (i % 2 == 1);
+        high = high && nul == (i % 2 == 0);
+    }
+    return low || high;
 }
 
 std::string WritableInFile(std::string_view text) {

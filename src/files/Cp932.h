@@ -41,7 +41,7 @@ std::optional<std::string> DecodeForeignText(std::string_view bytes, std::size_t
 bool DecodeForeignTextInPlace(std::string& bytes, std::size_t* badOffset = nullptr);
 
 // UTF-16 text, which the program does not read: a byte-order mark of UTF-16, or NUL in every other
-// byte near the start.
+// byte of the first four characters.
 bool LooksLikeUtf16(std::string_view bytes);
 
 // The text with each character code page 932 cannot hold, and each double quote or line break, as

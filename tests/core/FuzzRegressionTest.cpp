@@ -12,6 +12,7 @@
 #include "files/OpenCommand.h"
 #include "files/Recovery.h"
 #include "files/SaveCommands.h"
+#include "sheet/ClipboardCommands.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "transform/RunTransformation.h"
@@ -174,6 +175,21 @@ TEST(FuzzRegression, NulBytesInANameAreNoSignOfUtf16) {
     ASSERT_FALSE(ReadNativeFile(out, image));
     EXPECT_EQ(image.variable(image.variableCount).name, name);
     EXPECT_NE(test::ReadBytes(out).find(std::string(4, '\0')), std::string::npos);
+}
+
+// A pasted text with a long run of NUL bytes went into the file as it stood, and a test for UTF-16
+// that counted NULs anywhere near the start took the whole file for UTF-16: its own reader refused it.
+TEST(FuzzRegression, ARunOfNulBytesInACellIsNoSignOfUtf16) {
+    Frame f;
+    Sheet& sheet = f.t.app.sheet(1);
+    f.t.clipboard.content = test::ReadBytes(RegressionPath("paste-nul-run-in-a-cell.txt"));
+    ASSERT_TRUE(PasteAtCursor(f.t.app, sheet));
+    const std::string out = f.folder.file("out.vo");
+    f.t.ui.fileNames.push_back(out);
+    ASSERT_EQ(SaveAsCommand(f.t.app, sheet), SaveOutcome::Saved);
+    EXPECT_NE(test::ReadBytes(out).find(std::string(64, '\0')), std::string::npos);
+    FileImage image;
+    EXPECT_FALSE(ReadNativeFile(out, image));
 }
 
 // Every quoted text of the file is checked, and a text without quote or line break still writes
