@@ -13,6 +13,7 @@
 #include "files/GatherSheet.h"
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
+#include "text/Trim.h"
 #include "files/SheetLoader.h"
 #include "files/imports/ImportSheet.h"
 #include "sheet/NumberText.h"
@@ -69,9 +70,9 @@ inline void CheckSameData(const Sheet& a, const Sheet& b) {
         RequireSameText(NameAsReadBack(name.view(), DefaultCaseName(c)), b.grdVo.text(c + 1, 1).view(), "case name", c);
         for (int v = 1; v <= a.variableCount(); ++v) {
             // Reading a file keeps the number of a value as a double, in its general text; "%M" is
-            // the file's blank mark, even where a paste put it into a cell.
+            // the file's blank mark, even where a paste put it into a cell between blanks.
             const Cell& value = a.grdVo.cell(c + 1, v + 1);
-            const bool blank = value.empty() || value.text() == "%M";
+            const bool blank = value.empty() || Trim(value.text().view()) == "%M";
             RequireSameText(blank ? std::string() : GeneralText(value.leadingNumber()),
                             b.grdVo.text(c + 1, v + 1).view(), "value of case", c);
         }
