@@ -24,9 +24,6 @@ SelectionCorners GridSelectionOf(const ViewSelection& view, SelectionCorners bef
     Ends down = EndsOf(view.top, view.bottom, view.currentRow, before.row);
     if (wholeColumns) down = {0, rows - 1};
     if (wholeRows) across = {0, cols - 1};
-    // A single cell keeps neither corner apart, whatever was before.
-    if (view.top == view.bottom) down = {view.top, view.top};
-    if (view.left == view.right) across = {view.left, view.left};
     return {down.anchor, across.anchor, down.end, across.end};
 }
 
