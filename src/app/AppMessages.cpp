@@ -11,7 +11,6 @@ using Code = AppMessageCode;
 constexpr const char* kHelpTitle = "ヘルプ";
 
 constexpr MessageRow<Code> kEntries[] = {
-    {Code::InternalError, "内部エラーのため、この操作を完了できませんでした。", kProgramTitle, MessageIcon::Critical},
     {Code::HelpFileMissing, "ヘルプファイルが見つかりません。\n", kHelpTitle, MessageIcon::Exclamation},
     {Code::HelpFileUnopenable, "ヘルプファイルを開けません。\n", kHelpTitle, MessageIcon::Exclamation},
     {Code::SystemInformationUnavailable, "現時点ではｼｽﾃﾑ情報を使用できません", "", MessageIcon::Exclamation},

@@ -5,7 +5,6 @@
 namespace zoriduvo {
 
 enum class AppMessageCode {
-    InternalError,                 // a command failed in a way no message foresaw; the frame goes on
     HelpFileMissing,               // followed by the path
     HelpFileUnopenable,            // followed by the path
     SystemInformationUnavailable,  // titled by the version box that asked

@@ -9,7 +9,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CliMessages.h"
-#include "cli/ConsoleUi.h"
+#include "platform/ConsoleUi.h"
 #include "cli/Subcommands.h"
 #include "files/FileProblem.h"
 #include "platform/Clock.h"

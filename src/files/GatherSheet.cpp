@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "files/Cp932.h"
-#include "files/FileDates.h"
+#include "platform/FileDates.h"
 #include "files/FilePaths.h"
 #include "platform/Clock.h"
 #include "sheet/App.h"

@@ -4,7 +4,7 @@
 
 #include "files/Cp932.h"
 #include "files/FieldReader.h"
-#include "files/FileDates.h"
+#include "platform/FileDates.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "sheet/NumberText.h"

@@ -55,18 +55,18 @@ TwipRect PlaceTitles(DisplayList& list, const GraphTitles& titles, int yLabelWid
     int top = 120, xReserve = 0, yReserve = 120;
     if (!titles.title.empty()) {
         list.addText({size.width / 2, 120}, titles.title, Style(14, HAlign::Centre));
-        top = 14 * 20 + 120;
+        top = 14 * kTwipsPerPoint + 120;
     }
     if (!titles.xTitle.empty()) {
-        list.addText({size.width - 120, size.height - (12 * 20 + 120)}, titles.xTitle, Style(12, HAlign::Right));
-        xReserve = 12 * 20 + 60;
+        list.addText({size.width - 120, size.height - (12 * kTwipsPerPoint + 120)}, titles.xTitle, Style(12, HAlign::Right));
+        xReserve = 12 * kTwipsPerPoint + 60;
     }
     if (!titles.yTitle.empty()) {
         list.addText({120, 120}, titles.yTitle, Style(12, HAlign::Left));
-        yReserve = 12 * 20 + 120;
+        yReserve = 12 * kTwipsPerPoint + 120;
     }
     const int left = yReserve + yLabelWidth + 30 + kTickLength + kAxisGap;
-    const int bottom = kAxisGap + kTickLength + static_cast<int>(kTickPoints * 20) + xReserve + 120;
+    const int bottom = kAxisGap + kTickLength + static_cast<int>(kTickPoints * kTwipsPerPoint) + xReserve + 120;
     const int right = std::max(120, xLabelWidth - 100 + 60);
     return {left, top, std::max(size.width - right - left, 0), std::max(size.height - bottom - top, 0)};
 }

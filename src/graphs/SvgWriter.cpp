@@ -83,7 +83,7 @@ std::string Item(const DrawText& text, const TextMetrics& metrics) {
     const TextExtent extent = metrics.measure(text.text, s.points, s.bold);
     const TextOffset offset = BaselineOffset(s, extent.width, extent.ascent, extent.descent);
     return "<text x=\"" + std::to_string(text.at.x) + "\" y=\"" + std::to_string(text.at.y + std::lround(offset.dy)) +
-           "\" font-size=\"" + std::to_string(static_cast<int>(s.points * 20)) + "\"" +
+           "\" font-size=\"" + std::to_string(static_cast<int>(s.points * kTwipsPerPoint)) + "\"" +
            (s.bold ? " font-weight=\"bold\"" : "") + " text-anchor=\"" + anchor + "\" fill=\"" + Colour(s.colour) +
            "\">" + XmlText(text.text) + "</text>";
 }

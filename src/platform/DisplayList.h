@@ -7,27 +7,9 @@
 #include <variant>
 #include <vector>
 
+#include "platform/Twips.h"
+
 namespace zoriduvo {
-
-struct TwipPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const TwipPoint&) const = default;
-};
-
-struct TwipSize {
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipSize&) const = default;
-};
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipRect&) const = default;
-};
 
 struct Rgb {
     std::uint8_t red = 0;

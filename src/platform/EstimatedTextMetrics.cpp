@@ -12,7 +12,7 @@ bool HalfWidth(char32_t c) { return c < 0x1100 || (c >= 0xFF61 && c <= 0xFF9F); 
 }  // namespace
 
 TextExtent EstimatedTextMetrics::measure(std::string_view utf8, double points, bool /*bold*/) const {
-    const double em = points * 20;
+    const double em = points * kTwipsPerPoint;
     double halves = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[i]);

@@ -16,15 +16,10 @@ class Clipboard;
 class Clock;
 class Random;
 
-// Lists filled for the active sheet by the operation that needs them; index 0 unused.
+// The active sheet's variable names, filled by the dialogs that list them; index 0 unused.
 struct WorkingLists {
     int variableCount = 0;
-    int caseCount = 0;
-    int caseGroups = 1;
     std::vector<std::string> names;
-    std::vector<int> categoryCounts;
-    std::vector<int> maxCategories;
-    std::vector<int> minCategories;
 };
 
 // The program-wide registry: the sheets by number and everything shared between them.
@@ -51,8 +46,9 @@ public:
     bool closeCancelled = false;
     bool cellCommitGuard = false;
 
-    // What a concern keeps for the whole program (the statistics buffer, the formula history),
-    // made on first use. The registry knows it by type only, so it never includes the concern.
+    // What a concern keeps for the whole program, made on first use: the statistics table
+    // (variables), the formula history (transform), the open graphs' slots (graphs). The registry
+    // knows each by type only, so it never includes the concern.
     template <typename State>
     State& state() {
         std::shared_ptr<void>& held = states_[std::type_index(typeid(State))];

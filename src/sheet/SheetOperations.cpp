@@ -19,7 +19,6 @@ void LoadVariableList(App& app, Sheet& sheet) {
     const int count = sheet.variableCount();
     lists.variableCount = count;
     lists.names.assign(count + 1, std::string());
-    lists.categoryCounts.assign(count + 1, 0);
     // The default names written stay in the sheet: a step to undo, though nothing new to save.
     UndoStep step(sheet.history(), kDefaultNamesStep);
     for (int v = 1; v <= count; ++v) {
@@ -29,8 +28,6 @@ void LoadVariableList(App& app, Sheet& sheet) {
             sheet.grdVo.setText(1, v + 1, name);
         }
         lists.names[v] = name;
-        const double category = v < sheet.grdVoLabel.cols() ? sheet.grdVoLabel.cell(1, v).leadingNumber() : 0.0;
-        lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
     }
 }
 

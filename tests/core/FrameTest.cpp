@@ -7,7 +7,7 @@
 
 #include "FileTestSupport.h"
 #include "app/Exit.h"
-#include "app/FrameLayout.h"
+#include "platform/FrameLayout.h"
 #include "app/StartUp.h"
 #include "files/CloseSheet.h"
 #include "sheet/NameAlignment.h"

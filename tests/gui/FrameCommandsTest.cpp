@@ -56,19 +56,6 @@ private slots:
         }
     }
 
-    void sheetCommandWaitsForASheet() {
-        Frame f;
-        int runs = 0;
-        f.frame.commands().addOnSheet("test:count", [&runs](Sheet&) { ++runs; });
-        f.frame.commands().run("test:count");
-        QCOMPARE(runs, 1);
-        ForgetClosedSheet(f.t.app, 1);
-        QVERIFY(!f.frame.commands().enabled("test:count"));
-        f.frame.commands().run("test:count");
-        QCOMPARE(runs, 1);
-        QVERIFY(f.t.ui.messages.empty());
-    }
-
     void graphWindowBringsItsMenuBar() {
         Frame f;
         QMdiSubWindow* graph = f.frame.mdiArea()->addSubWindow(new GraphStandIn);

@@ -12,6 +12,7 @@
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "graphs/ui/GraphDialogs.h"
+#include "app/ui/GraphOutput.h"
 #include "graphs/ui/GraphWindow.h"
 #include "support/SheetFill.h"
 
@@ -76,7 +77,7 @@ private slots:
         for (const char* name : {"plot.bmp", "plot.png"}) {
             const QString path = dir.filePath(name);
             f.t.ui.fileNames.push_back(ToUtf8(path));
-            window.save();
+            SaveGraph(f.t.app, window);
             const QImage back(path);
             QCOMPARE(back.size(), QSize(400, 300));
             QCOMPARE(back.pixelColor(200, 150).isValid(), true);
@@ -94,7 +95,7 @@ private slots:
         QTemporaryDir dir;
         const QString svg = dir.filePath("plot.svg"), png = dir.filePath("plot.png");
         f.t.ui.fileNames.push_back(ToUtf8(svg));
-        window.save();
+        SaveGraph(f.t.app, window);
         QProcess viewer;
         viewer.start("rsvg-convert", {"-w", "640", "-h", "480", "-b", "white", "-o", png, svg});
         QVERIFY(viewer.waitForFinished(30000));
@@ -122,7 +123,7 @@ private slots:
             QTemporaryDir dir;
             f.t.ui.answers = c.answers;
             f.t.ui.fileNames = {ToUtf8(dir.filePath("graph.pdf"))};
-            window.print();
+            PrintGraph(f.t.app, window);
             QCOMPARE(f.t.ui.messages.size(), std::size_t{1});
             QCOMPARE(f.t.ui.messages[0].text, std::string("使用できるプリンタがありません。\nPDF に保存しますか？"));
             QFile pdf(dir.filePath("graph.pdf"));

@@ -12,7 +12,7 @@
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/MenuTable.h"
-#include "app/ui/CommandRegistry.h"
+#include "sheet/Commands.h"
 #include "app/ui/HelpViewer.h"
 
 using namespace zoriduvo;

@@ -1,17 +1,19 @@
+#include "app/ui/FrameCommands.h"
+
 #include <QCoreApplication>
 #include <utility>
 
 #include "app/ui/AboutBox.h"
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
 #include "app/ui/HelpViewer.h"
+#include "platform/qt/FrameContext.h"
 #include "sheet/App.h"
+#include "sheet/Commands.h"
 
 namespace zoriduvo {
 
-void RegisterHelpCommands(CommandRegistry& commands) {
+void RegisterHelpCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
+    QWidget& frame = context.frame;
     for (const auto& [name, anchor] : {std::pair{"mnuHContents", "contents"}, std::pair{"mnuHIndex", "index"}})
         commands.add(name, [&app, &frame, anchor] {
             ShowHelp(app.ui, frame, QCoreApplication::applicationDirPath(), anchor);

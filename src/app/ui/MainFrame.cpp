@@ -9,24 +9,46 @@
 #include <QToolBar>
 
 #include "app/Exit.h"
-#include "app/FrameLayout.h"
+#include "platform/FrameLayout.h"
 #include "app/MenuTable.h"
 #include "app/Version.h"
-#include "platform/qt/ChildPlacement.h"
 #include "app/ui/DialogFocus.h"
+#include "app/ui/FrameCommands.h"
+#include "app/ui/GraphOutput.h"
 #include "app/ui/HelpKey.h"
-#include "app/ui/CommandSets.h"
 #include "app/ui/ProgramIcons.h"
+#include "files/CloseSheet.h"
+#include "categories/ui/CategoryCommands.h"
+#include "files/ui/FileCommands.h"
+#include "graphs/ui/GraphCommands.h"
+#include "platform/qt/ChildPlacement.h"
 #include "platform/qt/ChildWindow.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
 #include "sheet/App.h"
-#include "sheet/NameAlignment.h"
+#include "sheet/ui/EditCommands.h"
+#include "sheet/ui/SheetCommands.h"
 #include "sheet/ui/SheetWindow.h"
+#include "transform/ui/TransformCommands.h"
+#include "variables/ui/VariableCommands.h"
 
 namespace zoriduvo {
 
 namespace {
+// Every concern's commands, once, when the frame is built.
+void RegisterAllCommands(CommandTable& commands, FrameContext& context) {
+    RegisterFileCommands(commands, context);
+    RegisterSheetCommands(commands, context);
+    RegisterUndoCommands(commands, context);
+    RegisterVariableCommands(commands, context);
+    RegisterTransformCommands(commands, context);
+    RegisterCategoryCommands(commands, context);
+    RegisterWindowCommands(commands, context);
+    RegisterHelpCommands(commands, context);
+    RegisterGraphCommands(commands, context);
+    RegisterGraphOutputCommands(commands, context);
+}
+
 // A window's title as its caption bar shows it: the "[*]" placeholder becomes the modified mark.
 QString ShownTitle(const QWidget& window) {
     QString title = window.windowTitle();
@@ -35,9 +57,10 @@ QString ShownTitle(const QWidget& window) {
 }  // namespace
 
 MainFrame::MainFrame(App& app, QtUi& ui)
-    : app_(app), ui_(ui), mdi_(new QMdiArea(this)), commands_(app, *this, *mdi_),
-      frameMenus_{FrameMenuEntries(), "frame:", {}, {}}, sheetMenus_{SheetMenuEntries(), "", {}, {}},
-      graphMenus_{GraphMenuEntries(), "graph:", {}, {}} {
+    : app_(app), ui_(ui), mdi_(new QMdiArea(this)), context_{*this, *mdi_}, commands_(app),
+      frameMenus_{FrameMenuEntries(), CommandScope::FrameMenus, {}, {}},
+      sheetMenus_{SheetMenuEntries(), CommandScope::Menus, {}, {}},
+      graphMenus_{GraphMenuEntries(), CommandScope::GraphMenus, {}, {}} {
     setObjectName("frmMDI");
     setWindowTitle(ToQString(kProgramTitle));
     mdi_->setObjectName("mdiArea");
@@ -45,7 +68,7 @@ MainFrame::MainFrame(App& app, QtUi& ui)
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     statusBar();
-    RegisterAllCommands(commands_);
+    RegisterAllCommands(commands_, context_);
     for (MenuSet* set : {&frameMenus_, &sheetMenus_, &graphMenus_}) buildMenus(*set);
     buildToolbar();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
@@ -99,18 +122,12 @@ void MainFrame::buildMenus(MenuSet& set) {
                 if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(entry.shortcut)));
                 action->setCheckable(entry.checkable);
                 connect(action, &QAction::triggered, this,
-                        [this, &set, name = entry.name] { runCommand(commandFor(set, name)); });
+                        [this, &set, name = entry.name] { runCommand(commands_.entryCommand(set.scope, name)); });
             }
         }
         action->setObjectName(ToQString(entry.name));
         set.actions[std::string(entry.name)] = action;
     }
-}
-
-// The set's own command for an entry when it has one, else the entry's.
-std::string MainFrame::commandFor(const MenuSet& set, std::string_view name) const {
-    std::string own = set.prefix + std::string(name);
-    return commands_.has(own) ? own : std::string(name);
 }
 
 void MainFrame::buildToolbar() {
@@ -124,7 +141,7 @@ void MainFrame::buildToolbar() {
         action->setToolTip(ToQString(button.toolTip));
         action->setCheckable(key.rfind("valign", 0) == 0);
         // The pressed state is the toolbar data's, not the click's.
-        connect(action, &QAction::triggered, this, [this, command = "tool:" + key] {
+        connect(action, &QAction::triggered, this, [this, command = ToolCommand(key)] {
             runCommand(command);
             refreshToolbar();
         });
@@ -159,6 +176,9 @@ void MainFrame::openSheetWindow(int number) {
     auto* content = new SheetWindow(app_, sheet);
     connect(content, &SheetWindow::defineVariableRequested, this, [this] { runCommand("mnuDDefine"); });
     connect(content, &SheetWindow::caseNameRequested, this, [this] { runCommand("mnuDCaseNames"); });
+    connect(content, &SheetWindow::closeRequested, this, [this, number](bool* keptOpen) {
+        *keptOpen = CloseSheetQuery(app_, app_.sheet(number)) == CloseOutcome::KeptOpen;
+    });
     QMdiSubWindow* window = mdi_->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // The window menu's tile entry has Ctrl+F4; the sub-window's own menu must not take it.
@@ -182,10 +202,12 @@ void MainFrame::showCaption(int number) {
 }
 
 // Every command of menus, toolbar and mouse: an open edit ends first, as a click on a menu ends it.
-void MainFrame::runCommand(const std::string& name) {
+// The entries then show what the command left (a graph's label marks, say).
+void MainFrame::runCommand(const CommandId& id) {
     if (QMdiSubWindow* window = mdi_->activeSubWindow())
         if (auto* sheet = qobject_cast<SheetWindow*>(window->widget())) sheet->commitEditor();
-    commands_.run(name);
+    commands_.run(id);
+    refreshMenus();
 }
 
 void MainFrame::closeSheetWindow(int number) {
@@ -223,20 +245,19 @@ void MainFrame::refreshMenus() {
     for (const MenuSet* set : {&frameMenus_, &sheetMenus_, &graphMenus_}) {
         for (const MenuEntry& entry : set->entries) {
             QAction* action = set->actions.at(std::string(entry.name));
-            const bool runs = action->menu() != nullptr || commands_.enabled(commandFor(*set, entry.name));
+            const CommandId id = commands_.entryCommand(set->scope, entry.name);
+            const bool runs = action->menu() != nullptr || commands_.enabled(id);
             const bool blankStop = entry.disabledOnBlankSheet && sheet && sheet->blank();
             // Actions of the hidden menu bars stay disabled so that their shortcuts cannot fire.
             action->setEnabled(set == &shown && runs && !blankStop);
+            action->setVisible(commands_.shown(id));
+            if (action->isCheckable()) action->setChecked(commands_.checked(id));
             if (action->menu() == nullptr) {
-                const std::string caption = commands_.caption(commandFor(*set, entry.name));
+                const std::string caption = commands_.caption(id);
                 action->setText(ToQString(caption.empty() ? entry.caption : caption));
             }
         }
     }
-    const CellAlignment alignment = sheet ? sheet->nameAlignment() : CellAlignment::LeftCenter;
-    sheetMenus_.actions.at("mnuVNameLeft")->setChecked(alignment == CellAlignment::LeftCenter);
-    sheetMenus_.actions.at("mnuVNameCenter")->setChecked(alignment == CellAlignment::CenterCenter);
-    sheetMenus_.actions.at("mnuVNameRight")->setChecked(alignment == CellAlignment::RightCenter);
     // Commands on a sheet follow the active sheet on the toolbar too.
     refreshToolbar();
 }
@@ -245,7 +266,7 @@ void MainFrame::refreshToolbar() {
     for (const ToolbarButton& button : app_.toolbar.buttons()) {
         const std::string key(button.key);
         QAction* action = toolButtons_.at(key);
-        action->setEnabled(button.enabled && commands_.enabled("tool:" + key));
+        action->setEnabled(button.enabled && commands_.enabled(ToolCommand(key)));
         if (action->isCheckable()) action->setChecked(button.pressed);
     }
 }

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui/CommandRegistry.h"
+#include "platform/qt/FrameContext.h"
+#include "sheet/Commands.h"
 #include "sheet/ModelChange.h"
 
 class QMdiArea;
@@ -21,7 +22,7 @@ class QtUi;
 struct MenuEntry;
 
 // The frame frmMDI: the child windows, the toolbar tlbVo and the menu bars of the frame, the sheet
-// windows and the graph windows. What the entries do is the command registry's.
+// windows and the graph windows. What the entries do is the command table's.
 class MainFrame : public QMainWindow, public ModelObserver {
     Q_OBJECT
 public:
@@ -38,7 +39,7 @@ public:
     QAction* graphAction(const std::string& name) const { return graphMenus_.actions.at(name); }
     QAction* toolbarAction(const std::string& key) const { return toolButtons_.at(key); }
     QMdiSubWindow* sheetWindow(int number) const;
-    CommandRegistry& commands() { return commands_; }
+    CommandTable& commands() { return commands_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,13 +47,12 @@ protected:
 private:
     struct MenuSet {
         std::span<const MenuEntry> entries;
-        std::string prefix;  // of the commands that act otherwise in this set, as "frame:"
+        CommandScope scope;  // of the commands that act otherwise in this set
         std::vector<QMenu*> menus;
         std::map<std::string, QAction*> actions;
     };
     void buildMenus(MenuSet& set);
     void buildToolbar();
-    std::string commandFor(const MenuSet& set, std::string_view name) const;
     MenuSet& menusOfActiveChild();
     void openSheetWindow(int number);
     void closeSheetWindow(int number);
@@ -60,13 +60,14 @@ private:
     void refreshMenus();
     void refreshToolbar();
     void fillWindowMenu(QMenu* menu);
-    void runCommand(const std::string& name);
+    void runCommand(const CommandId& id);
     void showCaption(int number);
 
     App& app_;
     QtUi& ui_;
     QMdiArea* mdi_;
-    CommandRegistry commands_;
+    FrameContext context_;
+    CommandTable commands_;
     QToolBar* toolbar_;
     MenuSet frameMenus_, sheetMenus_, graphMenus_;
     const MenuSet* shownMenus_ = nullptr;

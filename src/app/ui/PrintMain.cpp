@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "app/StartUp.h"
-#include "cli/ConsoleUi.h"
+#include "platform/ConsoleUi.h"
 #include "files/OpenCommand.h"
 #include "files/ui/PrintCommands.h"
 #include "platform/Clock.h"

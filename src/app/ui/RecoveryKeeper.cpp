@@ -5,7 +5,7 @@
 
 #include "app/AppMessages.h"
 #include "app/RecoveryOffer.h"
-#include "app/ui/CommandRegistry.h"
+#include "sheet/Commands.h"
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
 
@@ -15,20 +15,21 @@ namespace {
 constexpr int kIntervalMs = 2 * 60 * 1000;
 
 // The commands that rewrite much at once: what they change is kept first.
-bool Risky(const std::string& command) {
-    return command == "mnuDTrans" || command == "mnuFMergeCases" || command == "mnuFMergeVariables";
+bool Risky(const CommandId& command) {
+    return command == CommandId("mnuDTrans") || command == CommandId("mnuFMergeCases") ||
+           command == CommandId("mnuFMergeVariables");
 }
 }  // namespace
 
-RecoveryKeeper::RecoveryKeeper(App& app, CommandRegistry& commands, std::string root)
+RecoveryKeeper::RecoveryKeeper(App& app, CommandTable& commands, std::string root)
     : app_(app), root_(std::move(root)) {
     if (root_.empty())
         root_ = ToUtf8(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/recovery";
     run_ = std::make_unique<RecoveryRun>(root_);
     connect(&timer_, &QTimer::timeout, this, [this] { keep(); });
     timer_.start(kIntervalMs);
-    commands.beforeEachRun([this](const std::string& name) {
-        if (Risky(name)) keep();
+    commands.beforeEachRun([this](const CommandId& command) {
+        if (Risky(command)) keep();
     });
     app_.bus.subscribe(this);
 }

@@ -16,12 +16,12 @@ class QStatusBar;
 namespace zoriduvo {
 
 class App;
-class CommandRegistry;
+class CommandTable;
 
 class RecoveryKeeper : public QObject, public ModelObserver {
 public:
     // root: the recovery folder; empty means the data location's "recovery".
-    RecoveryKeeper(App& app, CommandRegistry& commands, std::string root = {});
+    RecoveryKeeper(App& app, CommandTable& commands, std::string root = {});
     ~RecoveryKeeper() override;
 
     // Where a write that failed is told.

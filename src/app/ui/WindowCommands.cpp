@@ -1,9 +1,11 @@
+#include "app/ui/FrameCommands.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "platform/qt/ChildPlacement.h"
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
+#include "platform/qt/FrameContext.h"
+#include "sheet/Commands.h"
 
 namespace zoriduvo {
 
@@ -34,8 +36,8 @@ void ArrangeIcons(QMdiArea& windows) {
 }
 }  // namespace
 
-void RegisterWindowCommands(CommandRegistry& commands) {
-    QMdiArea& windows = commands.windows();
+void RegisterWindowCommands(CommandTable& commands, FrameContext& context) {
+    QMdiArea& windows = context.windows;
     commands.add("mnuWCascade", [&windows] { CascadeChildren(windows); });
     commands.add("mnuWTile", [&windows] { TileSideBySide(windows); });
     commands.add("mnuWArrange", [&windows] { ArrangeIcons(windows); });

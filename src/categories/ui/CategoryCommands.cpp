@@ -1,13 +1,15 @@
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
+#include "categories/ui/CategoryCommands.h"
+
 #include "categories/ui/CaseGroupDialog.h"
 #include "categories/ui/CategoryToolDialogs.h"
+#include "platform/qt/FrameContext.h"
+#include "sheet/Commands.h"
 
 namespace zoriduvo {
 
-void RegisterCategoryCommands(CommandRegistry& commands) {
+void RegisterCategoryCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
+    QWidget& frame = context.frame;
     commands.addOnSheet("mnuDCGroup", [&app, &frame](Sheet& sheet) { CaseGroupDialog::Run(app, sheet, &frame); });
     commands.addOnSheet("mnuDCombine", [&app, &frame](Sheet& sheet) {
         CategoryCombinationDialog dialog(app, sheet, &frame);

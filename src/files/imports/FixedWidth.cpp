@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/FileDates.h"
+#include "platform/FileDates.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/ReadingNotes.h"

@@ -1,34 +1,36 @@
+#include "files/ui/FileCommands.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
 #include "files/OpenCommand.h"
 #include "files/SaveCommands.h"
-#include "files/ui/ImportDialog.h"
 #include "files/imports/Merge.h"
 #include "files/ui/ExportDialog.h"
+#include "files/ui/ImportDialog.h"
 #include "files/ui/PrintCommands.h"
+#include "platform/qt/FrameContext.h"
 #include "sheet/App.h"
+#include "sheet/Commands.h"
 #include "sheet/SheetRegistry.h"
 
 namespace zoriduvo {
 
-void RegisterFileCommands(CommandRegistry& commands) {
+void RegisterFileCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
-    QMdiArea& windows = commands.windows();
+    QWidget& frame = context.frame;
+    QMdiArea& windows = context.windows;
     auto newSheet = [&app] { NewSheet(app); };
     auto save = [&app](Sheet& sheet) { SaveCommand(app, sheet); };
     commands.add("mnuFNew", newSheet);
-    commands.add("tool:fileNew", newSheet);
+    commands.add(ToolCommand("fileNew"), newSheet);
     commands.add("mnuFOpen", [&app] { OpenFileCommand(app); });
-    commands.add("frame:mnuFOpen", [&app] {
+    commands.add(CommandId(CommandScope::FrameMenus, "mnuFOpen"), [&app] {
         NewSheet(app);
         OpenFileCommand(app);
     });
     // The toolbar's Open: a blank sheet first when none is open.
-    commands.add("tool:fileOpen", [&app] {
+    commands.add(ToolCommand("fileOpen"), [&app] {
         if (!AnySheetOpen(app)) NewSheet(app);
         OpenFileCommand(app);
     });
@@ -37,7 +39,7 @@ void RegisterFileCommands(CommandRegistry& commands) {
         if (dialog.exec() == QDialog::Accepted && dialog.labelsWanted()) commands.run("mnuVLabelMake");
     });
     commands.addOnSheet("mnuFSave", save);
-    commands.addOnSheet("tool:fileSave", save);
+    commands.addOnSheet(ToolCommand("fileSave"), save);
     commands.addOnSheet("mnuFSaveAs", [&app](Sheet& sheet) { SaveAsCommand(app, sheet); });
     commands.addOnSheet("mnuFExport", [&app, &frame](Sheet& sheet) {
         ExportDialog dialog(app, sheet, &frame);
@@ -45,7 +47,7 @@ void RegisterFileCommands(CommandRegistry& commands) {
     });
     auto print = [&app, &frame](Sheet& sheet) { PrintCommand(app, sheet, &frame); };
     commands.addOnSheet("mnuFPrint", print);
-    commands.addOnSheet("tool:filePrint", print);
+    commands.addOnSheet(ToolCommand("filePrint"), print);
     commands.addOnSheet("mnuFPrintPreview", [&app, &frame](Sheet& sheet) { PrintPreviewCommand(app, sheet, &frame); });
     commands.addOnSheet("mnuFPrintPdf", [&app, &frame](Sheet& sheet) { SavePdfCommand(app, sheet, &frame); });
     commands.addOnSheet("mnuFMergeCases", [&app](Sheet& sheet) { MergeCasesCommand(app, sheet); });
@@ -58,7 +60,7 @@ void RegisterFileCommands(CommandRegistry& commands) {
         app.closeCancelled = false;
         frame.close();
     });
-    commands.add("frame:mnuFExit", [&app, &frame] {
+    commands.add(CommandId(CommandScope::FrameMenus, "mnuFExit"), [&app, &frame] {
         if (!AnySheetOpen(app)) frame.close();
     });
 }

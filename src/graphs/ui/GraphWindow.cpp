@@ -5,22 +5,16 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
-#include "files/FileProblem.h"
-#include "files/SafeSave.h"
-#include "files/print/PrintCommand.h"
-#include "files/print/PrintMessages.h"
 #include "graphs/GraphFiles.h"
 #include "graphs/SvgWriter.h"
-#include "platform/Ui.h"
 #include "platform/qt/DisplayListPainter.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtTextMetrics.h"
 #include "sheet/App.h"
+#include "platform/Twips.h"
 
 namespace zoriduvo {
 
@@ -41,7 +35,7 @@ void GraphWindow::activate() {
 void GraphWindow::redraw() {
     if (!ready_ || width() <= 0 || height() <= 0) return;
     const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const double perTwip = dpi / 1440.0;
+    const double perTwip = DotsPerTwip(dpi);
     const TwipSize size{static_cast<int>(width() / perTwip), static_cast<int>(height() / perTwip)};
     const PlotPicture picture = DrawGraph(graph_, view_, size, QtTextMetrics(static_cast<int>(dpi)));
     frame_ = picture.frame;
@@ -66,7 +60,7 @@ void GraphWindow::select(QPoint from, QPoint to) {
     const PointLabel mark = menu_.dragMark();
     if (mark == PointLabel::None) return;
     menu_.dragged();
-    const double perTwip = (logicalDpiX() > 0 ? logicalDpiX() : 96) / 1440.0;
+    const double perTwip = DotsPerTwip(logicalDpiX() > 0 ? logicalDpiX() : 96);
     const auto twips = [perTwip](int pixels) { return static_cast<int>(pixels / perTwip); };
     const int left = std::min(from.x(), to.x()), top = std::min(from.y(), to.y());
     const TwipRect rect{twips(left), twips(top), twips(std::abs(to.x() - from.x())), twips(std::abs(to.y() - from.y()))};
@@ -74,29 +68,21 @@ void GraphWindow::select(QPoint from, QPoint to) {
     redraw();
 }
 
-void GraphWindow::save() {
-    FileDialogRequest request;
-    request.title = "ファイルの保存";
-    request.filter = std::string(kPictureFilter);
-    request.defaultExtension = "bmp";
-    request.askBeforeOverwrite = true;
-    const auto path = app_.ui.saveFileName(request);
-    if (!path) return;
-    std::string bytes;
-    if (PictureFormOf(*path) == PictureForm::Svg) {
+std::string GraphWindow::caption() const { return graph_.caption.empty() ? "グラフ" : graph_.caption; }
+
+std::string GraphWindow::pictureFile(PictureForm form) const {
+    if (form == PictureForm::Svg) {
         const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-        const double perTwip = dpi / 1440.0;
+        const double perTwip = DotsPerTwip(dpi);
         const TwipSize size{static_cast<int>(width() / perTwip), static_cast<int>(height() / perTwip)};
         const QtTextMetrics metrics(dpi);
-        bytes = SvgOf(DrawGraph(graph_, view_, size, metrics).list, metrics, ToUtf8(DrawingFontFamily()));
-    } else {
-        QByteArray data;
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::WriteOnly);
-        image_.save(&buffer, PictureFormOf(*path) == PictureForm::Png ? "PNG" : "BMP");
-        bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+        return SvgOf(DrawGraph(graph_, view_, size, metrics).list, metrics, ToUtf8(DrawingFontFamily()));
     }
-    if (auto problem = SaveFileSafely(*path, bytes)) ShowFileProblem(app_.ui, *problem);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image_.save(&buffer, form == PictureForm::Png ? "PNG" : "BMP");
+    return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }
 
 // The image at its own size, its corner a twentieth of the larger page side in; false when the
@@ -110,33 +96,6 @@ bool GraphWindow::paintPage(QPagedPaintDevice& device) const {
     const double scale = static_cast<double>(resolution) / (logicalDpiX() > 0 ? logicalDpiX() : 96);
     painter.drawImage(QRectF(offset, offset, image_.width() * scale, image_.height() * scale), image_);
     return painter.end();
-}
-
-void GraphWindow::print() {
-    // Without a printer the page goes to a PDF, as the sheet's printing offers.
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        if (app_.ui.show(PrintMessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes) savePdf();
-        return;
-    }
-    QPrinter printer;
-    if (!paintPage(printer)) app_.ui.show(PrintMessageOf(PrintMessage::Failed));
-}
-
-void GraphWindow::savePdf() {
-    const auto path = app_.ui.saveFileName(PdfFileRequest(graph_.caption.empty() ? "グラフ" : graph_.caption));
-    if (!path) return;
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setCreator(QString());
-    if (!paintPage(writer)) {
-        app_.ui.show(PrintMessageOf(PrintMessage::Failed));
-        return;
-    }
-    buffer.close();
-    if (auto problem = SaveFileSafely(*path, std::string_view(data.constData(), static_cast<std::size_t>(data.size()))))
-        ShowFileProblem(app_.ui, *problem);
 }
 
 void GraphWindow::copy() {

@@ -3,9 +3,11 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 class QPagedPaintDevice;
 
+#include "graphs/GraphFiles.h"
 #include "graphs/GraphPicture.h"
 #include "platform/qt/ChildWindow.h"
 
@@ -35,9 +37,12 @@ public:
     void toggleAllNames();
     // A drag from one picture point to another (pixels), as the mouse makes it.
     void select(QPoint from, QPoint to);
-    void save();
-    // On the printer; without one, the PDF is offered.
-    void print();
+    // The caption of the window, which names its files and print job.
+    std::string caption() const;
+    // The picture as a file of the form: the image the window shows, or its drawing as SVG.
+    std::string pictureFile(PictureForm form) const;
+    // The picture on one page of the device; false when the device would not start.
+    bool paintPage(QPagedPaintDevice& device) const;
     void copy();
 
     // Called once the window has closed, to free its slot.
@@ -53,8 +58,6 @@ protected:
 
 private:
     void redraw();
-    bool paintPage(QPagedPaintDevice& device) const;
-    void savePdf();
 
     App& app_;
     int slot_;

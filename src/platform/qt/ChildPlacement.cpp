@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "app/FrameLayout.h"
+#include "platform/FrameLayout.h"
 
 namespace zoriduvo {
 

@@ -1,5 +1,6 @@
 #include "platform/qt/DisplayListPainter.h"
 #include "platform/qt/QtText.h"
+#include "platform/Twips.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -103,8 +104,8 @@ void DisplayListPainter::draw(const DrawCircle& circle) const {
 }
 
 void DisplayListPainter::draw(const DrawText& text) const {
-    // Points as the device counts them, so the text is as tall as points * 20 twips there.
-    const double pointSize = text.style.points * 1440 * scale_ / painter_.device()->logicalDpiY();
+    // Points as the device counts them, so the text is as tall as its points in twips there.
+    const double pointSize = text.style.points * kTwipsPerInch * scale_ / painter_.device()->logicalDpiY();
     if (pointSize <= 0) return;
     const QFont font = DrawingFont(family_, pointSize, text.style.bold);
     const QFontMetricsF metrics(font, painter_.device());

@@ -7,6 +7,7 @@
 
 #include "platform/qt/DisplayListPainter.h"
 #include "platform/qt/QtText.h"
+#include "platform/Twips.h"
 
 namespace zoriduvo {
 
@@ -18,7 +19,6 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
     return printer;
 }
 
-int Twips(double points) { return static_cast<int>(std::lround(points * 20)); }
 }  // namespace
 
 QtPrinter::QtPrinter(QPrinter& printer, QString family) : printer_(printer), family_(std::move(family)) {}
@@ -43,9 +43,9 @@ PrintStart QtPrinter::begin(const std::string& title) {
 PageGeometry QtPrinter::geometry() const {
     const QRectF paper = printer_.paperRect(QPrinter::Point);
     const QRectF printable = printer_.pageRect(QPrinter::Point);
-    return {{Twips(paper.width()), Twips(paper.height())},
-            {Twips(printable.left() - paper.left()), Twips(printable.top() - paper.top()), Twips(printable.width()),
-             Twips(printable.height())}};
+    return {{PointsToTwips(paper.width()), PointsToTwips(paper.height())},
+            {PointsToTwips(printable.left() - paper.left()), PointsToTwips(printable.top() - paper.top()), PointsToTwips(printable.width()),
+             PointsToTwips(printable.height())}};
 }
 
 PrintOutcome QtPrinter::printPage(const DisplayList& page) {
@@ -53,7 +53,7 @@ PrintOutcome QtPrinter::printPage(const DisplayList& page) {
     if (!onFirstPage_ && !printer_.newPage()) return failure();
     onFirstPage_ = false;
     // The painter's origin is the printable area's corner, as the page's is.
-    DisplayListPainter(*painter_, printer_.resolution() / 1440.0, {}, family_).paint(page);
+    DisplayListPainter(*painter_, DotsPerTwip(printer_.resolution()), {}, family_).paint(page);
     return outcome();
 }
 

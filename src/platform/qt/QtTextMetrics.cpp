@@ -1,5 +1,6 @@
 #include "platform/qt/QtTextMetrics.h"
 #include "platform/qt/QtText.h"
+#include "platform/Twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -30,7 +31,7 @@ QtTextMetrics::QtTextMetrics(int dotsPerInch, QString family)
 
 TextExtent QtTextMetrics::measure(std::string_view utf8, double points, bool bold) const {
     const QFontMetricsF metrics(DrawingFont(family_, points, bold), &device_);
-    const double twipsPerDot = 1440.0 / dotsPerInch_;
+    const double twipsPerDot = static_cast<double>(kTwipsPerInch) / dotsPerInch_;
     const auto twips = [twipsPerDot](double dots) { return static_cast<int>(std::lround(dots * twipsPerDot)); };
     const QString text = ToQString(utf8);
     return {twips(metrics.horizontalAdvance(text)), twips(metrics.ascent()), twips(metrics.descent())};

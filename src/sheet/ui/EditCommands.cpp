@@ -1,9 +1,13 @@
 #include "sheet/ui/EditCommands.h"
 
-#include "app/ui/CommandRegistry.h"
+#include <functional>
+#include <tuple>
+
+#include "platform/qt/FrameContext.h"
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
 #include "sheet/ClipboardCommands.h"
+#include "sheet/Commands.h"
 #include "sheet/InsertDelete.h"
 #include "sheet/ui/FindDialog.h"
 #include "sheet/ui/InsertDeleteDialog.h"
@@ -40,15 +44,19 @@ void InsertOrDelete(App& app, QWidget& frame, Sheet& sheet, InsertDeleteDialog::
 
 }  // namespace
 
-void RegisterEditCommands(CommandRegistry& commands) {
+void RegisterEditCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
-    const auto cut = [&app](Sheet& sheet) { CutSelection(app, sheet); };
-    const auto copy = [&app](Sheet& sheet) { CopySelection(app, sheet); };
-    const auto paste = [&app](Sheet& sheet) { PasteAtCursor(app, sheet); };
-    for (const char* name : {"mnuECut", "tool:editCut"}) commands.addOnSheet(name, cut);
-    for (const char* name : {"mnuECopy", "tool:editCopy"}) commands.addOnSheet(name, copy);
-    for (const char* name : {"mnuEPaste", "tool:editPaste"}) commands.addOnSheet(name, paste);
+    QWidget& frame = context.frame;
+    using OnSheet = std::function<void(Sheet&)>;
+    const OnSheet cut = [&app](Sheet& sheet) { CutSelection(app, sheet); };
+    const OnSheet copy = [&app](Sheet& sheet) { CopySelection(app, sheet); };
+    const OnSheet paste = [&app](Sheet& sheet) { PasteAtCursor(app, sheet); };
+    for (const auto& [entry, button, command] :
+         {std::tuple{"mnuECut", "editCut", cut}, std::tuple{"mnuECopy", "editCopy", copy},
+          std::tuple{"mnuEPaste", "editPaste", paste}}) {
+        commands.addOnSheet(entry, command);
+        commands.addOnSheet(ToolCommand(button), command);
+    }
     commands.addOnSheet("mnuEErase", [&app](Sheet& sheet) { EraseSelection(app, sheet); });
     commands.addOnSheet("mnuECopyLabels", [&app](Sheet& sheet) { CopyWithLabels(app, sheet); });
     commands.addOnSheet("mnuEPasteLabels", [&app](Sheet& sheet) { PasteWithLabels(app, sheet); });

@@ -2,9 +2,10 @@
 
 namespace zoriduvo {
 
-class CommandRegistry;
+class CommandTable;
+struct FrameContext;
 
 // The Edit menu, the missing-value entries, the seed and the toolbar's cut, copy and paste.
-void RegisterEditCommands(CommandRegistry& commands);
+void RegisterEditCommands(CommandTable& commands, FrameContext& context);
 
 }  // namespace zoriduvo

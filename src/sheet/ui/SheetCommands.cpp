@@ -1,8 +1,10 @@
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
+#include "sheet/ui/SheetCommands.h"
+
+#include "platform/Ui.h"
+#include "platform/qt/FrameContext.h"
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
-#include "platform/Ui.h"
+#include "sheet/Commands.h"
 #include "sheet/NameAlignment.h"
 #include "sheet/Transpose.h"
 #include "sheet/ui/EditCommands.h"
@@ -11,20 +13,23 @@
 
 namespace zoriduvo {
 
-void RegisterSheetCommands(CommandRegistry& commands) {
+void RegisterSheetCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
+    QWidget& frame = context.frame;
     struct Alignment {
         const char* entry;
         const char* button;
         CellAlignment alignment;
     };
-    for (const Alignment& a : {Alignment{"mnuVNameLeft", "tool:valignLeft", CellAlignment::LeftCenter},
-                               Alignment{"mnuVNameCenter", "tool:valignCenter", CellAlignment::CenterCenter},
-                               Alignment{"mnuVNameRight", "tool:valignRight", CellAlignment::RightCenter}}) {
+    for (const Alignment& a : {Alignment{"mnuVNameLeft", "valignLeft", CellAlignment::LeftCenter},
+                               Alignment{"mnuVNameCenter", "valignCenter", CellAlignment::CenterCenter},
+                               Alignment{"mnuVNameRight", "valignRight", CellAlignment::RightCenter}}) {
         auto align = [&app, alignment = a.alignment](Sheet& sheet) { AlignVariableNames(app, sheet, alignment); };
-        commands.addOnSheet(a.entry, align);
-        commands.addOnSheet(a.button, align);
+        // The entry of the active sheet's alignment carries the check mark.
+        commands.addOnSheet(a.entry, align, {.checked = [alignment = a.alignment](Sheet& sheet) {
+                                                 return sheet.nameAlignment() == alignment;
+                                             }});
+        commands.addOnSheet(ToolCommand(a.button), align);
     }
     // The open sort dialog stays with the sheet it was opened for.
     commands.addOnSheet("mnuDSort", [&app, &frame](Sheet& sheet) {
@@ -39,9 +44,9 @@ void RegisterSheetCommands(CommandRegistry& commands) {
         TransposeSheet(app, sheet);
     });
     // The two sort buttons have no command; registered, they follow the toolbar data's state.
-    commands.add("tool:sortAs", [] {});
-    commands.add("tool:sortDs", [] {});
-    RegisterEditCommands(commands);
+    commands.add(ToolCommand("sortAs"), [] {});
+    commands.add(ToolCommand("sortDs"), [] {});
+    RegisterEditCommands(commands, context);
 }
 
 }  // namespace zoriduvo

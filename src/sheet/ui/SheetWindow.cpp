@@ -14,8 +14,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/FrameLayout.h"
-#include "files/CloseSheet.h"
+#include "platform/Twips.h"
 #include "platform/Clipboard.h"
 #include "sheet/App.h"
 #include "sheet/CellEditing.h"
@@ -402,7 +401,9 @@ void SheetWindow::doubleClicked() {
 void SheetWindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     const bool open = std::find(app_.openSheets().begin(), app_.openSheets().end(), number_) != app_.openSheets().end();
-    if (open && CloseSheetQuery(app_, sheet_) == CloseOutcome::KeptOpen) event->ignore();
+    bool keptOpen = false;
+    if (open) emit closeRequested(&keptOpen);
+    if (keptOpen) event->ignore();
     else event->accept();
     closing_ = false;
 }

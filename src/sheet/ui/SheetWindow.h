@@ -34,6 +34,9 @@ signals:
     // A double click on a whole column or a whole row.
     void defineVariableRequested();
     void caseNameRequested();
+    // The window is about to close while its sheet is open: the frame asks about unsaved changes
+    // and sets keptOpen when the sheet stays.
+    void closeRequested(bool* keptOpen);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,9 @@
+#include "sheet/ui/SheetCommands.h"
+
 #include <string>
 
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
+#include "platform/qt/FrameContext.h"
+#include "sheet/Commands.h"
 #include "sheet/Sheet.h"
 
 namespace zoriduvo {
@@ -14,15 +16,17 @@ std::string StepCaption(const char* verb, const std::string& step, const char* m
 }
 }  // namespace
 
-void RegisterUndoCommands(CommandRegistry& commands) {
-    commands.addOnSheet(
-        "mnuEUndo", [](Sheet& sheet) { sheet.history().undo(); },
-        [](Sheet& sheet) { return sheet.history().canUndo(); },
-        [](Sheet& sheet) { return StepCaption("元に戻す", sheet.history().undoName(), "(&U)"); });
-    commands.addOnSheet(
-        "mnuERedo", [](Sheet& sheet) { sheet.history().redo(); },
-        [](Sheet& sheet) { return sheet.history().canRedo(); },
-        [](Sheet& sheet) { return StepCaption("やり直し", sheet.history().redoName(), "(&Y)"); });
+void RegisterUndoCommands(CommandTable& commands, FrameContext&) {
+    commands.addOnSheet("mnuEUndo", [](Sheet& sheet) { sheet.history().undo(); },
+                        {.enabled = [](Sheet& sheet) { return sheet.history().canUndo(); },
+                         .caption = [](Sheet& sheet) {
+                             return StepCaption("元に戻す", sheet.history().undoName(), "(&U)");
+                         }});
+    commands.addOnSheet("mnuERedo", [](Sheet& sheet) { sheet.history().redo(); },
+                        {.enabled = [](Sheet& sheet) { return sheet.history().canRedo(); },
+                         .caption = [](Sheet& sheet) {
+                             return StepCaption("やり直し", sheet.history().redoName(), "(&Y)");
+                         }});
 }
 
 }  // namespace zoriduvo

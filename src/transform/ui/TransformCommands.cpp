@@ -1,12 +1,14 @@
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
+#include "transform/ui/TransformCommands.h"
+
+#include "platform/qt/FrameContext.h"
+#include "sheet/Commands.h"
 #include "transform/ui/TransformDialog.h"
 
 namespace zoriduvo {
 
-void RegisterTransformCommands(CommandRegistry& commands) {
+void RegisterTransformCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
+    QWidget& frame = context.frame;
     commands.addOnSheet("mnuDTrans", [&app, &frame](Sheet& sheet) {
         TransformDialog dialog(app, sheet, &frame);
         dialog.exec();

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
-#include "app/FrameLayout.h"
+#include "platform/Twips.h"
 #include "platform/qt/DialogWidgets.h"
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"

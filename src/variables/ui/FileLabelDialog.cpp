@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "files/FileDates.h"
+#include "platform/FileDates.h"
 #include "platform/Clock.h"
 #include "platform/qt/DialogWidgets.h"
 #include "sheet/App.h"

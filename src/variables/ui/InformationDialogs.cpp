@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/FrameLayout.h"
+#include "platform/Twips.h"
 #include "platform/qt/DialogWidgets.h"
 #include "sheet/CaseGroups.h"
 #include "variables/InformationViews.h"

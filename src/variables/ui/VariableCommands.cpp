@@ -1,10 +1,12 @@
+#include "variables/ui/VariableCommands.h"
+
 #include <QMdiArea>
 #include <utility>
 
-#include "app/ui/CommandRegistry.h"
-#include "app/ui/CommandSets.h"
 #include "platform/qt/ChildWindow.h"
+#include "platform/qt/FrameContext.h"
 #include "sheet/App.h"
+#include "sheet/Commands.h"
 #include "sheet/StatisticsLayout.h"
 #include "variables/StatisticsBlock.h"
 #include "variables/ui/BulkTypeDialog.h"
@@ -17,14 +19,15 @@
 
 namespace zoriduvo {
 
-void RegisterVariableCommands(CommandRegistry& commands) {
+void RegisterVariableCommands(CommandTable& commands, FrameContext& context) {
     App& app = commands.app();
-    QWidget& frame = commands.frame();
-    commands.addOnSheet("mnuVStat", [&app, &commands](Sheet& sheet) {
+    QWidget& frame = context.frame;
+    QMdiArea& windows = context.windows;
+    commands.addOnSheet("mnuVStat", [&app, &windows](Sheet& sheet) {
         ShowStatisticsBlock(app, sheet);
         // The new block may lie far below the rows in sight.
         const int blocks = sheet.state().statisticsBlocks;
-        ChildWindow* window = ChildIn(commands.windows().activeSubWindow());
+        ChildWindow* window = ChildIn(windows.activeSubWindow());
         if (blocks > 0 && window)
             window->showRows(StatisticsBlockRow(sheet.caseCount(), blocks - 1), LastStatisticsRow(sheet.caseCount(), blocks));
     });

@@ -1,4 +1,4 @@
-#include "files/FileDates.h"
+#include "platform/FileDates.h"
 
 #include <ctime>
 

@@ -1,6 +1,4 @@
-#include "app/FrameLayout.h"
-
-#include <cmath>
+#include "platform/FrameLayout.h"
 
 namespace zoriduvo {
 
@@ -18,14 +16,6 @@ TwipRect FrameGeometry(int screenWidth, int screenHeight) {
 
 TwipRect SheetWindowGeometry(int innerWidth, int innerHeight) {
     return {0, 0, innerWidth * 7 / 8, innerHeight * 7 / 8};
-}
-
-int TwipsToPixels(int twips, double dotsPerInch) {
-    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
-}
-
-int PixelsToTwips(int pixels, double dotsPerInch) {
-    return dotsPerInch > 0 ? static_cast<int>(std::lround(pixels * kTwipsPerInch / dotsPerInch)) : pixels * 15;
 }
 
 }  // namespace zoriduvo

@@ -1,4 +1,4 @@
-#include "cli/ConsoleUi.h"
+#include "platform/ConsoleUi.h"
 
 namespace zoriduvo {
 

@@ -8,8 +8,9 @@
 
 namespace zoriduvo {
 
-// The command line's Ui: messages go to standard error, questions are answered No (nothing is
-// ever saved or discarded behind the user's back) and file dialogs are cancelled.
+// The Ui of the programs without a window (the command line, the print helper): messages go to
+// standard error, questions are answered No (nothing is ever saved or discarded behind the user's
+// back) and file dialogs are cancelled.
 class ConsoleUi : public Ui {
 public:
     explicit ConsoleUi(std::ostream& errors) : errors_(errors) {}

@@ -1,0 +1,11 @@
+// The File menu and the toolbar's new, open, save and print.
+#pragma once
+
+namespace zoriduvo {
+
+class CommandTable;
+struct FrameContext;
+
+void RegisterFileCommands(CommandTable& commands, FrameContext& context);
+
+}  // namespace zoriduvo
