@@ -104,8 +104,8 @@ void FillSheetFromImage(Sheet& sheet, const FileImage& image, bool exactValues) 
     SetGroups(sheet, image);
     GrowGrids(sheet, image.variableCount, image.caseCount);
     WriteNamesAndValues(sheet, image, exactValues);
-    sheet.setEndCell(0, std::to_string(image.variableCount + 1));
-    sheet.setEndCell(1, std::to_string(image.caseCount + 1));
+    SetVariableCount(sheet, image.variableCount);
+    SetCaseCount(sheet, image.caseCount);
     if (image.statisticsPresent) WriteStatistics(sheet, image);
     ShadeGroups(sheet, image);
     sheet.setComment(image.comment);

@@ -163,8 +163,8 @@ int PasteWithLabels(App& app, Sheet& active) {
     WriteLabelTable(sheet, table);
     sheet.grdVo.setCurrent(2, 2);
     sheet.grdVo.setSelectionEnd(cases + 1, variables + 1);
-    sheet.setEndCell(0, std::to_string(variables + 1));
-    sheet.setEndCell(1, std::to_string(cases + 1));
+    SetVariableCount(sheet, variables);
+    SetCaseCount(sheet, cases);
     ResetPastedRecords(sheet, variables, cases);
     change.done();
     return number;

@@ -20,14 +20,18 @@ void MatchDefinitionGrids(Sheet& sheet) {
     if (sheet.grdVoStat.cols() < wanted) sheet.grdVoStat.setCols(wanted);
 }
 
-void NumberVariables(Sheet& sheet, int from) {
-    for (int v = from; v <= sheet.variableCount(); ++v) sheet.grdVo.setText(0, v + 1, std::to_string(v));
+void NumberVariables(Sheet& sheet, int from, int to) {
+    for (int v = from; v <= to; ++v) sheet.grdVo.setText(0, v + 1, std::to_string(v));
 }
 
 void NumberCases(Sheet& sheet, int from) {
     for (int c = from; c <= sheet.caseCount(); ++c) sheet.grdVo.setText(c + 1, 0, std::to_string(c));
 }
 }  // namespace
+
+void SetVariableCount(Sheet& sheet, int variableCount) { sheet.setEndCell(0, std::to_string(variableCount + 1)); }
+
+void SetCaseCount(Sheet& sheet, int caseCount) { sheet.setEndCell(1, std::to_string(caseCount + 1)); }
 
 void EnsureGridSize(Sheet& sheet, int columns, int rows) {
     Grid& grid = sheet.grdVo;
@@ -49,7 +53,17 @@ void ExtendVariables(Sheet& sheet, int variableCount) {
         sheet.grdVoLabel.setText(0, k - 1, name);
         for (int row = 1; row <= 3; ++row) sheet.grdVoLabel.setText(row, k - 1, "0");
     }
-    sheet.setEndCell(0, std::to_string(lastColumn));
+    SetVariableCount(sheet, variableCount);
+}
+
+bool ExtendDefinedVariables(Sheet& sheet, int variableCount) {
+    const int n = sheet.variableCount();
+    if (variableCount <= n) return false;
+    // Blocks below the data were laid out for the old variables; they go before the count grows.
+    RemoveStatisticsBlocks(sheet);
+    NumberVariables(sheet, n + 1, variableCount);
+    SetVariableCount(sheet, variableCount);
+    return true;
 }
 
 void ExtendCases(Sheet& sheet, int caseCount) {
@@ -64,7 +78,7 @@ void ExtendCases(Sheet& sheet, int caseCount) {
         vo.setText(k, 1, DefaultCaseName(k - 1));
     }
     GrowLastCaseGroup(sheet, used - 1, caseCount);
-    sheet.setEndCell(1, std::to_string(lastRow));
+    SetCaseCount(sheet, caseCount);
 }
 
 void InsertVariables(Sheet& sheet, int at, int count) {
@@ -73,8 +87,8 @@ void InsertVariables(Sheet& sheet, int at, int count) {
     sheet.grdVo.insertCols(at + 1, count);
     sheet.grdVoLabel.insertCols(std::min(at, sheet.grdVoLabel.cols()), count);
     sheet.grdVoStat.insertCols(std::min(at, sheet.grdVoStat.cols()), count);
-    sheet.setEndCell(0, std::to_string(sheet.lastColumn() + count));
-    NumberVariables(sheet, at);
+    SetVariableCount(sheet, sheet.variableCount() + count);
+    NumberVariables(sheet, at, sheet.variableCount());
 }
 
 void RemoveVariables(Sheet& sheet, int at, int count) {
@@ -85,14 +99,14 @@ void RemoveVariables(Sheet& sheet, int at, int count) {
     for (Grid* grid : {&sheet.grdVoLabel, &sheet.grdVoStat})
         if (at < grid->cols()) grid->removeCols(at, std::min(count, grid->cols() - at));
     MatchDefinitionGrids(sheet);
-    sheet.setEndCell(0, std::to_string(sheet.lastColumn() - count));
-    NumberVariables(sheet, at);
+    SetVariableCount(sheet, sheet.variableCount() - count);
+    NumberVariables(sheet, at, sheet.variableCount());
 }
 
 void InsertCases(Sheet& sheet, int at, int count) {
     if (count <= 0 || at < 1 || at > sheet.caseCount() + 1) return;
     sheet.grdVo.insertRows(at + 1, count);
-    if (at <= sheet.caseCount()) sheet.setEndCell(1, std::to_string(sheet.lastRow() + count));
+    if (at <= sheet.caseCount()) SetCaseCount(sheet, sheet.caseCount() + count);
     NumberCases(sheet, at);
 }
 
@@ -101,7 +115,7 @@ void RemoveCases(Sheet& sheet, int at, int count) {
     count = std::min(count, n - at + 1);
     if (count <= 0 || at < 1) return;
     sheet.grdVo.removeRows(at + 1, count);
-    sheet.setEndCell(1, std::to_string(sheet.lastRow() - count));
+    SetCaseCount(sheet, sheet.caseCount() - count);
     NumberCases(sheet, at);
 }
 

@@ -58,8 +58,8 @@ int TransposeSheet(App& app, const Sheet& sheet) {
     info.formatTag = info.date = kNotSaved;
     info.loadedCases = static_cast<std::int16_t>(cases);
     info.loadedVariables = static_cast<std::int16_t>(variables);
-    target.setEndCell(0, std::to_string(lastRow));
-    target.setEndCell(1, std::to_string(lastColumn));
+    SetVariableCount(target, lastRow - 1);
+    SetCaseCount(target, lastColumn - 1);
     target.setModified(true);
     target.grdVo.setCurrent(2, 2);
     return n;

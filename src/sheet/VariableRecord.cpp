@@ -4,6 +4,7 @@
 
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetShape.h"
 
 namespace zoriduvo {
 
@@ -34,8 +35,8 @@ VariableDefinition ReadDefinition(const Sheet& sheet, int variable) {
 }
 
 void WriteCategoryRange(Sheet& sheet, int variable, const CategoryRange& range) {
+    EnsureGridSize(sheet, variable + 2, 0);
     Grid& label = sheet.grdVoLabel;
-    if (label.cols() <= variable) label.setCols(variable + 1);
     label.setText(1, variable, std::to_string(range.count));
     label.setText(2, variable, std::to_string(range.maximum));
     label.setText(3, variable, std::to_string(range.minimum));

@@ -62,9 +62,7 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
     }
     DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
-    Grid& label = sheet_.grdVoLabel;
     const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);
-    if (label.cols() <= n) label.setCols(n + 1);
     // Every variable that carries a chosen name, duplicates included; names stay as they are.
     for (int v = 1; v <= n; ++v) {
         if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;

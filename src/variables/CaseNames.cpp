@@ -97,7 +97,7 @@ bool CaseNameEditor::jump(std::string_view numberText, const std::string& name) 
 }
 
 void CaseNameEditor::finish() {
-    if (sheet_.caseCount() > 0 && sheet_.variableCount() == 0) sheet_.setEndCell(0, "2");
+    if (sheet_.caseCount() > 0 && sheet_.variableCount() == 0) SetVariableCount(sheet_, 1);
 }
 
 }  // namespace zoriduvo

@@ -10,6 +10,7 @@
 #include "sheet/CellValue.h"
 #include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetShape.h"
 #include "variables/RunningStatistics.h"
 
 namespace zoriduvo {
@@ -95,7 +96,7 @@ std::string StatisticText(const VariableStatistics& statistics, Statistic which,
 void WriteStatisticsGrid(Sheet& sheet, const StatisticsTable& table) {
     Grid& grid = sheet.grdVoStat;
     const int variables = table.variableCount();
-    if (grid.cols() <= variables) grid.setCols(variables + 1);
+    EnsureGridSize(sheet, variables + 2, 0);
     grid.setText(0, 0, CaseRangeText(table.first, table.last));
     for (int v = 1; v <= variables; ++v)
         for (int i = 0; i < kStatisticCount; ++i)

@@ -9,16 +9,6 @@
 
 namespace zoriduvo {
 
-bool ExtendVariableCount(Sheet& sheet, int variable) {
-    const int n = sheet.variableCount();
-    if (variable <= n) return false;
-    // Blocks below the data were laid out for the old variables; they go before the count grows.
-    RemoveStatisticsBlocks(sheet);
-    for (int v = n + 1; v <= variable; ++v) sheet.grdVo.setText(0, v + 1, std::to_string(v));
-    sheet.setEndCell(0, std::to_string(variable + 1));
-    return true;
-}
-
 CategoryRangeError CategoryRangeOf(std::string_view minimumText, std::string_view maximumText, CategoryRange& range) {
     const auto minimum = RoundToInt16(LeadingNumber(minimumText));
     const auto maximum = RoundToInt16(LeadingNumber(maximumText));

@@ -6,6 +6,7 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/SheetShape.h"
 #include "variables/StatisticsViewTexts.h"
 #include "text/Trim.h"
 #include "sheet/Limits.h"
@@ -81,8 +82,7 @@ void VariableDefinitionEditor::load(int variable) {
 }
 
 void VariableDefinitionEditor::moveTo(int variable) {
-    Grid& label = sheet_->grdVoLabel;
-    if (label.cols() <= variable) label.setCols(variable + 1);
+    EnsureGridSize(*sheet_, variable + 2, 0);
     load(variable);
     fields_.nextEnabled = variable != sheet_->variableCount();
 }
@@ -112,7 +112,7 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
     const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
     WriteDefinition(*sheet_, variable_, d);
     buffer_ = d;
-    const bool extended = (extendAlways || !d.name.empty()) && ExtendVariableCount(*sheet_, variable_);
+    const bool extended = (extendAlways || !d.name.empty()) && ExtendDefinedVariables(*sheet_, variable_);
     // A stored definition is a change to save even when the dialog is left with Cancel.
     if (changed || extended) change.done();
     return true;
@@ -188,9 +188,8 @@ void VariableDefinitionEditor::finish() {
 
 void VariableDefinitionEditor::nameLeftFocus() {
     if (closed_ || fields_.name.empty() || !inGrid()) return;
-    Grid& label = sheet_->grdVoLabel;
-    if (label.cols() <= variable_) label.setCols(variable_ + 1);
-    label.setText(0, variable_, fields_.name);
+    EnsureGridSize(*sheet_, variable_ + 2, 0);
+    sheet_->grdVoLabel.setText(0, variable_, fields_.name);
 }
 
 void VariableDefinitionEditor::chooseContinuous() {
