@@ -13,10 +13,10 @@
 #include "files/GatherSheet.h"
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
-#include "text/Trim.h"
 #include "files/SheetLoader.h"
 #include "files/imports/ImportSheet.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
+#include "text/Trim.h"
 #include "variables/Statistics.h"
 
 namespace zoriduvo::fuzz {

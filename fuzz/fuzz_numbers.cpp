@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "sheet/Cell.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zoriduvo;

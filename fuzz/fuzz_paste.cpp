@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "SheetChain.h"
-#include "sheet/ClipboardCommands.h"
-#include "sheet/ClipboardText.h"
+#include "edit/ClipboardCommands.h"
+#include "edit/ClipboardText.h"
 #include "support/SheetFill.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -8,9 +8,9 @@
 #include "categories/VariableBinding.h"
 #include "core/BenchApp.h"
 #include "core/BenchSets.h"
+#include "edit/Transpose.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/SheetShape.h"
-#include "sheet/Transpose.h"
 #include "sheet/VariableRecord.h"
 
 namespace zoriduvo::bench {

@@ -7,10 +7,10 @@
 
 #include "core/BenchApp.h"
 #include "core/BenchSets.h"
-#include "sheet/ClipboardCommands.h"
-#include "sheet/ClipboardText.h"
-#include "sheet/FindReplace.h"
-#include "sheet/InsertDelete.h"
+#include "edit/ClipboardCommands.h"
+#include "edit/ClipboardText.h"
+#include "edit/FindReplace.h"
+#include "edit/InsertDelete.h"
 
 namespace zoriduvo::bench {
 namespace {

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchValues.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo::bench {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/BenchApp.h"
 #include "core/BenchSets.h"
-#include "sheet/Sorting.h"
+#include "edit/Sorting.h"
 #include "transform/RunTransformation.h"
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"

@@ -4,8 +4,8 @@
 
 #include "core/BenchApp.h"
 #include "core/BenchSets.h"
+#include "edit/Sorting.h"
 #include "sheet/CellEditing.h"
-#include "sheet/Sorting.h"
 #include "transform/RunTransformation.h"
 #include "transform/TransformList.h"
 #include "transform/TransformSetup.h"

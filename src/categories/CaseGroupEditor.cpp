@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <numeric>
 
-#include "sheet/CaseGroups.h"
+#include "categories/CategoryMessages.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/DataChange.h"
-#include "categories/CategoryMessages.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

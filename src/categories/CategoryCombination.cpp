@@ -5,9 +5,9 @@
 
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/VariableRecord.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

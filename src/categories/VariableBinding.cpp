@@ -8,10 +8,10 @@
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
 #include "sheet/Limits.h"
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetShape.h"
 #include "sheet/VariableRecord.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -9,10 +9,10 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CliMessages.h"
-#include "platform/ConsoleUi.h"
 #include "cli/Subcommands.h"
 #include "files/FileProblem.h"
 #include "platform/Clock.h"
+#include "platform/ConsoleUi.h"
 #include "platform/Random.h"
 #include "sheet/App.h"
 

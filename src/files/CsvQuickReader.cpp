@@ -9,9 +9,9 @@
 #include "files/FilePaths.h"
 #include "files/ReadingNotes.h"
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
 #include "text/Lines.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -1,7 +1,7 @@
 #include "files/FieldForms.h"
 
 #include "files/FileMessages.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

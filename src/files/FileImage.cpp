@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

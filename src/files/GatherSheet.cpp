@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "files/Cp932.h"
-#include "platform/FileDates.h"
 #include "files/FilePaths.h"
 #include "platform/Clock.h"
+#include "platform/FileDates.h"
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
 #include "sheet/CaseGroups.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

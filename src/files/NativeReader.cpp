@@ -4,12 +4,12 @@
 
 #include "files/Cp932.h"
 #include "files/FieldReader.h"
-#include "platform/FileDates.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
-#include "sheet/NumberText.h"
-#include "text/Trim.h"
+#include "platform/FileDates.h"
 #include "sheet/Limits.h"
+#include "text/NumberText.h"
+#include "text/Trim.h"
 
 namespace zoriduvo {
 

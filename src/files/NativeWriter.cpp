@@ -5,7 +5,7 @@
 
 #include "files/FieldForms.h"
 #include "files/FileMessages.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -8,7 +8,7 @@
 #include "files/FileMessages.h"
 #include "platform/Ui.h"
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

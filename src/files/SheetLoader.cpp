@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "sheet/CaseGroups.h"
 #include "files/FilePaths.h"
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/StatisticsLayout.h"
 #include "sheet/SheetShape.h"
+#include "sheet/StatisticsLayout.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

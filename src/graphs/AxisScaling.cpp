@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "text/NumberText.h"
 #include "variables/RunningStatistics.h"
 
 namespace zoriduvo {

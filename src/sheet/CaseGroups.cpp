@@ -3,8 +3,8 @@
 #include <string>
 
 #include "sheet/Grid.h"
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/Utf8.h"
 
 namespace zoriduvo {

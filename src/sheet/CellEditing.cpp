@@ -4,13 +4,13 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
+#include "sheet/DataChange.h"
+#include "sheet/Limits.h"
+#include "sheet/SheetMessages.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/Limits.h"
-#include "sheet/DataChange.h"
 #include "sheet/SheetShape.h"
-#include "sheet/SheetMessages.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -1,6 +1,6 @@
 #include "sheet/CellValue.h"
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -1,8 +1,8 @@
 #include "sheet/Sheet.h"
 
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
 #include "sheet/StatisticsLayout.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -5,8 +5,8 @@
 
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
-#include "sheet/NumberText.h"
 #include "sheet/StatisticsLayout.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

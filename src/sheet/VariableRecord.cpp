@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetShape.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "transform/OperationCodes.h"
 
 namespace zoriduvo {

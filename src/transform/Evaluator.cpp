@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Random.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "transform/Arithmetic.h"
 #include "transform/Expand.h"
 #include "transform/OperationCodes.h"

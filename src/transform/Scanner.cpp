@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "transform/OperationCodes.h"
 #include "transform/TransformSetup.h"
 

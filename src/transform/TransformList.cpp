@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
+#include "text/Trim.h"
 #include "transform/Scanner.h"
 #include "transform/StatementForm.h"
-#include "text/Trim.h"
 
 namespace zoriduvo {
 

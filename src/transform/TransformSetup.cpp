@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "sheet/NumberText.h"
-#include "sheet/Sheet.h"
-#include "sheet/Limits.h"
 #include "sheet/CaseGroups.h"
+#include "sheet/Limits.h"
+#include "sheet/Sheet.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -1,9 +1,9 @@
 #include "transform/WorkingCopy.h"
 
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
-#include "sheet/Sheet.h"
 #include "sheet/Limits.h"
+#include "sheet/Sheet.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

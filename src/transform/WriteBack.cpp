@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "sheet/NumberText.h"
+#include "sheet/DataChange.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetOperations.h"
-#include "transform/WorkingCopy.h"
-#include "sheet/VariableRecord.h"
-#include "sheet/StatisticsLayout.h"
-#include "sheet/DataChange.h"
 #include "sheet/SheetShape.h"
+#include "sheet/StatisticsLayout.h"
+#include "sheet/VariableRecord.h"
+#include "text/NumberText.h"
+#include "transform/WorkingCopy.h"
 
 namespace zoriduvo {
 

@@ -6,11 +6,11 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/DataChange.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
 #include "variables/VariableDefinition.h"
 #include "variables/VariableMessages.h"
-#include "sheet/DataChange.h"
 
 namespace zoriduvo {
 

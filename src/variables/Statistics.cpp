@@ -8,9 +8,9 @@
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetShape.h"
+#include "text/NumberText.h"
 #include "variables/RunningStatistics.h"
 
 namespace zoriduvo {

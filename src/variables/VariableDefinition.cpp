@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "sheet/NumberText.h"
+#include "sheet/Limits.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetOperations.h"
-#include "sheet/Limits.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

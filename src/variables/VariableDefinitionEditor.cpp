@@ -6,12 +6,12 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
-#include "sheet/SheetShape.h"
-#include "variables/StatisticsViewTexts.h"
-#include "text/Trim.h"
-#include "sheet/Limits.h"
-#include "variables/VariableMessages.h"
 #include "sheet/DataChange.h"
+#include "sheet/Limits.h"
+#include "sheet/SheetShape.h"
+#include "text/Trim.h"
+#include "variables/StatisticsViewTexts.h"
+#include "variables/VariableMessages.h"
 
 namespace zoriduvo {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "sheet/Cell.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "sheet/ClipboardCommands.h"
+#include "edit/ClipboardCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sheet/FindReplace.h"
+#include "edit/FindReplace.h"
 
 #include <gtest/gtest.h>
 

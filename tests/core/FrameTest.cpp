@@ -7,9 +7,9 @@
 
 #include "FileTestSupport.h"
 #include "app/Exit.h"
-#include "platform/FrameLayout.h"
 #include "app/StartUp.h"
 #include "files/CloseSheet.h"
+#include "platform/FrameLayout.h"
 #include "sheet/NameAlignment.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"

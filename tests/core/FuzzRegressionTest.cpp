@@ -7,12 +7,12 @@
 
 #include "FileTestSupport.h"
 #include "app/StartUp.h"
+#include "edit/ClipboardCommands.h"
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
 #include "files/OpenCommand.h"
 #include "files/Recovery.h"
 #include "files/SaveCommands.h"
-#include "sheet/ClipboardCommands.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "transform/RunTransformation.h"

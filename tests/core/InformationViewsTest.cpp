@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/RangeSelection.h"
 #include "sheet/CaseGroups.h"
-#include "sheet/RangeSelection.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "variables/InformationViews.h"

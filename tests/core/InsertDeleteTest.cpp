@@ -1,14 +1,14 @@
-#include "sheet/InsertDelete.h"
+#include "edit/InsertDelete.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "edit/RangeSelection.h"
 #include "sheet/CaseGroups.h"
 #include "sheet/CaseRange.h"
 #include "sheet/Limits.h"
-#include "sheet/RangeSelection.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"

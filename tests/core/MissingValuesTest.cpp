@@ -1,4 +1,4 @@
-#include "sheet/MissingValues.h"
+#include "edit/MissingValues.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "FileTestSupport.h"
 #include "files/NativeReader.h"
 #include "files/NativeWriter.h"
-#include "sheet/NumberText.h"
 #include "support/SingleTolerance.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "sheet/RangeSelection.h"
+#include "edit/RangeSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "sheet/DataChange.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/DataChange.h"
 #include "support/Fakes.h"
 
 namespace zoriduvo {

@@ -1,4 +1,4 @@
-#include "sheet/Sorting.h"
+#include "edit/Sorting.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "edit/Sorting.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/Sorting.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "variables/Statistics.h"

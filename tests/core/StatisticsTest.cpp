@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "support/SingleTolerance.h"
+#include "text/NumberText.h"
 #include "variables/StatisticsViewTexts.h"
 
 namespace zoriduvo {

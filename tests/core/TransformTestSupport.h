@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/NumberText.h"
 #include "sheet/Sheet.h"
+#include "text/NumberText.h"
 #include "transform/ExpressionCompiler.h"
 #include "transform/OperationCodes.h"
 #include "transform/TransformSetup.h"

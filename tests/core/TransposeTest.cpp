@@ -1,4 +1,4 @@
-#include "sheet/Transpose.h"
+#include "edit/Transpose.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "edit/RangeSelection.h"
 #include "sheet/CaseGroups.h"
 #include "sheet/CellEditing.h"
-#include "sheet/RangeSelection.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/VariableRecord.h"

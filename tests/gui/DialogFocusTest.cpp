@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "GuiTestRegistry.h"
-#include "sheet/CaseGroups.h"
 #include "categories/ui/CaseGroupDialog.h"
+#include "edit/ui/RangeDialog.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/ui/RangeDialog.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "transform/ui/TransformDialog.h"

@@ -8,11 +8,11 @@
 #include "DialogChild.h"
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
+#include "edit/ClipboardCommands.h"
+#include "edit/ui/ReplaceDialog.h"
 #include "platform/qt/ModelessDialog.h"
 #include "platform/qt/QtClipboard.h"
-#include "sheet/ClipboardCommands.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/ui/ReplaceDialog.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 

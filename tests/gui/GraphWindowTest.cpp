@@ -11,8 +11,8 @@
 
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
-#include "graphs/ui/GraphDialogs.h"
 #include "app/ui/GraphOutput.h"
+#include "graphs/ui/GraphDialogs.h"
 #include "graphs/ui/GraphWindow.h"
 #include "support/SheetFill.h"
 

@@ -12,8 +12,8 @@
 #include "FrameFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/MenuTable.h"
-#include "sheet/Commands.h"
 #include "app/ui/HelpViewer.h"
+#include "sheet/Commands.h"
 
 using namespace zoriduvo;
 

@@ -7,7 +7,7 @@
 #include "DialogChild.h"
 #include "GuiTestRegistry.h"
 #include "UserActions.h"
-#include "sheet/InsertDelete.h"
+#include "edit/InsertDelete.h"
 
 using namespace zoriduvo;
 using test::UserFrame;

@@ -10,9 +10,9 @@
 
 #include "DialogChild.h"
 #include "GuiTestRegistry.h"
+#include "edit/ui/RangeDialog.h"
+#include "edit/ui/SortDialog.h"
 #include "sheet/SheetRegistry.h"
-#include "sheet/ui/RangeDialog.h"
-#include "sheet/ui/SortDialog.h"
 #include "support/Fakes.h"
 #include "support/SheetFill.h"
 #include "variables/ui/StatisticsView.h"

@@ -12,8 +12,8 @@
 #include "UserActions.h"
 #include "app/ui/HelpKey.h"
 #include "app/ui/HelpViewer.h"
+#include "edit/ui/ReplaceDialog.h"
 #include "platform/qt/ModelessDialog.h"
-#include "sheet/ui/ReplaceDialog.h"
 
 using namespace zoriduvo;
 using test::Child;

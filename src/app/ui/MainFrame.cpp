@@ -9,7 +9,6 @@
 #include <QToolBar>
 
 #include "app/Exit.h"
-#include "platform/FrameLayout.h"
 #include "app/MenuTable.h"
 #include "app/Version.h"
 #include "app/ui/DialogFocus.h"
@@ -17,16 +16,17 @@
 #include "app/ui/GraphOutput.h"
 #include "app/ui/HelpKey.h"
 #include "app/ui/ProgramIcons.h"
-#include "files/CloseSheet.h"
 #include "categories/ui/CategoryCommands.h"
+#include "edit/ui/EditCommands.h"
+#include "files/CloseSheet.h"
 #include "files/ui/FileCommands.h"
 #include "graphs/ui/GraphCommands.h"
+#include "platform/FrameLayout.h"
 #include "platform/qt/ChildPlacement.h"
 #include "platform/qt/ChildWindow.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
 #include "sheet/App.h"
-#include "sheet/ui/EditCommands.h"
 #include "sheet/ui/SheetCommands.h"
 #include "sheet/ui/SheetWindow.h"
 #include "transform/ui/TransformCommands.h"
@@ -40,6 +40,7 @@ void RegisterAllCommands(CommandTable& commands, FrameContext& context) {
     RegisterFileCommands(commands, context);
     RegisterSheetCommands(commands, context);
     RegisterUndoCommands(commands, context);
+    RegisterEditCommands(commands, context);
     RegisterVariableCommands(commands, context);
     RegisterTransformCommands(commands, context);
     RegisterCategoryCommands(commands, context);

@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "app/StartUp.h"
-#include "platform/ConsoleUi.h"
 #include "files/OpenCommand.h"
 #include "files/ui/PrintCommands.h"
 #include "platform/Clock.h"
+#include "platform/ConsoleUi.h"
 #include "platform/Random.h"
 #include "sheet/App.h"
 

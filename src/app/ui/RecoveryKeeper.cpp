@@ -5,9 +5,9 @@
 
 #include "app/AppMessages.h"
 #include "app/RecoveryOffer.h"
-#include "sheet/Commands.h"
 #include "platform/qt/QtText.h"
 #include "sheet/App.h"
+#include "sheet/Commands.h"
 
 namespace zoriduvo {
 

@@ -1,8 +1,8 @@
 #include "files/exports/CsvTableWriter.h"
 
 #include "files/exports/ExportWriting.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

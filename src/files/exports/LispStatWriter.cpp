@@ -3,8 +3,8 @@
 #include "files/exports/ExportWriting.h"
 #include "files/exports/LispText.h"
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
+#include "text/NumberText.h"
 #include "text/PathText.h"
 #include "text/Trim.h"
 

@@ -1,8 +1,8 @@
 #include "files/exports/MirvWriter.h"
 
 #include "files/exports/ExportWriting.h"
+#include "text/NumberText.h"
 #include "text/PathText.h"
-#include "sheet/NumberText.h"
 
 namespace zoriduvo {
 

@@ -1,7 +1,7 @@
 #include "files/exports/PlainValuesWriter.h"
 
 #include "files/exports/ExportWriting.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -6,8 +6,8 @@
 
 #include "files/exports/ExportWriting.h"
 #include "sheet/CellValue.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetRecords.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

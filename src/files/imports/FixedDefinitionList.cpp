@@ -1,8 +1,8 @@
 #include "files/imports/FixedDefinitionList.h"
 
 #include "sheet/Limits.h"
-#include "sheet/NumberText.h"
 #include "sheet/VariableRecord.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

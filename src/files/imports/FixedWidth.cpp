@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "platform/FileDates.h"
 #include "files/FileMessages.h"
 #include "files/FilePaths.h"
 #include "files/ReadingNotes.h"
 #include "files/imports/ImportMessages.h"
 #include "files/imports/ImportSheet.h"
 #include "files/imports/TextImport.h"
+#include "platform/FileDates.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"

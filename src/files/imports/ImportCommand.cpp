@@ -11,10 +11,9 @@
 #include "files/imports/MirvReader.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
-#include "sheet/NumberText.h"
-#include "text/PathText.h"
 #include "sheet/SheetRecords.h"
 #include "text/Lines.h"
+#include "text/NumberText.h"
 #include "text/PathText.h"
 #include "text/Trim.h"
 

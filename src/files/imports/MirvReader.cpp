@@ -5,7 +5,7 @@
 #include "files/FileMessages.h"
 #include "files/imports/ImportTokenizer.h"
 #include "files/imports/TextImport.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/PathText.h"
 
 namespace zoriduvo {

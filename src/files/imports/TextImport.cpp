@@ -5,7 +5,7 @@
 #include "files/ReadingNotes.h"
 #include "sheet/CellValue.h"
 #include "sheet/DefaultNames.h"
-#include "sheet/NumberText.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -10,11 +10,11 @@
 
 #include "graphs/GraphFiles.h"
 #include "graphs/SvgWriter.h"
+#include "platform/Twips.h"
 #include "platform/qt/DisplayListPainter.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtTextMetrics.h"
 #include "sheet/App.h"
-#include "platform/Twips.h"
 
 namespace zoriduvo {
 

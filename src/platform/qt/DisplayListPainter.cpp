@@ -1,6 +1,6 @@
 #include "platform/qt/DisplayListPainter.h"
-#include "platform/qt/QtText.h"
 #include "platform/Twips.h"
+#include "platform/qt/QtText.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

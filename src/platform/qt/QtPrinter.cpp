@@ -5,9 +5,9 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/Twips.h"
 #include "platform/qt/DisplayListPainter.h"
 #include "platform/qt/QtText.h"
-#include "platform/Twips.h"
 
 namespace zoriduvo {
 

@@ -1,6 +1,6 @@
 #include "platform/qt/QtTextMetrics.h"
-#include "platform/qt/QtText.h"
 #include "platform/Twips.h"
+#include "platform/qt/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

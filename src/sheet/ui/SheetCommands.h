@@ -1,4 +1,4 @@
-// The sheet menus' own entries (name alignment, sort, range, transposition) and Undo and Redo.
+// The sheet menus' entries of the sheet itself: the name alignment, Undo and Redo.
 #pragma once
 
 namespace zoriduvo {

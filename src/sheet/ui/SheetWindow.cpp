@@ -14,15 +14,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "platform/Twips.h"
 #include "platform/Clipboard.h"
+#include "platform/Twips.h"
+#include "platform/qt/QtText.h"
 #include "sheet/App.h"
 #include "sheet/CellEditing.h"
 #include "sheet/ui/NumberCellDelegate.h"
 #include "sheet/ui/PlatformKeys.h"
 #include "sheet/ui/SheetHeaderView.h"
 #include "sheet/ui/SheetTableModel.h"
-#include "platform/qt/QtText.h"
 
 namespace zoriduvo {
 

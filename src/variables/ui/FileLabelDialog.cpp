@@ -3,8 +3,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "platform/FileDates.h"
 #include "platform/Clock.h"
+#include "platform/FileDates.h"
 #include "platform/qt/DialogWidgets.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"

@@ -1,16 +1,16 @@
-#include "sheet/MissingValues.h"
+#include "edit/MissingValues.h"
 
 #include <algorithm>
 
+#include "edit/EditMessages.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
-#include "sheet/EditMessages.h"
-#include "sheet/NumberText.h"
 #include "sheet/SavedSelection.h"
+#include "text/NumberText.h"
 #include "text/Trim.h"
 
 namespace zoriduvo {

@@ -1,4 +1,4 @@
-#include "sheet/ui/InsertDeleteDialog.h"
+#include "edit/ui/InsertDeleteDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +10,8 @@
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SelectOnFocus.h"
 #include "sheet/Sheet.h"
-#include "sheet/ui/SelectOnFocus.h"
 
 namespace zoriduvo {
 

@@ -1,4 +1,4 @@
-#include "sheet/ClipboardText.h"
+#include "edit/ClipboardText.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "sheet/ui/RangeDialog.h"
+#include "edit/ui/RangeDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "sheet/RangeSelection.h"
+#include "edit/RangeSelection.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
 #include "platform/qt/QtText.h"

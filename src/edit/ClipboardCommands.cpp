@@ -1,14 +1,14 @@
-#include "sheet/ClipboardCommands.h"
+#include "edit/ClipboardCommands.h"
 
 #include <string>
 
+#include "edit/ClipboardText.h"
+#include "edit/EditMessages.h"
 #include "platform/Clipboard.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
-#include "sheet/ClipboardText.h"
 #include "sheet/DataChange.h"
-#include "sheet/EditMessages.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
 #include "sheet/SheetRegistry.h"

@@ -1,4 +1,4 @@
-#include "sheet/ui/JumpDialog.h"
+#include "edit/ui/JumpDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "edit/FindReplace.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
-#include "sheet/FindReplace.h"
-#include "sheet/ui/SelectOnFocus.h"
+#include "platform/qt/SelectOnFocus.h"
 
 namespace zoriduvo {
 

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "edit/FindReplace.h"
 #include "platform/qt/DialogWidgets.h"
 #include "platform/qt/QtText.h"
-#include "sheet/FindReplace.h"
 
 namespace zoriduvo {
 

@@ -1,4 +1,4 @@
-#include "sheet/ui/ReplaceDialog.h"
+#include "edit/ui/ReplaceDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "platform/qt/DialogWidgets.h"
+#include "platform/qt/SelectOnFocus.h"
 #include "sheet/App.h"
-#include "sheet/ui/SelectOnFocus.h"
 
 namespace zoriduvo {
 

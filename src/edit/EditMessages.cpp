@@ -1,4 +1,4 @@
-#include "sheet/EditMessages.h"
+#include "edit/EditMessages.h"
 
 namespace zoriduvo {
 

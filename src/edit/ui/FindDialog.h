@@ -1,8 +1,8 @@
 #pragma once
 #include <QDialog>
 
-#include "sheet/FindReplace.h"
-#include "sheet/ui/SearchOptions.h"
+#include "edit/FindReplace.h"
+#include "edit/ui/SearchOptions.h"
 
 class QLineEdit;
 

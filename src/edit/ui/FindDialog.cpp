@@ -1,4 +1,4 @@
-#include "sheet/ui/FindDialog.h"
+#include "edit/ui/FindDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
-#include "sheet/ui/SelectOnFocus.h"
+#include "platform/qt/SelectOnFocus.h"
 
 namespace zoriduvo {
 

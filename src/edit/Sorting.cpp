@@ -1,15 +1,15 @@
-#include "sheet/Sorting.h"
+#include "edit/Sorting.h"
 
 #include <algorithm>
 #include <numeric>
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
-#include "sheet/DefaultNames.h"
-#include "sheet/NumberText.h"
-#include "sheet/SheetOperations.h"
-#include "sheet/DataChange.h"
 #include "sheet/CaseGroups.h"
+#include "sheet/DataChange.h"
+#include "sheet/DefaultNames.h"
+#include "sheet/SheetOperations.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

@@ -1,4 +1,4 @@
-#include "sheet/ui/SortDialog.h"
+#include "edit/ui/SortDialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "sheet/App.h"
-#include "sheet/Sorting.h"
+#include "edit/Sorting.h"
 #include "platform/qt/DialogPlacement.h"
-#include "platform/qt/QtText.h"
 #include "platform/qt/DialogWidgets.h"
+#include "platform/qt/QtText.h"
+#include "sheet/App.h"
 
 namespace zoriduvo {
 

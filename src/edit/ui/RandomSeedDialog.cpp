@@ -1,4 +1,4 @@
-#include "sheet/ui/RandomSeedDialog.h"
+#include "edit/ui/RandomSeedDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "edit/MissingValues.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/DialogWidgets.h"
-#include "sheet/MissingValues.h"
-#include "sheet/ui/SelectOnFocus.h"
+#include "platform/qt/SelectOnFocus.h"
 
 namespace zoriduvo {
 

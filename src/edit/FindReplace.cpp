@@ -1,16 +1,16 @@
-#include "sheet/FindReplace.h"
+#include "edit/FindReplace.h"
 
 #include <algorithm>
 
+#include "edit/EditMessages.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
 #include "sheet/DataChange.h"
-#include "sheet/EditMessages.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
-#include "sheet/NumberText.h"
 #include "sheet/SheetOperations.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 

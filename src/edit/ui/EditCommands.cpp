@@ -1,20 +1,24 @@
-#include "sheet/ui/EditCommands.h"
+#include "edit/ui/EditCommands.h"
 
 #include <functional>
 #include <tuple>
 
+#include "edit/ClipboardCommands.h"
+#include "edit/InsertDelete.h"
+#include "edit/Transpose.h"
+#include "edit/ui/FindDialog.h"
+#include "edit/ui/InsertDeleteDialog.h"
+#include "edit/ui/JumpDialog.h"
+#include "edit/ui/MissingValueDialog.h"
+#include "edit/ui/RandomSeedDialog.h"
+#include "edit/ui/RangeDialog.h"
+#include "edit/ui/ReplaceDialog.h"
+#include "edit/ui/SortDialog.h"
+#include "platform/Ui.h"
 #include "platform/qt/FrameContext.h"
 #include "platform/qt/ModelessDialog.h"
 #include "sheet/App.h"
-#include "sheet/ClipboardCommands.h"
 #include "sheet/Commands.h"
-#include "sheet/InsertDelete.h"
-#include "sheet/ui/FindDialog.h"
-#include "sheet/ui/InsertDeleteDialog.h"
-#include "sheet/ui/JumpDialog.h"
-#include "sheet/ui/MissingValueDialog.h"
-#include "sheet/ui/RandomSeedDialog.h"
-#include "sheet/ui/ReplaceDialog.h"
 
 namespace zoriduvo {
 
@@ -89,6 +93,21 @@ void RegisterEditCommands(CommandTable& commands, FrameContext& context) {
             dialog.exec();
         });
     }
+    // The open sort dialog stays with the sheet it was opened for.
+    commands.addOnSheet("mnuDSort", [&app, &frame](Sheet& sheet) {
+        ShowModeless([&] { return new SortDialog(app, sheet.number(), &frame); }, [](SortDialog&) {});
+    });
+    commands.addOnSheet("mnuDRange", [&app, &frame](Sheet& sheet) {
+        RangeDialog dialog(app, sheet, &frame);
+        dialog.exec();
+    });
+    commands.addOnSheet("mnuDTranspose", [&app](Sheet& sheet) {
+        BusyPointer busy(app.ui);
+        TransposeSheet(app, sheet);
+    });
+    // The two sort buttons have no command; registered, they follow the toolbar data's state.
+    commands.add(ToolCommand("sortAs"), [] {});
+    commands.add(ToolCommand("sortDs"), [] {});
     commands.add("mnuORnd", [&app, &frame] {
         RandomSeedDialog dialog(app, &frame);
         dialog.exec();

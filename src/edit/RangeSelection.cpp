@@ -1,11 +1,11 @@
-#include "sheet/RangeSelection.h"
+#include "edit/RangeSelection.h"
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CaseRange.h"
-#include "sheet/SheetOperations.h"
 #include "sheet/DataChange.h"
 #include "sheet/SheetMessages.h"
+#include "sheet/SheetOperations.h"
 
 namespace zoriduvo {
 

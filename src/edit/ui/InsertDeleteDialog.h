@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "sheet/InsertDelete.h"
+#include "edit/InsertDelete.h"
 
 class QLabel;
 class QLineEdit;

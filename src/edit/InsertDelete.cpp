@@ -1,21 +1,21 @@
-#include "sheet/InsertDelete.h"
+#include "edit/InsertDelete.h"
 
 #include <algorithm>
 
+#include "edit/EditMessages.h"
+#include "edit/RangeSelection.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CaseGroups.h"
 #include "sheet/CaseRange.h"
 #include "sheet/CellBlock.h"
 #include "sheet/DataChange.h"
-#include "sheet/EditMessages.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
-#include "sheet/NumberText.h"
-#include "sheet/RangeSelection.h"
 #include "sheet/SavedSelection.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetShape.h"
+#include "text/NumberText.h"
 
 namespace zoriduvo {
 
