@@ -9,17 +9,13 @@
 namespace zoriduvo::fuzz {
 
 // The App with sheet 1 made and the generator seeded.
-struct FuzzApp {
+// Unscripted questions are cancelled.
+struct FuzzApp : test::TestApp {
     FuzzApp() {
         NewSheet(app);
         app.setActiveSheet(1);
         random.seed(1);
     }
-    test::ScriptedUi ui;  // unscripted questions are cancelled
-    test::FakeClipboard clipboard;
-    test::FixedClock clock;
-    SeededRandom random{clock};
-    App app{ui, clipboard, clock, random};
 };
 
 }  // namespace zoriduvo::fuzz

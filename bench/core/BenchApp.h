@@ -7,14 +7,9 @@
 namespace zoriduvo::bench {
 
 // An App started as the program starts it: sheet 1 blank and active.
-struct BenchApp {
+// A benchmark whose operation told the user anything measured the wrong thing and says so.
+struct BenchApp : test::TestApp {
     BenchApp();
-    // A benchmark whose operation told the user anything measured the wrong thing and says so.
-    test::ScriptedUi ui;
-    test::FakeClipboard clipboard;
-    test::FixedClock clock;
-    SeededRandom random{clock};
-    App app{ui, clipboard, clock, random};
 };
 
 }  // namespace zoriduvo::bench

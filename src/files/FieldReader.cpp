@@ -1,10 +1,10 @@
 #include "files/FieldReader.h"
+
 #include "text/Trim.h"
 
 namespace zoriduvo {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
@@ -22,7 +22,7 @@ std::optional<std::string_view> FieldReader::next() {
     fieldPending_ = false;
     fieldLine_ = line_;
     fieldIndex_ = index_;
-    while (pos_ < n && IsBlank(text_[pos_])) ++pos_;
+    while (pos_ < n && IsSpaceOrTab(text_[pos_])) ++pos_;
 
     std::string_view field;
     quoted_ = pos_ < n && text_[pos_] == '"';

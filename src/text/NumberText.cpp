@@ -22,7 +22,6 @@ constexpr int kSingleDigits = 7;
 // ---------------------------------------------------------------------------
 // Leading-number scan
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // What the scan learnt about the number besides its compact text; enough to
@@ -62,7 +61,7 @@ NumberShape ScanNumber(std::string_view text, Sink& out) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && IsBlank(text[i])) ++i;
+        while (i < n && IsWhiteSpace(text[i])) ++i;
     };
 
     skipBlanks();

@@ -1,8 +1,13 @@
-// Blanks cut from both ends of a text; the blanks are the caller's to name.
+// Blanks: what counts as one, and blanks cut from both ends of a text.
 #pragma once
 #include <string_view>
 
 namespace zoriduvo {
+
+// The blanks between the words of a statement and the fields of a line.
+constexpr bool IsSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
+// Those and the line ends, which a number's text may carry around it.
+constexpr bool IsWhiteSpace(char c) { return IsSpaceOrTab(c) || c == '\r' || c == '\n'; }
 
 // Every field of a file passes through here, so the blanks are looked at by hand, without a call
 // into the library per character.

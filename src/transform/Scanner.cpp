@@ -5,6 +5,7 @@
 #include <string>
 
 #include "text/NumberText.h"
+#include "text/Trim.h"
 #include "transform/OperationCodes.h"
 #include "transform/TransformSetup.h"
 
@@ -12,10 +13,9 @@ namespace zoriduvo {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool EndsWord(char c) {
-    return IsBlank(c) || std::string_view("+-*/\\^%,()<>=").find(c) != std::string_view::npos;
+    return IsSpaceOrTab(c) || std::string_view("+-*/\\^%,()<>=").find(c) != std::string_view::npos;
 }
 
 std::string UpperAscii(std::string_view text) {
@@ -94,13 +94,13 @@ Token Scanner::next() {
 
 std::optional<char> Scanner::peekNonBlank() const {
     std::size_t i = at_;
-    while (i < text_.size() && IsBlank(text_[i])) ++i;
+    while (i < text_.size() && IsSpaceOrTab(text_[i])) ++i;
     if (i >= text_.size()) return std::nullopt;
     return text_[i];
 }
 
 Token Scanner::scan() {
-    while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
+    while (at_ < text_.size() && IsSpaceOrTab(text_[at_])) ++at_;
     const std::size_t start = at_;
     if (start >= text_.size()) return Make(TokenKind::End, 0, start, {});
     const char c = text_[start];

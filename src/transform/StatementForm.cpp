@@ -5,7 +5,6 @@ namespace zoriduvo {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string UpperAscii(std::string_view text) {
     std::string upper(text);
@@ -17,7 +16,7 @@ std::string UpperAscii(std::string_view text) {
 // Where a keyword of the IF form stands: the first place it is followed by a blank, npos if none.
 std::size_t FindKeyword(std::string_view upper, std::string_view word) {
     for (std::size_t at = upper.find(word); at != std::string_view::npos; at = upper.find(word, at + 1))
-        if (at + word.size() < upper.size() && IsBlank(upper[at + word.size()])) return at;
+        if (at + word.size() < upper.size() && IsSpaceOrTab(upper[at + word.size()])) return at;
     return std::string_view::npos;
 }
 
@@ -41,7 +40,7 @@ std::optional<TransformError> Fail(TransformErrorCode code, std::size_t position
 Assignment SplitAssignment(std::string_view text, std::size_t offset) {
     Assignment a;
     std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start])) ++start;
+    while (start < text.size() && IsSpaceOrTab(text[start])) ++start;
     std::size_t equals;
     if (start < text.size() && text[start] == '"') {
         const std::size_t close = text.find('"', start + 1);
@@ -51,7 +50,7 @@ Assignment SplitAssignment(std::string_view text, std::size_t offset) {
         }
         a.target = std::string(text.substr(start + 1, close - start - 1));
         equals = close + 1;
-        while (equals < text.size() && IsBlank(text[equals])) ++equals;
+        while (equals < text.size() && IsSpaceOrTab(text[equals])) ++equals;
         if (equals >= text.size() || text[equals] != '=') {
             a.error = Fail(TransformErrorCode::MissingEquals, offset + equals);
             return a;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "FileTestSupport.h"
@@ -120,7 +119,6 @@ TEST(NativeReaderFailures, NoTagBytesThatAreNoCharacterAndCountsOutOfRange) {
 
 // Counts that the file does not back with fields cost nothing: the reader stops where the bytes do.
 TEST(NativeReaderFailures, HugeCountsInATinyFileAllocateNothingBig) {
-    const auto started = std::chrono::steady_clock::now();
     const FileImage groups = Read("\"vo-Data_3\"\r\n\"L\"\r\n 30000 , 1 ");
     EXPECT_EQ(groups.groupSizes.size(), 1u);
     EXPECT_LT(groups.groupSizes.capacity(), 64u);
@@ -131,7 +129,6 @@ TEST(NativeReaderFailures, HugeCountsInATinyFileAllocateNothingBig) {
     EXPECT_EQ(cells.variables.size(), 1u);
     EXPECT_EQ(cells.valuesHeld(), 0u);
     EXPECT_EQ(cells.value(32767, 32767), "");
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 }
 
 TEST(NativeReaderShortFile, CutAfterEveryLineReadsAsFarAsItGoes) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -138,7 +137,8 @@ TEST(SortCases, NothingToSortLeavesTheSheetAlone) {
     EXPECT_FALSE(SortCases(t.app, blank, 1, false, false));
 }
 
-TEST(SortCases, FullSheetSortsInLinearishTime) {
+// Its time is the sort benchmark's (bench/core); here the order of a full sheet.
+TEST(SortCases, FullSheetSortsNumbersAscendingWithBlanksLast) {
     TestApp t;
     Sheet& sheet = t.app.sheet(NewSheet(t.app));
     const int n = 32767;
@@ -149,11 +149,7 @@ TEST(SortCases, FullSheetSortsInLinearishTime) {
         row[0] = (seed >> 16) % 7 == 0 ? "" : std::to_string(seed >> 16 & 0x7FFF) + ".5";
     }
     test::FillSheet(sheet, values);
-    const auto start = std::chrono::steady_clock::now();
     SortCases(t.app, sheet, 1, true, false);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    // Generous for sanitizer builds; a quadratic sort of this size takes minutes.
-    EXPECT_LT(elapsed, std::chrono::seconds(2));
     bool ordered = true, blanksLast = true;
     for (int c = 2; c <= n; ++c) {
         const auto before = sheet.grdVo.text(c, 2), here = sheet.grdVo.text(c + 1, 2);

@@ -22,13 +22,7 @@ namespace {
 using test::Child;
 
 // An App on the system clipboard, as the program has it.
-struct ClipboardApp {
-    test::ScriptedUi ui;
-    QtClipboard clipboard;
-    test::FixedClock clock;
-    SeededRandom random{clock};
-    App app{ui, clipboard, clock, random};
-};
+using ClipboardApp = test::AppOn<test::ScriptedUi, QtClipboard>;
 }  // namespace
 
 class EditCommandsTest : public QObject {

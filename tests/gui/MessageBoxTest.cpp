@@ -25,12 +25,7 @@ using namespace zoriduvo;
 
 namespace {
 // An App whose messages are real message boxes.
-struct QtApp {
-    QtUi ui;
-    test::FakeClipboard clipboard;
-    test::FixedClock clock;
-    SeededRandom random{clock};
-    App app{ui, clipboard, clock, random};
+struct QtApp : test::AppOn<QtUi> {
     QWidget frame;
     QtApp() { ui.setParentWidget(&frame); }
 };

@@ -49,14 +49,17 @@ public:
     std::int64_t seconds = 1'700'000'000;
 };
 
-// An App built on fakes, for headless tests.
-struct TestApp {
-    ScriptedUi ui;
-    FakeClipboard clipboard;
+// An App built on fakes, for headless tests, the benchmarks and the fuzz targets; a test that
+// needs the real message boxes or clipboard names its own.
+template <typename TheUi = ScriptedUi, typename TheClipboard = FakeClipboard>
+struct AppOn {
+    TheUi ui;
+    TheClipboard clipboard;
     FixedClock clock;
     SeededRandom random{clock};
     App app{ui, clipboard, clock, random};
 };
+using TestApp = AppOn<>;
 
 // Records every change told on a bus.
 class ChangeRecorder : public ModelObserver {
