@@ -1,21 +1,13 @@
 #include "files/NativeFileSave.h"
 
 #include "files/FileMessages.h"
-#include "files/GatherSheet.h"
 #include "files/NativeWriter.h"
-#include "files/SafeSave.h"
+#include "files/exports/ExportFormats.h"
+#include "files/exports/WriteExport.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 
 namespace zoriduvo {
-
-std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version) {
-    std::string bytes;
-    if (auto problem = EncodeNativeFile(image, version, bytes)) return problem;
-    if (auto problem = SaveFileSafely(image.path, bytes)) return problem;
-    TakeWrittenFile(sheet, image, version);
-    return std::nullopt;
-}
 
 void TakeWrittenFile(Sheet& sheet, FileImage& image, int version) {
     image.formatTag = FormatTagOf(version);
@@ -38,27 +30,14 @@ bool AskForUtf8(App& app, const FileProblem& problem) {
 }  // namespace
 
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
-    FileImage image;
-    std::string bytes;
-    std::optional<FileProblem> problem;
-    bool utf8Holds = false;
-    {
-        BusyPointer busy(app.ui);
-        GatherSheet(app, sheet, path, true, image, GatheredBlanks::NativeMark, GatheredValues::Borrowed);
-        problem = EncodeNativeFile(image, 3, bytes);
-        if (problem && problem->code == FileError::UnwritableCharacter)
-            utf8Holds = !EncodeNativeFile(image, 3, bytes, TextCode::Utf8);
-    }
-    if (utf8Holds) {
-        if (!AskForUtf8(app, *problem)) return false;
-        problem.reset();
-    }
-    if (!problem) {
-        BusyPointer busy(app.ui);
-        problem = SaveFileSafely(image.path, bytes);
-        if (!problem) TakeWrittenFile(sheet, image, 3);
-    }
-    if (problem) ShowFileProblem(app.ui, *problem);
+    bool declined = false;
+    FileImage written;
+    const auto problem = WriteExport(app, sheet, *FindExportForm("vo3"), path, written, [&](const FileProblem& unwritable) {
+        declined = !AskForUtf8(app, unwritable);
+        return !declined;
+    });
+    if (!problem) TakeWrittenFile(sheet, written, 3);
+    else if (!declined) ShowFileProblem(app.ui, *problem);
     return !problem;
 }
 

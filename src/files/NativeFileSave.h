@@ -10,14 +10,10 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// WriteNativeFile: the image (gathered from sheet just before) written safely to its path; after
-// success only, the image takes the version's format tag, the sheet's record takes path, label,
-// format tag, date and counts from the image, the sheet is no longer modified and has a file, and
-// after versions 2 and 3 its statistics are valid (versions 1 and 4 carry none, so the flag keeps
-// its value).
-std::optional<FileProblem> WriteNativeFile(Sheet& sheet, FileImage& image, int version);
-// The part of WriteNativeFile after a successful write: the image written as version becomes the
-// sheet's file, as Save leaves it.
+// After a successful write of a vo-Data version: the image takes the version's format tag, the
+// sheet's record takes path, label, format tag, date and counts from the image, the sheet is no
+// longer modified and has a file, and after versions 2 and 3 its statistics are valid (versions 1
+// and 4 carry none, so the flag keeps its value).
 void TakeWrittenFile(Sheet& sheet, FileImage& image, int version);
 
 // Gather with statistics and write version 3 to path: the write of Save, Save As and the close

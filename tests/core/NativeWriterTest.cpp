@@ -7,6 +7,7 @@
 #include "files/GatherSheet.h"
 #include "files/NativeFileSave.h"
 #include "files/NativeWriter.h"
+#include "files/exports/ExportCommand.h"
 #include "sheet/SheetRegistry.h"
 #include "support/Fakes.h"
 
@@ -204,9 +205,9 @@ TEST(NativeWriterRecord, Versions1And4LeaveTheStatisticsFlagAlone) {
     test::FillSheet(sheet, {{"1"}});
     for (int version : {1, 4, 2}) {
         SCOPED_TRACE(version);
-        FileImage image;
-        GatherSheet(t.app, sheet, folder.file("x.vo"), version == 2, image);
-        ASSERT_FALSE(WriteNativeFile(sheet, image, version));
+        const std::string form = "vo" + std::to_string(version);
+        ASSERT_EQ(ExportCommand(t.app, sheet, *FindExportForm(form), folder.file(form + ".vo")),
+                  ExportOutcome::Written);
         EXPECT_EQ(sheet.statisticsValid(), version == 2);
         EXPECT_EQ(sheet.information().formatTag, "vo-Data_" + std::to_string(version));
     }

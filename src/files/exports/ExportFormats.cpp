@@ -19,7 +19,7 @@ std::optional<ExportText> TheChosenFile(const std::string& chosen, std::vector<s
 template <int Version>
 std::optional<FileProblem> EncodeNative(const ExportInput& input, std::vector<OutputFile>& files) {
     std::string bytes;
-    if (auto problem = EncodeNativeFile(input.image, Version, bytes)) return problem;
+    if (auto problem = EncodeNativeFile(input.image, Version, bytes, input.text)) return problem;
     // Not through an initializer list, whose elements are copied: a big file's bytes would be held twice.
     files.clear();
     files.push_back({input.paths.at(0), std::move(bytes)});
@@ -54,8 +54,8 @@ const ExportForm* FindExportForm(std::string_view name) {
 }
 
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
-                                        std::vector<OutputFile>& files, const std::string& sheetPath) {
-    ExportInput input{image, {}, sheetPath};
+                                        std::vector<OutputFile>& files, const std::string& sheetPath, TextCode text) {
+    ExportInput input{image, {}, sheetPath, text};
     if (auto refusal = form.outputPaths(chosen, input.paths))
         return FileProblem{FileError::CannotWrite, 0, 0, chosen, ExportTextOf(*refusal)};
     std::vector<OutputFile> encoded;

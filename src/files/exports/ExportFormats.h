@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/FieldForms.h"
 #include "files/FileImage.h"
 #include "files/FileProblem.h"
 #include "files/GatherSheet.h"
@@ -19,6 +20,7 @@ struct ExportInput {
     const FileImage& image;
     std::vector<std::string> paths;
     std::string sheetPath;
+    TextCode text = TextCode::Cp932;  // of the vo-Data forms; the other forms keep their own
 };
 
 using ExportEncoder = std::optional<FileProblem> (*)(const ExportInput& input, std::vector<OutputFile>& files);
@@ -48,6 +50,7 @@ const ExportForm* FindExportForm(std::string_view name);
 // The files form writes for the chosen path, encoded from the image. A path the form refuses is
 // told as a problem of that path.
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
-                                        std::vector<OutputFile>& files, const std::string& sheetPath = {});
+                                        std::vector<OutputFile>& files, const std::string& sheetPath = {},
+                                        TextCode text = TextCode::Cp932);
 
 }  // namespace zoriduvo

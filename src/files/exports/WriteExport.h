@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,11 +11,16 @@ namespace zoriduvo {
 class App;
 class Sheet;
 
-// Writes the sheet in the form to the files of the chosen path, all or none (SaveFilesSafely).
-// A form that carries statistics has them brought up to date first; the sheet's file record is
-// left as it was. written receives the image's records as they were gathered, without the values.
+// Asked, when a vo-Data form meets a character code page 932 cannot hold and UTF-8 can, whether
+// to write the file in UTF-8; false keeps the problem and writes nothing.
+using Utf8Question = std::function<bool(const FileProblem& problem)>;
+
+// The one way a sheet is written to files (Save, Save As, Export, the command line): the sheet in
+// the form to the files of the chosen path, all or none (SaveFilesSafely). A form that carries
+// statistics has them brought up to date first; the sheet's file record is left as it was.
+// written receives the image's records as they were gathered, without the values.
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written);
+                                       FileImage& written, const Utf8Question& writeInUtf8 = {});
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen);
 
 }  // namespace zoriduvo
