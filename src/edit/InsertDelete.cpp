@@ -33,11 +33,6 @@ bool BeyondLimit(App& app, int countAfter) {
     return true;
 }
 
-// Lines moved under the blocks would stand among the data: every block goes, partial ranges too.
-void RemoveEveryBlock(Sheet& sheet) {
-    if (sheet.state().statisticsBlocks > 0) RemoveStatisticsBlocks(sheet);
-}
-
 // Insertion grows the grid by the lines and spares of its own, but never past what the most cases
 // or variables and their spares need.
 constexpr int kMostRows = kMaxCases + 2 + 22;
@@ -86,8 +81,8 @@ bool InsertRows(App& app, Sheet& sheet, int first, int count) {
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const SavedSelection cursor = SavedSelection::Of(grid);
-    DataChange change(sheet, kInsertStep);
-    RemoveEveryBlock(sheet);
+    // Lines moved under the blocks would stand among the data: every block goes.
+    DataChange change(sheet, kInsertStep, DataChange::Statistics::EveryBlockRemoved);
     const int rows = grid.rows(), at = std::max(first, 2) - 1;
     if (within) InsertCases(sheet, at, count);
     EnsureGridSize(sheet, 0, std::min(rows + count + 22, kMostRows));
@@ -106,8 +101,8 @@ bool InsertColumns(App& app, Sheet& sheet, int first, int count) {
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const SavedSelection cursor = SavedSelection::Of(grid);
-    DataChange change(sheet, kInsertStep);
-    RemoveEveryBlock(sheet);
+    // Lines moved under the blocks would stand among the data: every block goes.
+    DataChange change(sheet, kInsertStep, DataChange::Statistics::EveryBlockRemoved);
     const int cols = grid.cols();
     InsertVariables(sheet, std::clamp(first - 1, 1, sheet.variableCount() + 1), count);
     EnsureGridSize(sheet, std::min(cols + count + 7, kMostColumns), 0);
@@ -122,8 +117,8 @@ bool DeleteRows(App& app, Sheet& sheet, int first, int count) {
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const int top = grid.topRow(), left = grid.leftCol(), rows = grid.rows();
-    DataChange change(sheet, kDeleteStep);
-    RemoveEveryBlock(sheet);
+    // Lines moved under the blocks would stand among the data: every block goes.
+    DataChange change(sheet, kDeleteStep, DataChange::Statistics::EveryBlockRemoved);
     const bool within = first <= sheet.lastRow();
     if (within) {
         const int at = std::max(first, 2) - 1, cases = sheet.caseCount();
@@ -143,8 +138,8 @@ bool DeleteColumns(App& app, Sheet& sheet, int first, int count) {
     BusyPointer busy(app.ui);
     Grid& grid = sheet.grdVo;
     const int top = grid.topRow(), left = grid.leftCol(), cols = grid.cols();
-    DataChange change(sheet, kDeleteStep);
-    RemoveEveryBlock(sheet);
+    // Lines moved under the blocks would stand among the data: every block goes.
+    DataChange change(sheet, kDeleteStep, DataChange::Statistics::EveryBlockRemoved);
     const bool within = first <= sheet.lastColumn();
     if (within) {
         RemoveVariables(sheet, std::max(first, 2) - 1, count);

@@ -68,7 +68,6 @@ void ExtendUsedRange(App& app, Sheet& sheet) {
     Grid& grid = sheet.grdVo;
     const int r = grid.row(), c = grid.col();
     if (grid.isEmpty(r, c)) return;
-    sheet.setStatisticsValid(false);
     if (r <= sheet.lastRow() && c <= sheet.lastColumn()) return;
     // Counts are 16-bit: a value beyond case or variable 32767 cannot be kept.
     if (!WithinCountLimit(r - 1) || !WithinCountLimit(c - 1)) {

@@ -48,8 +48,7 @@ void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& r
 }  // namespace
 
 void WriteBack(Sheet& sheet, WorkingCopy& copy) {
-    DataChange change(sheet, kTransformStep, DataChange::Notify::OneReset);
-    RemoveStatisticsBlocks(sheet);
+    DataChange change(sheet, kTransformStep, DataChange::Statistics::EveryBlockRemoved, DataChange::Notify::OneReset);
     InsertNewVariables(sheet, copy);
     const int count = copy.variableCount();
     ExtendVariables(sheet, count);

@@ -121,9 +121,8 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
 bool VariableDefinitionEditor::ok() {
     if (closed_) return false;
     // The store and the end of the dialog are one step.
-    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
+    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::InvalidIfChanged);
     if (!store(true)) return false;
-    if (change.changed()) sheet_->setStatisticsValid(false);
     change.done();
     finish();
     return true;

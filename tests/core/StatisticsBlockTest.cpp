@@ -1,3 +1,4 @@
+#include "sheet/DataChange.h"
 #include "variables/StatisticsBlock.h"
 
 #include <gtest/gtest.h>
@@ -167,6 +168,52 @@ TEST(StatisticsBlockCommand, SheetWithoutCasesIsToldSo) {
     EXPECT_EQ(sheet.state().statisticsBlocks, 0);
     EXPECT_FALSE(sheet.statisticsValid());
     EXPECT_TRUE(sheet.grdVo.isEmpty(3, 1));
+}
+
+}  // namespace
+}  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+// Each statistics policy of a data change, on a valid table with a block over all cases and on
+// one whose block covers part of them.
+TEST(DataChangeStatistics, EachPolicyDoesToTheBlocksAndTheTableWhatItSays) {
+    using Policy = DataChange::Statistics;
+    const struct {
+        const char* name;
+        Policy policy;
+        bool partial, changes;
+        int blocksAfter;
+        bool validAfter;
+    } cases[] = {
+        {"removed, whole", Policy::Removed, false, true, 0, false},
+        {"removed, partial block stays", Policy::Removed, true, true, 1, false},
+        {"every block, partial too", Policy::EveryBlockRemoved, true, true, 0, false},
+        {"kept", Policy::Kept, false, true, 1, true},
+        {"invalid once changed", Policy::InvalidIfChanged, false, true, 1, false},
+        {"unchanged stays valid", Policy::InvalidIfChanged, false, false, 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        Sheet& sheet = TenCases(t);
+        if (c.partial) {
+            sheet.grdVo.setCurrent(2, 2);
+            sheet.grdVo.setSelectionEnd(6, 3);
+        }
+        ShowStatisticsBlock(t.app, sheet);
+        if (c.partial) sheet.setStatisticsValid(false);  // a block over part of the cases is no table
+        else sheet.setStatisticsValid(true);
+        ASSERT_EQ(sheet.state().statisticsBlocks, 1);
+        {
+            DataChange change(sheet, "step", c.policy);
+            if (c.changes) sheet.grdVo.setText(1, 2, "renamed");
+            change.done();
+        }
+        EXPECT_EQ(sheet.state().statisticsBlocks, c.blocksAfter);
+        EXPECT_EQ(sheet.statisticsValid(), c.validAfter);
+    }
 }
 
 }  // namespace

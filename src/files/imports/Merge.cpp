@@ -24,9 +24,9 @@ void PutValue(Grid& grid, int row, int col, const Cell& value) {
 // A merge is one step of the sheet's history, with the blocks of every range gone before it.
 class Merging {
 public:
-    Merging(Sheet& sheet, const char* step) : sheet_(sheet), change_(sheet, step, DataChange::Notify::OneReset) {
-        RemoveStatisticsBlocks(sheet);
-    }
+    Merging(Sheet& sheet, const char* step)
+        : sheet_(sheet),
+          change_(sheet, step, DataChange::Statistics::EveryBlockRemoved, DataChange::Notify::OneReset) {}
 
     void done() {
         sheet_.state().rangeSelection = false;
