@@ -6,7 +6,7 @@ namespace zoriduvo {
 
 namespace {
 
-using Code = AppMessageCode;
+using Code = AppMessage;
 
 constexpr const char* kHelpTitle = "ヘルプ";
 
@@ -26,6 +26,6 @@ static_assert(CoversEveryCode(kEntries), "every code needs its message, in the o
 
 }  // namespace
 
-Message MessageOf(AppMessageCode code) { return RowOf(kEntries, code).message(); }
+Message MessageOf(AppMessage code) { return RowOf(kEntries, code).message(); }
 
 }  // namespace zoriduvo

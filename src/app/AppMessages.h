@@ -4,7 +4,7 @@
 
 namespace zoriduvo {
 
-enum class AppMessageCode {
+enum class AppMessage {
     HelpFileMissing,               // followed by the path
     HelpFileUnopenable,            // followed by the path
     SystemInformationUnavailable,  // titled by the version box that asked
@@ -13,6 +13,6 @@ enum class AppMessageCode {
     Count
 };
 
-Message MessageOf(AppMessageCode code);
+Message MessageOf(AppMessage code);
 
 }  // namespace zoriduvo

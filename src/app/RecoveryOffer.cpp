@@ -11,7 +11,7 @@ namespace zoriduvo {
 void OfferLeftSheets(App& app, const std::string& root, const std::string& runFolder) {
     const LeftSheets left = FindLeftSheets(root);
     if (left.sheets.empty()) return;
-    Message offer = MessageOf(AppMessageCode::RecoveryOffer);
+    Message offer = MessageOf(AppMessage::RecoveryOffer);
     offer.text = FillIn(offer.text, {std::to_string(left.sheets.size())});
     switch (app.ui.show(offer, MessageButtons::YesNoCancel)) {
     case Answer::Yes:

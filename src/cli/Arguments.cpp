@@ -11,7 +11,7 @@ namespace zoriduvo {
 namespace {
 
 std::string Text(CliMessage code, std::initializer_list<std::string_view> values = {}) {
-    return CliMessageOf(code, values).text;
+    return MessageOf(code, values).text;
 }
 
 // Takes the options and operands after the subcommand's name; false on the first one refused.

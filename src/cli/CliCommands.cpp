@@ -46,7 +46,7 @@ constexpr int kSheet = 1;
 // The first character of a variable name that a vo-Data file cannot hold (a line break, or one
 // outside code page 932); empty when it can hold them all.
 std::string UnsavableCharacter(const std::string& name) {
-    if (name.find_first_of("\r\n") != std::string::npos) return FileTextOf(FileText::LineBreak);
+    if (name.find_first_of("\r\n") != std::string::npos) return TextOf(FileText::LineBreak);
     std::size_t bad = 0;
     return Utf8ToCp932(name, &bad) ? std::string() : CharacterAt(name, bad);
 }
@@ -57,7 +57,7 @@ bool ReadInput(App& app, const std::string& path) {
     app.setActiveSheet(kSheet);
     const OpenOutcome outcome = OpenPath(app, path, kSheet);
     // Open passes over a file of another kind without a word; a script must hear of it.
-    if (outcome == OpenOutcome::NotOurFormat) app.ui.show(CliMessageOf(CliMessage::NotOurFormat, {path}));
+    if (outcome == OpenOutcome::NotOurFormat) app.ui.show(MessageOf(CliMessage::NotOurFormat, {path}));
     return outcome == OpenOutcome::Opened;
 }
 
@@ -86,9 +86,9 @@ bool Transform(App& app, Sheet& sheet, const CliArguments& arguments) {
         // A name the file cannot hold is refused with its statement, not by the save after the run.
         const std::string unsavable = error ? std::string() : UnsavableCharacter(list.records().back().target);
         if (!error && unsavable.empty()) continue;
-        app.ui.show(CliMessageOf(CliMessage::StatementRefused, {std::to_string(k + 1), statement}));
+        app.ui.show(MessageOf(CliMessage::StatementRefused, {std::to_string(k + 1), statement}));
         if (error) ShowTransformError(app.ui, *error);
-        else app.ui.show(CliMessageOf(CliMessage::UnsavableName, {unsavable}));
+        else app.ui.show(MessageOf(CliMessage::UnsavableName, {unsavable}));
         return false;
     }
     if (auto error = RunTransformation(app, sheet, list.setup(), list.records())) {
@@ -121,7 +121,7 @@ std::vector<int> CategoricalArguments(App& app, const Sheet& sheet, const CliArg
     for (const std::string& name : arguments.variables) {
         const int variable = FindVariable(sheet, name);
         if (variable == 0) {
-            app.ui.show(CliMessageOf(CliMessage::NoSuchVariable, {name}));
+            app.ui.show(MessageOf(CliMessage::NoSuchVariable, {name}));
             return {};
         }
         if (ReadCategoryRange(sheet, variable).count < 1) {
@@ -139,7 +139,7 @@ std::optional<LabelTarget> LabelTargetOf(App& app, const std::string& option, co
     if (text == "both") return LabelTarget::Both;
     if (text == "variables") return LabelTarget::Variables;
     if (text == "cases") return LabelTarget::Cases;
-    app.ui.show(CliMessageOf(CliMessage::UnknownValue, {option, text}));
+    app.ui.show(MessageOf(CliMessage::UnknownValue, {option, text}));
     return std::nullopt;
 }
 
@@ -194,7 +194,7 @@ int RunStats(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream
 int RunSort(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     const int variable = FindVariable(sheet, *arguments.key);
     if (variable == 0) {
-        app.ui.show(CliMessageOf(CliMessage::UnknownVariable, {*arguments.key}));
+        app.ui.show(MessageOf(CliMessage::UnknownVariable, {*arguments.key}));
         return kRefused;
     }
     SortCases(app, sheet, variable, arguments.descending, arguments.withinGroups);
@@ -212,7 +212,7 @@ int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostre
     for (const std::string& name : arguments.variables) {
         const int variable = FindVariable(sheet, name);
         if (variable == 0) {
-            app.ui.show(CliMessageOf(CliMessage::MissingVariable, {name}));
+            app.ui.show(MessageOf(CliMessage::MissingVariable, {name}));
             return kRefused;
         }
         variables.push_back(variable);
@@ -266,7 +266,7 @@ int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostrea
     for (std::size_t i = 1; i < variables.size(); ++i)
         if (std::find(variables.begin(), variables.begin() + static_cast<std::ptrdiff_t>(i), variables[i]) !=
             variables.begin() + static_cast<std::ptrdiff_t>(i)) {
-            app.ui.show(CliMessageOf(CliMessage::RepeatedVariable, {arguments.variables[i]}));
+            app.ui.show(MessageOf(CliMessage::RepeatedVariable, {arguments.variables[i]}));
             return kRefused;
         }
     const auto cases = SelectedCases(app, sheet, arguments);
@@ -280,12 +280,12 @@ int RunRecode(App& app, Sheet& sheet, const CliArguments& arguments, std::ostrea
 
 int RunBind(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     if (arguments.variables.size() != 2) {
-        app.ui.show(CliMessageOf(CliMessage::VariableCount, {"bind", "2"}));
+        app.ui.show(MessageOf(CliMessage::VariableCount, {"bind", "2"}));
         return kRefused;
     }
     // A name the file cannot hold is refused before anything is done, not at the save.
     if (const std::string bad = UnsavableCharacter(*arguments.name); !bad.empty()) {
-        app.ui.show(CliMessageOf(CliMessage::UnsavableText, {"変数名", *arguments.name, bad}));
+        app.ui.show(MessageOf(CliMessage::UnsavableText, {"変数名", *arguments.name, bad}));
         return kRefused;
     }
     const std::vector<int> variables = CategoricalArguments(app, sheet, arguments, kVariableBindingTitle);
@@ -314,7 +314,7 @@ int RunNames(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream
 int RunLabel(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     if (arguments.fileLabel)
         if (const std::string bad = UnsavableCharacter(*arguments.fileLabel); !bad.empty()) {
-            app.ui.show(CliMessageOf(CliMessage::UnsavableText, {"ファイルラベル", *arguments.fileLabel, bad}));
+            app.ui.show(MessageOf(CliMessage::UnsavableText, {"ファイルラベル", *arguments.fileLabel, bad}));
             return kRefused;
         }
     if (arguments.comment) SetComment(sheet, *arguments.comment);

@@ -31,7 +31,7 @@ std::pair<std::string, std::string> ColumnFields(std::string_view range) {
 }
 
 bool BadColumns(App& app, const std::string& given) {
-    app.ui.show(ImportMessageOf(ImportMessage::BadColumns, {given}));
+    app.ui.show(MessageOf(ImportMessage::BadColumns, {given}));
     return false;
 }
 
@@ -43,7 +43,7 @@ bool ReadFixedLayout(App& app, const ImportArguments& given, FixedLayout& layout
         const auto [first, last] = ColumnFields(colon == std::string::npos ? "" : column.substr(colon + 1));
         const auto adding = list.add(column.substr(0, std::min(colon, column.size())), first, last);
         if (adding.refusal) {
-            app.ui.show(ImportMessageOf(*adding.refusal));
+            app.ui.show(MessageOf(*adding.refusal));
             return false;
         }
         if (!adding.added()) return BadColumns(app, column);

@@ -48,7 +48,7 @@ static_assert(CoversEveryCode(kEntries), "every code needs its message, in the o
 
 }  // namespace
 
-Message CliMessageOf(CliMessage code, std::initializer_list<std::string_view> values) {
+Message MessageOf(CliMessage code, std::initializer_list<std::string_view> values) {
     const auto& row = RowOf(kEntries, code);
     return {FillIn(row.text, values), std::string(row.title), row.icon};
 }

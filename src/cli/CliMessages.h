@@ -42,6 +42,6 @@ enum class CliMessage {
     Count
 };
 
-Message CliMessageOf(CliMessage code, std::initializer_list<std::string_view> values = {});
+Message MessageOf(CliMessage code, std::initializer_list<std::string_view> values = {});
 
 }  // namespace zoriduvo

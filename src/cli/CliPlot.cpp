@@ -25,7 +25,7 @@ bool FindAll(App& app, const Sheet& sheet, const std::vector<std::string>& names
     for (const std::string& name : names) {
         const int v = FindVariable(sheet, name);
         if (v == 0) {
-            app.ui.show(CliMessageOf(CliMessage::PlotVariable, {name}));
+            app.ui.show(MessageOf(CliMessage::PlotVariable, {name}));
             return false;
         }
         variables.push_back(v);
@@ -41,7 +41,7 @@ bool MakeGraph(App& app, Sheet& sheet, const CliArguments& arguments, Graph& gra
     std::vector<int> variables;
     if (kind == "scatter") {
         if (!arguments.x || !arguments.y) {
-            app.ui.show(CliMessageOf(CliMessage::OptionNeeded, {"plot scatter", "--x NAME --y NAME"}));
+            app.ui.show(MessageOf(CliMessage::OptionNeeded, {"plot scatter", "--x NAME --y NAME"}));
             return false;
         }
         if (!FindAll(app, sheet, {*arguments.x, *arguments.y}, variables)) return false;
@@ -50,11 +50,11 @@ bool MakeGraph(App& app, Sheet& sheet, const CliArguments& arguments, Graph& gra
         return true;
     }
     if (arguments.variables.empty()) {
-        app.ui.show(CliMessageOf(CliMessage::OptionNeeded, {"plot " + kind, "--var NAME"}));
+        app.ui.show(MessageOf(CliMessage::OptionNeeded, {"plot " + kind, "--var NAME"}));
         return false;
     }
     if (kind == "index" && arguments.variables.size() > 1) {
-        app.ui.show(CliMessageOf(CliMessage::VariableCount, {"plot index", "1"}));
+        app.ui.show(MessageOf(CliMessage::VariableCount, {"plot index", "1"}));
         return false;
     }
     if (!FindAll(app, sheet, arguments.variables, variables)) return false;
@@ -71,7 +71,7 @@ bool MakeGraph(App& app, Sheet& sheet, const CliArguments& arguments, Graph& gra
 int RunPlot(App& app, Sheet&, const CliArguments& arguments, std::ostream&) {
     const std::string& kind = arguments.files[0];
     if (kind != "scatter" && kind != "box" && kind != "index") {
-        app.ui.show(CliMessageOf(CliMessage::UnknownPlot, {kind}));
+        app.ui.show(MessageOf(CliMessage::UnknownPlot, {kind}));
         return kRefused;
     }
     const std::string& path = arguments.files[2];

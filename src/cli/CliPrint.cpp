@@ -33,7 +33,7 @@ int RunPrint(App& app, Sheet&, const CliArguments& arguments, std::ostream& out)
     const char* argv[] = {helper.c_str(), arguments.files[0].c_str(), arguments.files[1].c_str(), nullptr};
     execv(helper.c_str(), const_cast<char* const*>(argv));
     // Only reached when the helper could not be started.
-    app.ui.show(CliMessageOf(CliMessage::NoPrintHelper, {helper}));
+    app.ui.show(MessageOf(CliMessage::NoPrintHelper, {helper}));
     return kFileFailed;
 }
 

@@ -19,7 +19,7 @@ bool OneOf(const std::string& value, const std::string_view (&choices)[N]) {
 }
 
 std::string Text(CliMessage code, std::initializer_list<std::string_view> values) {
-    return CliMessageOf(code, values).text;
+    return MessageOf(code, values).text;
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     const int status = Run(*arguments, ui);
     // Results not all delivered (a full disk, a closed pipe) are a failure, whatever came before.
     if (!std::cout.flush()) {
-        ui.show(CliMessageOf(CliMessage::OutputFailed));
+        ui.show(MessageOf(CliMessage::OutputFailed));
         return kFileFailed;
     }
     return status;

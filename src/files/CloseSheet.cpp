@@ -12,7 +12,7 @@ CloseOutcome CloseSheetQuery(App& app, Sheet& sheet) {
     // The cancel flag speaks to the exit under way only, which stops at once when it is set: a
     // flag left from an earlier Cancel must not let a later close drop changes unasked.
     if (sheet.modified()) {
-        const Message question = FileMessageOf(FileText::CloseQuestion, {sheet.caption()});
+        const Message question = MessageOf(FileText::CloseQuestion, {sheet.caption()});
         switch (app.ui.show(question, MessageButtons::YesNoCancel)) {
         case Answer::Yes:
             if (SaveCommand(app, sheet) != SaveOutcome::Saved) {

@@ -110,9 +110,9 @@ std::optional<FileProblem> ReadCsvBytes(std::string_view bytes, FileImage& image
     if (lines.empty()) return FileProblem{FileError::FileMissing};
     const CsvLayout layout = DecideCsvLayout(lines);
     if (layout.cases > kMaxCount)
-        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
+        return FileProblem{FileError::TooLarge, 0, 0, TextOf(FileText::CaseCountPlace)};
     if (layout.variables > kMaxCount)
-        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::VariableCountPlace)};
+        return FileProblem{FileError::TooLarge, 0, 0, TextOf(FileText::VariableCountPlace)};
 
     FileImage read;
     read.formatTag = "CSV";

@@ -80,7 +80,7 @@ bool LineSink::checkQuoted(std::string_view text, const PlaceOf& where) {
     if (problem) return false;
     const std::size_t bad = text.find_first_of("\"\r\n");
     if (bad == std::string_view::npos) return true;
-    const std::string character = text[bad] == '"' ? std::string("\"") : FileTextOf(FileText::LineBreak);
+    const std::string character = text[bad] == '"' ? std::string("\"") : TextOf(FileText::LineBreak);
     problem = FileProblem{FileError::UnwritableCharacter, 0, 0, where(bad + 1), character};
     return false;
 }

@@ -9,6 +9,7 @@ constexpr const char* kOpenTitle = "ファイルを開く";
 constexpr const char* kSaveTitle = "ファイルの保存";
 constexpr const char* kCloseTitle = "ファイルを閉じる";
 constexpr MessageIcon kNone = MessageIcon::None;
+constexpr MessageIcon kWarn = MessageIcon::Exclamation;
 
 using Text = FileText;
 
@@ -102,74 +103,53 @@ std::string MissingFileText(const FileProblem& p) {
     return p.where.empty() ? "ファイルが存在しません" : "ファイルが存在しません\n" + p.where;
 }
 
-Message FileMessageFor(const FileProblem& p) {
-    switch (p.code) {
-    case FileError::NotVoData:
-        return {"vo形式のデータではありません。", "", MessageIcon::Exclamation};
-    case FileError::FileMissing:
-        return {MissingFileText(p), kOpenTitle, MessageIcon::Exclamation};
-    case FileError::AlreadyOpen:
-        return {"このファイルはすでに開かれています。", kOpenTitle, MessageIcon::Exclamation};
-    case FileError::UnreadableText:
-        return {"ファイルの " + Place(p) + "に読み取れない文字があります。\nファイルは開かれませんでした。",
-                kOpenTitle, MessageIcon::Exclamation};
-    case FileError::CountOutOfRange:
-        return {"ファイルの内容が正しくありません。\n" + Place(p) + "（" + p.where + "）の値 " + p.detail +
-                    " は範囲外です。\nファイルは開かれませんでした。",
-                kOpenTitle, MessageIcon::Exclamation};
-    case FileError::TooLarge:
-        return {p.where + "が 32767 を超えるため、このファイルは開けません。", kOpenTitle, MessageIcon::Exclamation};
-    case FileError::UnwritableCharacter:
-        return {"保存できない文字「" + p.detail + "」が" + p.where +
-                    "にあります。\nこの文字を別の文字に直してから保存してください。\nファイルは保存されていません。",
-                kSaveTitle, MessageIcon::Exclamation};
-    case FileError::CannotWrite:
-        return {"ファイル「" + p.where + "」を保存できませんでした。\n" + p.detail, kSaveTitle,
-                MessageIcon::Exclamation};
-    case FileError::UnholdableValue:
-        return {p.where + "「" + p.detail + "」はこの形式のファイルには書き出せません。\nファイルは書き出されていません。",
-                kSaveTitle, MessageIcon::Exclamation};
-    case FileError::CannotRead:
-        return {"ファイル「" + p.where + "」を開けませんでした。\n" + p.detail, kOpenTitle, MessageIcon::Exclamation};
-    case FileError::Utf16Text:
-        return {"ファイル「" + p.where + "」は UTF-16 で書かれています。UTF-16 のファイルは読めません。\n"
-                "UTF-8 かシフトJIS で保存し直してから開いてください。",
-                kOpenTitle, MessageIcon::Exclamation};
-    case FileError::OutOfMemory:
-        return {"メモリが足りないため、この操作を完了できませんでした。\nファイルは書き込まれていません。", kProgramTitle,
-                MessageIcon::Exclamation};
-    case FileError::Count: break;
-    }
-    return {"ファイルの処理に失敗しました。", "", MessageIcon::Exclamation};
+namespace {
+// %1 where, %2 detail, %3 the place in the file, %4 the missing file's text.
+constexpr MessageRow<FileError> kProblemMessages[] = {
+    {FileError::NotVoData, "vo形式のデータではありません。", "", kWarn},
+    {FileError::FileMissing, "%4", kOpenTitle, kWarn},
+    {FileError::AlreadyOpen, "このファイルはすでに開かれています。", kOpenTitle, kWarn},
+    {FileError::UnreadableText, "ファイルの %3に読み取れない文字があります。\nファイルは開かれませんでした。", kOpenTitle,
+     kWarn},
+    {FileError::CountOutOfRange,
+     "ファイルの内容が正しくありません。\n%3（%1）の値 %2 は範囲外です。\nファイルは開かれませんでした。", kOpenTitle,
+     kWarn},
+    {FileError::TooLarge, "%1が 32767 を超えるため、このファイルは開けません。", kOpenTitle, kWarn},
+    {FileError::UnwritableCharacter,
+     "保存できない文字「%2」が%1にあります。\nこの文字を別の文字に直してから保存してください。\nファイルは保存されていません。",
+     kSaveTitle, kWarn},
+    {FileError::CannotWrite, "ファイル「%1」を保存できませんでした。\n%2", kSaveTitle, kWarn},
+    {FileError::UnholdableValue, "%1「%2」はこの形式のファイルには書き出せません。\nファイルは書き出されていません。",
+     kSaveTitle, kWarn},
+    {FileError::CannotRead, "ファイル「%1」を開けませんでした。\n%2", kOpenTitle, kWarn},
+    {FileError::OutOfMemory, "メモリが足りないため、この操作を完了できませんでした。\nファイルは書き込まれていません。",
+     kProgramTitle, kWarn},
+    {FileError::Utf16Text,
+     "ファイル「%1」は UTF-16 で書かれています。UTF-16 のファイルは読めません。\n"
+     "UTF-8 かシフトJIS で保存し直してから開いてください。",
+     kOpenTitle, kWarn},
+};
+static_assert(CoversEveryCode(kProblemMessages), "every file error needs its message, in the order of the codes");
+}  // namespace
+
+Message MessageOf(const FileProblem& p) {
+    if (static_cast<std::size_t>(p.code) >= std::size(kProblemMessages))
+        return {"ファイルの処理に失敗しました。", "", kWarn};
+    const MessageRow<FileError>& row = RowOf(kProblemMessages, p.code);
+    return {FillIn(row.text, {p.where, p.detail, Place(p), MissingFileText(p)}), std::string(row.title), row.icon};
 }
 
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string out;
-    out.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto n = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < values.size()) {
-            out.append(values.begin()[n]);
-            ++i;
-        } else {
-            out.push_back(pattern[i]);
-        }
-    }
-    return out;
-}
-
-Message FileMessageOf(FileText text, std::initializer_list<std::string_view> values) {
+Message MessageOf(FileText text, std::initializer_list<std::string_view> values) {
     const auto& row = RowOf(kTexts, text);
     return {FillIn(row.text, values), std::string(row.title), row.icon};
 }
 
-std::string FileTextOf(FileText text, std::initializer_list<std::string_view> values) {
+std::string TextOf(FileText text, std::initializer_list<std::string_view> values) {
     return FillIn(RowOf(kTexts, text).text, values);
 }
 
 void ShowFileProblem(Ui& ui, const FileProblem& problem) {
-    ui.show(FileMessageFor(problem));
+    ui.show(MessageOf(problem));
 }
 
 }  // namespace zoriduvo

@@ -66,11 +66,8 @@ enum class FileText {
     Count
 };
 
-Message FileMessageOf(FileText text, std::initializer_list<std::string_view> values = {});
-std::string FileTextOf(FileText text, std::initializer_list<std::string_view> values = {});
+Message MessageOf(FileText text, std::initializer_list<std::string_view> values = {});
+std::string TextOf(FileText text, std::initializer_list<std::string_view> values = {});
 
-// The pattern with "%1", "%2", ... replaced by the values in one pass, so a value that holds
-// "%1" stays as it is.
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace zoriduvo

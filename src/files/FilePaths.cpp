@@ -62,7 +62,7 @@ FileProblem ReadProblem(const std::string& path, int error) {
     case ENOMEM: reason = FileText::OutOfMemory; break;
     default: break;
     }
-    return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(reason)};
+    return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), TextOf(reason)};
 }
 
 }  // namespace
@@ -94,9 +94,9 @@ std::optional<FileProblem> ReadFileToOpen(const std::string& path, std::string& 
     if (::fstat(fd.get(), &info) != 0) return ReadProblem(path, errno);
     if (S_ISDIR(info.st_mode)) return ReadProblem(path, EISDIR);
     if (!S_ISREG(info.st_mode))
-        return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(FileText::NotRegularFile)};
+        return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), TextOf(FileText::NotRegularFile)};
     if (static_cast<std::uint64_t>(info.st_size) > limit)
-        return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), FileTextOf(FileText::FileTooLarge)};
+        return FileProblem{FileError::CannotRead, 0, 0, FileNameOf(path), TextOf(FileText::FileTooLarge)};
     if (const int error = ReadAll(fd.get(), static_cast<std::size_t>(info.st_size), bytes))
         return ReadProblem(path, error);
     if (bytes.empty()) return FileProblem{FileError::FileMissing, 0, 0, FileNameOf(path)};

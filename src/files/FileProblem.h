@@ -7,7 +7,7 @@
 namespace zoriduvo {
 
 // What can go wrong with a file. Readers and writers return a code with its place and leave their
-// output untouched; the command turns it into the system's message through FileMessageFor.
+// output untouched; the command turns it into the system's message through MessageOf.
 enum class FileError {
     NotVoData,            // no format tag before the end of the file
     FileMissing,          // missing or empty: where (the name, when known)
@@ -38,7 +38,7 @@ struct FileProblem {
 // "ファイルが存在しません", followed by the file's name when the problem knows it.
 std::string MissingFileText(const FileProblem& problem);
 // The one table from codes to the system's messages.
-Message FileMessageFor(const FileProblem& problem);
+Message MessageOf(const FileProblem& problem);
 void ShowFileProblem(Ui& ui, const FileProblem& problem);
 
 }  // namespace zoriduvo

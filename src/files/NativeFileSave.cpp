@@ -23,7 +23,7 @@ namespace {
 // A character code page 932 cannot hold: the file can be written in UTF-8 instead, if the user
 // says so. Never a silent replacement of the user's names.
 bool AskForUtf8(App& app, const FileProblem& problem) {
-    const Message question = FileMessageOf(FileText::SaveInUtf8Question, {problem.detail, problem.where});
+    const Message question = MessageOf(FileText::SaveInUtf8Question, {problem.detail, problem.where});
     return app.ui.show(question, MessageButtons::YesNo) == Answer::Yes;
 }
 

@@ -51,7 +51,7 @@ private:
         if (!f) return false;
         const auto value = RoundToInt16(LeadingNumber(*f));
         if (!value || *value < low || *value > high) {
-            problem = FileProblem{FileError::CountOutOfRange, in_.line(), in_.field(), FileTextOf(what), std::string(*f)};
+            problem = FileProblem{FileError::CountOutOfRange, in_.line(), in_.field(), TextOf(what), std::string(*f)};
             return false;
         }
         out = *value;
@@ -80,7 +80,7 @@ private:
             if (!integer(size, FileText::GroupSizePlace, 0)) return false;
             // Each size may be right and their sum still too many cases: the sum is what is refused.
             if (image_.caseCount + size > kMaxCount) {
-                problem = FileProblem{FileError::TooLarge, in_.line(), in_.field(), FileTextOf(FileText::GroupSizeSumPlace)};
+                problem = FileProblem{FileError::TooLarge, in_.line(), in_.field(), TextOf(FileText::GroupSizeSumPlace)};
                 return false;
             }
             // A group without cases holds nothing; kept, it would make the sheet's groups unsavable

@@ -14,20 +14,20 @@ namespace {
 
 using zoriduvo::At;
 
-PlaceOf At(FileText place) { return At(FileTextOf(place)); }
+PlaceOf At(FileText place) { return At(TextOf(place)); }
 
-std::string VariablePlace(int v) { return FileTextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
+std::string VariablePlace(int v) { return TextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
 
 // Which part of case line c holds the offset: its name or one of its values.
 std::string CasePlace(const FileImage& image, int c, std::size_t offset) {
     const std::string caseNumber = std::to_string(c);
     std::size_t end = image.caseName(c).size() + 2;  // the quotes
-    if (offset < end) return FileTextOf(FileText::CaseNamePlace, {caseNumber});
+    if (offset < end) return TextOf(FileText::CaseNamePlace, {caseNumber});
     for (int v = 1; v <= image.variableCount; ++v) {
         end += 1 + image.writtenValue(c, v).size();
-        if (offset < end) return FileTextOf(FileText::CaseValuePlace, {caseNumber, std::to_string(v)});
+        if (offset < end) return TextOf(FileText::CaseValuePlace, {caseNumber, std::to_string(v)});
     }
-    return FileTextOf(FileText::CasePlace, {caseNumber});
+    return TextOf(FileText::CasePlace, {caseNumber});
 }
 
 void PutHead(LineSink& sink, const FileImage& image, int version) {
@@ -95,7 +95,7 @@ void PutCases(LineSink& sink, const FileImage& image) {
                 value = CellString::Of(number);
             }
             if (!kValueField.holds(value))
-                return sink.refuse(value, FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
+                return sink.refuse(value, TextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)}));
             AddField(line, value);
         }
         sink.put(line, where);
@@ -134,7 +134,7 @@ void PutComment(LineSink& sink, const std::string& comment) {
     int number = 1;
     for (;;) {
         const std::size_t end = comment.find_first_of("\r\n", start);
-        const std::string place = FileTextOf(FileText::CommentLinePlace, {std::to_string(number)});
+        const std::string place = TextOf(FileText::CommentLinePlace, {std::to_string(number)});
         const std::string_view line = std::string_view(comment).substr(start, end - start);
         if (line == kCommentStart || line == kCommentEnd) return sink.refuse(line, place);
         sink.put(line, At(place));

@@ -77,14 +77,14 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         ShowFileProblem(app.ui, *problem);
         return OpenOutcome::Failed;
     }
-    TellReadingNotes(app.ui, notes, FileTextOf(FileText::OpenTitle));
+    TellReadingNotes(app.ui, notes, TextOf(FileText::OpenTitle));
     return OpenOutcome::Opened;
 }
 
 OpenOutcome OpenFileCommand(App& app) {
     FileDialogRequest request;
-    request.title = FileTextOf(FileText::OpenTitle);
-    request.filter = FileTextOf(FileText::OpenFilter);
+    request.title = TextOf(FileText::OpenTitle);
+    request.filter = TextOf(FileText::OpenFilter);
     request.defaultExtension = "vo";
     const auto chosen = app.ui.openFileName(request);
     if (!chosen) return OpenOutcome::Cancelled;

@@ -60,7 +60,7 @@ bool MayPassSingleRange(std::string_view number) {
 
 // "ケース 3、変数 2 の値".
 std::string PlaceOf(const ValueNote& note) {
-    return FileTextOf(FileText::CaseValuePlace, {std::to_string(note.caseNumber), std::to_string(note.variable)});
+    return TextOf(FileText::CaseValuePlace, {std::to_string(note.caseNumber), std::to_string(note.variable)});
 }
 
 }  // namespace
@@ -107,20 +107,20 @@ std::vector<Message> ReadingNoteMessages(const ReadingNotes& notes, std::string_
     std::vector<Message> messages;
     if (notes.linesCut > 0)
         messages.push_back(
-            FileMessageOf(FileText::LinesCut, {std::to_string(notes.linesCut), std::to_string(notes.firstLineCut)}));
+            MessageOf(FileText::LinesCut, {std::to_string(notes.linesCut), std::to_string(notes.firstLineCut)}));
     if (notes.extraValues > 0)
-        messages.push_back(FileMessageOf(FileText::ExtraValues,
+        messages.push_back(MessageOf(FileText::ExtraValues,
                                          {std::to_string(notes.extraValues), std::to_string(notes.firstExtraLine)}));
     for (const auto& [note, text] :
          {std::pair{&notes.notNumbers, FileText::NotNumbers}, std::pair{&notes.beyondSingle, FileText::BeyondSingle}})
         if (note->count > 0)
-            messages.push_back(FileMessageOf(text, {std::to_string(note->count), PlaceOf(*note), note->text}));
+            messages.push_back(MessageOf(text, {std::to_string(note->count), PlaceOf(*note), note->text}));
     if (notes.unstorableNames > 0) {
         std::string names;
         for (const std::string& name : notes.firstUnstorableNames)
             names += (names.empty() ? "「" : "、「") + name + "」";
         if (notes.unstorableNames > static_cast<int>(notes.firstUnstorableNames.size())) names += " など";
-        messages.push_back(FileMessageOf(FileText::UnstorableNames, {std::to_string(notes.unstorableNames), names}));
+        messages.push_back(MessageOf(FileText::UnstorableNames, {std::to_string(notes.unstorableNames), names}));
     }
     for (Message& message : messages) message.title = std::string(title);
     return messages;

@@ -94,7 +94,7 @@ std::optional<FileProblem> WriteRecoverySnapshot(const RecoverySnapshot& snapsho
     std::optional<FileProblem> first;
     for (const RecoveryEntry& e : snapshot.sheets) {
         auto problem = snapshot.folder.empty()
-                           ? FileProblem{FileError::CannotWrite, 0, 0, "", FileTextOf(FileText::NoFolder)}
+                           ? FileProblem{FileError::CannotWrite, 0, 0, "", TextOf(FileText::NoFolder)}
                            : SaveFilesSafely({{SheetFilePath(snapshot.folder, e.sheet),
                                                EncodeRecoveryFile(e.record, e.image), true}});
         if (problem && !first) first = std::move(problem);
@@ -169,7 +169,7 @@ bool RestoreLeftSheet(App& app, const RecoveredSheet& left, const std::string& r
         }
         if (!DecodeRecoveryFile(bytes, record, image)) {
             ShowFileProblem(app.ui, {FileError::CannotRead, 0, 0, FileNameOf(left.filePath),
-                                     FileTextOf(FileText::RecoveryDamaged)});
+                                     TextOf(FileText::RecoveryDamaged)});
             return false;
         }
     }

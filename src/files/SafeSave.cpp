@@ -24,23 +24,23 @@ namespace {
 std::string Reason(int error) {
     switch (error) {
     case EACCES:
-    case EPERM: return FileTextOf(FileText::NoPermission);
-    case EROFS: return FileTextOf(FileText::ReadOnly);
+    case EPERM: return TextOf(FileText::NoPermission);
+    case EROFS: return TextOf(FileText::ReadOnly);
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return FileTextOf(FileText::DiskFull);
+    case EFBIG: return TextOf(FileText::DiskFull);
     case ENOENT:
-    case ENOTDIR: return FileTextOf(FileText::NoFolder);
-    case EISDIR: return FileTextOf(FileText::FolderInTheWay);
-    case ELOOP: return FileTextOf(FileText::LinkLoop);
-    case ENAMETOOLONG: return FileTextOf(FileText::NameTooLong);
-    case ENOMEM: return FileTextOf(FileText::OutOfMemory);
+    case ENOTDIR: return TextOf(FileText::NoFolder);
+    case EISDIR: return TextOf(FileText::FolderInTheWay);
+    case ELOOP: return TextOf(FileText::LinkLoop);
+    case ENAMETOOLONG: return TextOf(FileText::NameTooLong);
+    case ENOMEM: return TextOf(FileText::OutOfMemory);
     default: break;
     }
     // The system's own texts are English: the message keeps to our words and the number.
-    const std::string what = error == EIO ? FileTextOf(FileText::InputOutputError)
-                                          : FileTextOf(FileText::ErrorNumber, {std::to_string(error)});
-    return FileTextOf(FileText::WriteError, {what});
+    const std::string what = error == EIO ? TextOf(FileText::InputOutputError)
+                                          : TextOf(FileText::ErrorNumber, {std::to_string(error)});
+    return TextOf(FileText::WriteError, {what});
 }
 
 // The file a save replaces: the end of a chain of links, so that each link stays a link, even one
@@ -270,12 +270,12 @@ std::string Refusal(const Pending& p) {
     if (!p.existed) return {};
     if (S_ISDIR(p.old.st_mode)) return Reason(EISDIR);
     // A device or a pipe would be replaced by a file: it stays as it is.
-    if (!S_ISREG(p.old.st_mode)) return FileTextOf(FileText::NotRegularFile);
+    if (!S_ISREG(p.old.st_mode)) return TextOf(FileText::NotRegularFile);
     // A file the user may not write is not replaced behind its back by a rename in its folder.
     if (!Writable(p.target)) {
         // The folder may take files well: it is this file that the user may not write.
         const int error = errno;
-        return error == EACCES || error == EPERM ? FileTextOf(FileText::FileNotWritable) : Reason(error);
+        return error == EACCES || error == EPERM ? TextOf(FileText::FileNotWritable) : Reason(error);
     }
     return {};
 }
@@ -288,7 +288,7 @@ std::optional<FileProblem> SaveAll(std::vector<Pending> files) {
     auto refused = [&](std::size_t i, const std::string& reason, FileText afterwards = FileText::OldFileKept) {
         RemoveLeftovers(files);
         std::string detail = reason;
-        if (anyExisted) detail += "\n" + FileTextOf(afterwards);
+        if (anyExisted) detail += "\n" + TextOf(afterwards);
         return FileProblem{FileError::CannotWrite, 0, 0, FileNameOf(files[i].path), detail};
     };
     auto failure = [&](std::size_t i, int error, FileText afterwards = FileText::OldFileKept) {

@@ -30,8 +30,8 @@ SaveOutcome SaveCommand(App& app, Sheet& sheet) {
 
 SaveOutcome SaveAsCommand(App& app, Sheet& sheet) {
     FileDialogRequest request;
-    request.title = FileTextOf(FileText::SaveTitle);
-    request.filter = FileTextOf(FileText::SaveFilter);
+    request.title = TextOf(FileText::SaveTitle);
+    request.filter = TextOf(FileText::SaveFilter);
     request.defaultExtension = "vo";
     request.askBeforeOverwrite = true;
     const auto chosen = app.ui.saveFileName(request);

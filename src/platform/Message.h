@@ -2,6 +2,7 @@
 // constant message tables each concern keeps.
 #pragma once
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ struct Message {
     std::string title;
     MessageIcon icon = MessageIcon::None;
 };
+
+// A table's text with "%1", "%2", ... replaced by the values in one pass, so a value that holds
+// "%1" stays as it is; a place without a value stays as it is written.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // A row of a constant table: a code and its message, kept in the order of the codes.
 template <typename Code>

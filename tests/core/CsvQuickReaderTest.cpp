@@ -12,7 +12,7 @@ namespace {
 FileImage ReadCsv(const std::string& bytes) {
     FileImage image;
     const auto problem = ReadCsvBytes(bytes, image);
-    EXPECT_FALSE(problem) << (problem ? FileMessageFor(*problem).text : "");
+    EXPECT_FALSE(problem) << (problem ? MessageOf(*problem).text : "");
     return image;
 }
 

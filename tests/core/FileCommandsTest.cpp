@@ -456,9 +456,9 @@ TEST(OpenAtStart, CommandLinePathFillsSheetOne) {
 TEST(FileMessages, EveryCodeHasItsText) {
     for (int code = 0; code < static_cast<int>(FileError::Count); ++code) {
         SCOPED_TRACE(code);
-        const Message message = FileMessageFor({static_cast<FileError>(code), 3, 2, "place", "detail"});
+        const Message message = MessageOf({static_cast<FileError>(code), 3, 2, "place", "detail"});
         EXPECT_FALSE(message.text.empty());
-        EXPECT_NE(message.text, FileMessageFor({FileError::Count}).text);
+        EXPECT_NE(message.text, MessageOf({FileError::Count}).text);
         EXPECT_EQ(message.icon, MessageIcon::Exclamation);
     }
 }

@@ -139,7 +139,7 @@ TEST(HostileFiles, SavingOntoWhatIsNoRegularFileIsRefusedAndLeavesItAsItWas) {
         ASSERT_EQ(::lstat(path.c_str(), &before), 0);
         const auto problem = SaveFileSafely(path, kVoData);
         ASSERT_TRUE(problem.has_value());
-        EXPECT_NE(FileMessageFor(*problem).text.find("通常のファイルではありません。"), std::string::npos);
+        EXPECT_NE(MessageOf(*problem).text.find("通常のファイルではありません。"), std::string::npos);
         struct stat after {};
         ASSERT_EQ(::lstat(path.c_str(), &after), 0);
         EXPECT_EQ(after.st_mode, before.st_mode);
@@ -197,7 +197,7 @@ TEST(HostileFiles, FileSizeLimitIsAMessageAndTemporariesDoNotStay) {
         struct rlimit small {100, 100};
         ::setrlimit(RLIMIT_FSIZE, &small);
         const auto problem = SaveFileSafely(path, std::string(1000, 'x'));
-        const bool told = problem && FileMessageFor(*problem).text.find("ディスクの空き容量") != std::string::npos;
+        const bool told = problem && MessageOf(*problem).text.find("ディスクの空き容量") != std::string::npos;
         ::_exit(told ? 0 : 1);
     }
     int status = 0;
@@ -250,7 +250,7 @@ TEST(HostileFiles, AHardLinkedFileWithoutRoomKeepsItsOldBytes) {
         problem = SaveFileSafely(path, std::string(1000, 'n'));
     }
     ASSERT_TRUE(problem.has_value());
-    const std::string text = FileMessageFor(*problem).text;
+    const std::string text = MessageOf(*problem).text;
     EXPECT_NE(text.find("ディスクの空き容量が足りません。"), std::string::npos) << text;
     EXPECT_NE(text.find("元のファイルは変更されていません。"), std::string::npos) << text;
     EXPECT_EQ(test::ReadBytes(path), old);
@@ -265,7 +265,7 @@ TEST(HostileFiles, FailuresAreToldInOurOwnWords) {
     TempFolder folder;
     const auto problem = SaveFileSafely(folder.file(std::string(300, 'n') + ".vo"), "x");
     ASSERT_TRUE(problem.has_value());
-    const std::string text = FileMessageFor(*problem).text;
+    const std::string text = MessageOf(*problem).text;
     EXPECT_NE(text.find("ファイル名が長すぎます。"), std::string::npos) << text;
     EXPECT_EQ(text.find("too long"), std::string::npos) << text;
 }

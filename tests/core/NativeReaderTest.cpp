@@ -11,7 +11,7 @@ namespace {
 FileImage Read(const std::string& utf8Text) {
     FileImage image;
     const auto problem = ReadNativeBytes(test::Sjis(utf8Text), image);
-    EXPECT_FALSE(problem) << (problem ? FileMessageFor(*problem).text : "");
+    EXPECT_FALSE(problem) << (problem ? MessageOf(*problem).text : "");
     return image;
 }
 

@@ -42,7 +42,7 @@ TEST(NativeRoundTrip, EveryVersionReadsBackWhatItWrote) {
         ASSERT_FALSE(EncodeNativeFile(written, version, bytes));
         FileImage read;
         const auto problem = ReadNativeBytes(bytes, read);
-        ASSERT_FALSE(problem) << FileMessageFor(*problem).text;
+        ASSERT_FALSE(problem) << MessageOf(*problem).text;
 
         EXPECT_EQ(read.formatTag, FormatTagOf(version));
         EXPECT_EQ(read.fileLabel, written.fileLabel);
@@ -145,7 +145,7 @@ TEST(NativeRoundTrip, ACommentLineThatIsAMarkerIsRefusedByName) {
         }
         ASSERT_TRUE(problem);
         EXPECT_EQ(bytes, "untouched");
-        const std::string text = FileMessageFor(*problem).text;
+        const std::string text = MessageOf(*problem).text;
         EXPECT_NE(text.find(std::string("「") + c.marker + "」"), std::string::npos) << text;
         EXPECT_NE(text.find(std::string(c.line) + " 行目"), std::string::npos) << text;
     }

@@ -135,7 +135,7 @@ TEST(NativeWriterRefusal, NamesThePlaceOfAnUnwritableCharacter) {
         EXPECT_EQ(problem->code, FileError::UnwritableCharacter);
         EXPECT_EQ(problem->where, c.where);
         EXPECT_EQ(bytes, "untouched");
-        const Message message = FileMessageFor(*problem);
+        const Message message = MessageOf(*problem);
         EXPECT_NE(message.text.find(c.where), std::string::npos);
         EXPECT_NE(message.text.find(problem->detail), std::string::npos);
     }

@@ -95,7 +95,7 @@ TEST(Recovery, EverySheetIsKeptExactlyWhateverItsCellsHold) {
     fs::create_directory(broken.folder() + "/1.rec");
     const auto problem = WriteRecoverySnapshot(TakeRecoverySnapshot(t.app, broken.folder()));
     ASSERT_TRUE(problem.has_value());
-    EXPECT_NE(FileMessageFor(*problem).text.find("1.rec"), std::string::npos);
+    EXPECT_NE(MessageOf(*problem).text.find("1.rec"), std::string::npos);
     EXPECT_TRUE(fs::is_regular_file(broken.folder() + "/2.rec"));
 }
 

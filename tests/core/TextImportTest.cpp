@@ -258,7 +258,7 @@ TEST(MirvPair, ATornPairIsRefusedNamingItsDataFile) {
         if (c.matches) continue;
         ASSERT_TRUE(problem);
         EXPECT_EQ(image.variableCount, 7) << "the image stays as it was";
-        const std::string text = FileMessageFor(*problem).text;
+        const std::string text = MessageOf(*problem).text;
         EXPECT_NE(text.find("「x.dat」"), std::string::npos) << text;
     }
 }

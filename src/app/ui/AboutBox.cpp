@@ -47,7 +47,7 @@ void AboutBox::startSystemInformation() {
         const QString path = QStandardPaths::findExecutable(tool);
         if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
     }
-    Message message = MessageOf(AppMessageCode::SystemInformationUnavailable);
+    Message message = MessageOf(AppMessage::SystemInformationUnavailable);
     message.title = ToUtf8(windowTitle());
     ui_.show(message);
 }

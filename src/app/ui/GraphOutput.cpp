@@ -31,7 +31,7 @@ void SaveGraphPdf(App& app, const GraphWindow& graph) {
     QPdfWriter writer(&buffer);
     writer.setCreator(QString());
     if (!graph.paintPage(writer)) {
-        app.ui.show(PrintMessageOf(PrintMessage::Failed));
+        app.ui.show(MessageOf(PrintMessage::Failed));
         return;
     }
     buffer.close();
@@ -56,12 +56,12 @@ void SaveGraph(App& app, const GraphWindow& graph) {
 void PrintGraph(App& app, const GraphWindow& graph) {
     // Without a printer the page goes to a PDF, as the sheet's printing offers.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        if (app.ui.show(PrintMessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes)
+        if (app.ui.show(MessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes)
             SaveGraphPdf(app, graph);
         return;
     }
     QPrinter printer;
-    if (!graph.paintPage(printer)) app.ui.show(PrintMessageOf(PrintMessage::Failed));
+    if (!graph.paintPage(printer)) app.ui.show(MessageOf(PrintMessage::Failed));
 }
 
 void RegisterGraphOutputCommands(CommandTable& commands, FrameContext& context) {

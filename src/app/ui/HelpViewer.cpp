@@ -95,7 +95,7 @@ void ShowHelp(Ui& ui, QWidget& frame, const QString& programDir, const QString& 
     const QString path = FindHelpFile(programDir);
     if (path.isEmpty() || !QFileInfo(path).isReadable()) {
         const bool missing = path.isEmpty();
-        Message message = MessageOf(missing ? AppMessageCode::HelpFileMissing : AppMessageCode::HelpFileUnopenable);
+        Message message = MessageOf(missing ? AppMessage::HelpFileMissing : AppMessage::HelpFileUnopenable);
         message.text += ToUtf8(missing ? HelpFileCandidates(programDir).join('\n') : path);
         ui.show(message);
         return;

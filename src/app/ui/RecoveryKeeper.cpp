@@ -60,7 +60,7 @@ void RecoveryKeeper::keep() {
 }
 
 void RecoveryKeeper::tellFailure() {
-    if (statusBar_) statusBar_->showMessage(ToQString(MessageOf(AppMessageCode::RecoveryNotWritten).text));
+    if (statusBar_) statusBar_->showMessage(ToQString(MessageOf(AppMessage::RecoveryNotWritten).text));
 }
 
 void RecoveryKeeper::finish() {

@@ -32,7 +32,7 @@ void PutDefinitions(LineSink& sink, const FileImage& image) {
             const int values[] = {category.count, category.minimum, category.maximum};
             AddField(line, PrintInteger(values[row]));
         }
-        sink.put(line, At(FileTextOf(FileText::CategoryCountPlace)));
+        sink.put(line, At(TextOf(FileText::CategoryCountPlace)));
     }
 }
 
@@ -48,18 +48,18 @@ void PutCases(LineSink& sink, const FileImage& image) {
         }
         sink.put(line, [&image, c](std::size_t offset) {
             return offset < image.caseName(c).size() + 2 ? CaseNamePlace(c)
-                                                          : FileTextOf(FileText::CasePlace, {std::to_string(c)});
+                                                          : TextOf(FileText::CasePlace, {std::to_string(c)});
         });
     }
 }
 
 void PutStatistics(LineSink& sink, const FileImage& image) {
-    const PlaceOf where = At(FileTextOf(FileText::StatisticsPlace));
+    const PlaceOf where = At(TextOf(FileText::StatisticsPlace));
     std::string blanks;
     for (int v = 1; v <= image.variableCount; ++v) AddField(blanks, Quoted(" "));
     sink.put(Quoted(" ") + blanks, where);
-    if (sink.checkQuoted(image.statisticsCorner, At(FileTextOf(FileText::StatisticsRangePlace))))
-        sink.put(Quoted(image.statisticsCorner) + blanks, At(FileTextOf(FileText::StatisticsRangePlace)));
+    if (sink.checkQuoted(image.statisticsCorner, At(TextOf(FileText::StatisticsRangePlace))))
+        sink.put(Quoted(image.statisticsCorner) + blanks, At(TextOf(FileText::StatisticsRangePlace)));
     const char* const captions[] = {"Max", "Min", "Average", "STD.Dev", "# of Cases"};
     for (int row = 0; row < 5; ++row) {
         std::string line = Quoted(captions[row]);
@@ -78,10 +78,10 @@ std::optional<FileProblem> EncodeCsvTable(const ExportInput& input, std::vector<
     const FileImage& image = input.image;
     std::string bytes;
     LineSink sink(bytes);
-    sink.put(Quoted("CSV"), At(FileTextOf(FileText::FormatTagPlace)));
+    sink.put(Quoted("CSV"), At(TextOf(FileText::FormatTagPlace)));
     // Made up from the file's name, as the native file's label is: it does not refuse a name the user chose.
-    sink.put(Quoted(WritableInFile(image.fileName + " : " + image.date)), At(FileTextOf(FileText::FileLabelPlace)));
-    sink.put(GroupLineOf(image), At(FileTextOf(FileText::GroupLinePlace)));
+    sink.put(Quoted(WritableInFile(image.fileName + " : " + image.date)), At(TextOf(FileText::FileLabelPlace)));
+    sink.put(GroupLineOf(image), At(TextOf(FileText::GroupLinePlace)));
     PutDefinitions(sink, image);
     PutCases(sink, image);
     PutStatistics(sink, image);

@@ -11,8 +11,8 @@ namespace zoriduvo {
 
 FileDialogRequest ExportBrowseRequest(const ExportForm& form) {
     FileDialogRequest request;
-    request.title = ExportTextOf(ExportText::Title);
-    request.filter = ExportTextOf(ExportText::BrowseFilter);
+    request.title = TextOf(ExportText::Title);
+    request.filter = TextOf(ExportText::BrowseFilter);
     request.filterIndex = form.filterIndex;
     request.askBeforeOverwrite = true;
     return request;
@@ -23,28 +23,28 @@ std::string ExportNote(const ExportForm& form, const Sheet& sheet) {
     const std::string& code = sheet.information().blankCode;
     for (const char* blank : {kDefaultBlankCode, "", "NA", "."})
         if (code == blank) return {};
-    return ExportTextOf(ExportText::BlankCodeNote, {code});
+    return TextOf(ExportText::BlankCodeNote, {code});
 }
 
 ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, const std::string& path) {
     if (path.empty()) return ExportOutcome::NoPath;
     std::vector<std::string> paths;
     if (auto refusal = form.outputPaths(path, paths)) {
-        app.ui.show(ExportMessageOf(*refusal));
+        app.ui.show(MessageOf(*refusal));
         return ExportOutcome::PathRefused;
     }
     // Written over, an open sheet's file would no longer hold that sheet, or would bind two sheets.
     for (const std::string& output : paths) {
         if (SheetHoldingFile(app, AbsolutePath(output)) != 0) {
-            app.ui.show(ExportMessageOf(ExportText::TargetOpen));
+            app.ui.show(MessageOf(ExportText::TargetOpen));
             return ExportOutcome::PathRefused;
         }
     }
     FileImage written;
     if (auto problem = WriteExport(app, sheet, form, paths.at(0), written)) {
         // The export's messages carry its own title, whatever the writer found.
-        Message message = FileMessageFor(*problem);
-        message.title = ExportTextOf(ExportText::Title);
+        Message message = MessageOf(*problem);
+        message.title = TextOf(ExportText::Title);
         app.ui.show(message);
         const bool refused = problem->code == FileError::UnholdableValue ||
                              problem->code == FileError::UnwritableCharacter;

@@ -57,7 +57,7 @@ std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage&
                                         std::vector<OutputFile>& files, const std::string& sheetPath, TextCode text) {
     ExportInput input{image, {}, sheetPath, text};
     if (auto refusal = form.outputPaths(chosen, input.paths))
-        return FileProblem{FileError::CannotWrite, 0, 0, chosen, ExportTextOf(*refusal)};
+        return FileProblem{FileError::CannotWrite, 0, 0, chosen, TextOf(*refusal)};
     std::vector<OutputFile> encoded;
     if (auto problem = form.encode(input, encoded)) return problem;
     files = std::move(encoded);

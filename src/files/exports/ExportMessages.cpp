@@ -29,9 +29,9 @@ static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order o
 
 }  // namespace
 
-Message ExportMessageOf(ExportText text) { return RowOf(kTexts, text).message(); }
+Message MessageOf(ExportText text) { return RowOf(kTexts, text).message(); }
 
-std::string ExportTextOf(ExportText text, std::initializer_list<std::string_view> values) {
+std::string TextOf(ExportText text, std::initializer_list<std::string_view> values) {
     return FillIn(RowOf(kTexts, text).text, values);
 }
 

@@ -18,7 +18,7 @@ enum class ExportText {
     Count
 };
 
-Message ExportMessageOf(ExportText text);
-std::string ExportTextOf(ExportText text, std::initializer_list<std::string_view> values = {});
+Message MessageOf(ExportText text);
+std::string TextOf(ExportText text, std::initializer_list<std::string_view> values = {});
 
 }  // namespace zoriduvo

@@ -11,10 +11,10 @@
 
 namespace zoriduvo {
 
-inline std::string VariableNamePlace(int v) { return FileTextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
-inline std::string CaseNamePlace(int c) { return FileTextOf(FileText::CaseNamePlace, {std::to_string(c)}); }
+inline std::string VariableNamePlace(int v) { return TextOf(FileText::VariableNamePlace, {std::to_string(v)}); }
+inline std::string CaseNamePlace(int c) { return TextOf(FileText::CaseNamePlace, {std::to_string(c)}); }
 inline std::string ValuePlace(int c, int v) {
-    return FileTextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)});
+    return TextOf(FileText::CaseValuePlace, {std::to_string(c), std::to_string(v)});
 }
 
 // A value the text imports read back whole: no comma, blank or tab (full-width ones included), quote

@@ -26,14 +26,14 @@ std::string DateAndTime(const std::string& date) {
 
 void PutHeader(LineSink& sink, const ExportInput& input) {
     const FileImage& image = input.image;
-    const PlaceOf head = At(FileTextOf(FileText::FormatTagPlace));
+    const PlaceOf head = At(TextOf(FileText::FormatTagPlace));
     sink.put(Quoted("Mirv/B_1"), head);
     // Made up from file names the user chose freely: what the code page cannot hold does not refuse them.
     sink.put(Quoted(WritableInFile(FileStemOf(input.paths.at(0)))) + "," + DateAndTime(image.date), head);
     sink.put(Quoted("vo : Data Entry/Edit"), head);
     sink.put(Quoted(WritableInFile(input.sheetPath)) + "," + DateAndTime(image.date), head);
     sink.put(Quoted("1"), head);
-    const PlaceOf groups = At(FileTextOf(FileText::GroupLinePlace));
+    const PlaceOf groups = At(TextOf(FileText::GroupLinePlace));
     sink.put(PrintInteger(image.groupCount()), groups);
     for (std::int16_t size : image.groupSizes) sink.put(PrintInteger(size) + "," + Quoted(""), groups);
     sink.put(PrintInteger(image.variableCount) + "," + PrintInteger(0), head);
@@ -61,7 +61,7 @@ void PutData(LineSink& sink, const FileImage& image) {
             if (v > 1) line.push_back(',');
             line.append(value);
         }
-        sink.put(line, At(FileTextOf(FileText::CasePlace, {std::to_string(c)})));
+        sink.put(line, At(TextOf(FileText::CasePlace, {std::to_string(c)})));
     }
 }
 

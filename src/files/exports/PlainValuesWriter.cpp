@@ -13,7 +13,7 @@ std::optional<FileProblem> PutValues(const ExportInput& input, std::string heade
     const FileImage& image = input.image;
     std::string bytes;
     LineSink sink(bytes);
-    if (!header.empty()) sink.put(header, At(FileTextOf(FileText::CaseCountPlace)));
+    if (!header.empty()) sink.put(header, At(TextOf(FileText::CaseCountPlace)));
     std::string line;
     for (int c = 1; c <= image.caseCount && !sink.problem; ++c) {
         line.clear();
@@ -26,7 +26,7 @@ std::optional<FileProblem> PutValues(const ExportInput& input, std::string heade
             if (v > 1) line.push_back(',');
             line.append(value.empty() && v > 1 ? blankLater : value);
         }
-        sink.put(line, At(FileTextOf(FileText::CasePlace, {std::to_string(c)})));
+        sink.put(line, At(TextOf(FileText::CasePlace, {std::to_string(c)})));
     }
     return TakeOutput(sink, bytes, input.paths.at(0), files);
 }

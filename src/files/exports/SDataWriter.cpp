@@ -157,7 +157,7 @@ std::optional<FileProblem> EncodeSDataFrame(const ExportInput& input, std::vecto
         line.append(SQuoted(image.caseName(c)));
     }
     sink.put(line + "),", At(CaseNamePlace(1)));
-    sink.put("class = " + Quoted("data.frame") + ")", At(FileTextOf(FileText::FormatTagPlace)));
+    sink.put("class = " + Quoted("data.frame") + ")", At(TextOf(FileText::FormatTagPlace)));
     return TakeOutput(sink, bytes, input.paths.at(0), files);
 }
 

@@ -102,9 +102,9 @@ std::vector<std::string> FixedPreview(std::string_view text) {
 std::optional<FileProblem> ReadFixedWidthText(std::string_view text, const FixedLayout& layout, FileImage& image) {
     const std::vector<std::string_view> lines = TextLines(text);
     if (lines.size() > static_cast<std::size_t>(kMaxCount))
-        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::CaseCountPlace)};
+        return FileProblem{FileError::TooLarge, 0, 0, TextOf(FileText::CaseCountPlace)};
     if (layout.variables.size() > static_cast<std::size_t>(kMaxCount))
-        return FileProblem{FileError::TooLarge, 0, 0, FileTextOf(FileText::VariableCountPlace)};
+        return FileProblem{FileError::TooLarge, 0, 0, TextOf(FileText::VariableCountPlace)};
     FileImage read;
     read.caseCount = static_cast<int>(lines.size());
     read.variableCount = static_cast<int>(layout.variables.size());

@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kTextTableTag = "vo-Data_3";
 
 ImportResult Refuse(App& app, ImportMessage code, std::initializer_list<std::string_view> values = {}) {
-    app.ui.show(ImportMessageOf(code, values));
+    app.ui.show(MessageOf(code, values));
     return {ImportResult::Refused};
 }
 
@@ -75,12 +75,12 @@ ImportResult Fail(App& app, const FileProblem& problem) {
 
 bool CheckImportPath(App& app, const std::string& path) {
     if (Trim(path).empty()) {
-        app.ui.show(ImportMessageOf(ImportMessage::NoPath));
+        app.ui.show(MessageOf(ImportMessage::NoPath));
         return false;
     }
     const std::string name(Trim(FileNameOf(path)));
     if (name.empty() || name.front() == '.') {
-        app.ui.show(ImportMessageOf(ImportMessage::BadFileName));
+        app.ui.show(MessageOf(ImportMessage::BadFileName));
         return false;
     }
     return true;
@@ -92,7 +92,7 @@ ImportResult RunImport(App& app, const std::string& path, ImportLayout layout, s
     TextLayoutOptions options;
     switch (layout) {
     case ImportLayout::None:
-        app.ui.show(ImportMessageOf(ImportMessage::NoLayout), MessageButtons::YesNo);
+        app.ui.show(MessageOf(ImportMessage::NoLayout), MessageButtons::YesNo);
         return {ImportResult::Refused};
     case ImportLayout::ValuesOnly:
         options.cases = TypedCount(casesText);

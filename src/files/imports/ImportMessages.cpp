@@ -47,7 +47,7 @@ std::string Place(const FileProblem& p) {
 
 }  // namespace
 
-Message ImportMessageOf(ImportMessage code, std::initializer_list<std::string_view> values) {
+Message MessageOf(ImportMessage code, std::initializer_list<std::string_view> values) {
     const auto& row = RowOf(kRows, code);
     return {FillIn(row.text, values), std::string(row.title), row.icon};
 }
@@ -56,14 +56,14 @@ Message ImportProblemMessage(const FileProblem& p, std::string_view title) {
     Message m;
     switch (p.code) {
     case FileError::FileMissing:
-        m = ImportMessageOf(Code::FileMissing);
+        m = MessageOf(Code::FileMissing);
         m.text = MissingFileText(p);
         return m;
-    case FileError::AlreadyOpen: m = ImportMessageOf(Code::AlreadyOpen); break;
-    case FileError::UnreadableText: m = ImportMessageOf(Code::UnreadableText, {std::to_string(p.line)}); break;
-    case FileError::CountOutOfRange: m = ImportMessageOf(Code::CountOutOfRange, {Place(p), p.where, p.detail}); break;
-    case FileError::TooLarge: m = ImportMessageOf(Code::TooLarge, {p.where}); break;
-    default: m = FileMessageFor(p); break;
+    case FileError::AlreadyOpen: m = MessageOf(Code::AlreadyOpen); break;
+    case FileError::UnreadableText: m = MessageOf(Code::UnreadableText, {std::to_string(p.line)}); break;
+    case FileError::CountOutOfRange: m = MessageOf(Code::CountOutOfRange, {Place(p), p.where, p.detail}); break;
+    case FileError::TooLarge: m = MessageOf(Code::TooLarge, {p.where}); break;
+    default: m = MessageOf(p); break;
     }
     m.title = std::string(title);
     return m;

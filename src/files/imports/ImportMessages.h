@@ -34,7 +34,7 @@ enum class ImportMessage {
     Count
 };
 
-Message ImportMessageOf(ImportMessage code, std::initializer_list<std::string_view> values = {});
+Message MessageOf(ImportMessage code, std::initializer_list<std::string_view> values = {});
 // A reader's problem as the import tells it, under the title given.
 Message ImportProblemMessage(const FileProblem& problem, std::string_view title = kImportTitle);
 

@@ -41,8 +41,8 @@ private:
 };
 
 std::optional<Message> Refusal(int variables, int cases) {
-    if (!WithinCountLimit(cases)) return MergeMessageOf(MergeText::TooManyCases, {std::to_string(cases)});
-    if (!WithinCountLimit(variables)) return MergeMessageOf(MergeText::TooManyVariables, {std::to_string(variables)});
+    if (!WithinCountLimit(cases)) return MessageOf(MergeText::TooManyCases, {std::to_string(cases)});
+    if (!WithinCountLimit(variables)) return MessageOf(MergeText::TooManyVariables, {std::to_string(variables)});
     return std::nullopt;
 }
 
@@ -53,8 +53,8 @@ void TakeDefinitions(Sheet& sheet, const FileImage& image, int first, int from) 
 
 MergeOutcome MergeCommand(App& app, Sheet& sheet, MergeDirection direction) {
     FileDialogRequest request;
-    request.title = MergeMessageOf(MergeText::Title).text;
-    request.filter = MergeMessageOf(MergeText::Filter).text;
+    request.title = MessageOf(MergeText::Title).text;
+    request.filter = MessageOf(MergeText::Filter).text;
     request.defaultExtension = "vo";
     const auto chosen = app.ui.openFileName(request);
     if (!chosen) return MergeOutcome::Cancelled;

@@ -22,7 +22,7 @@ static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order o
 
 }  // namespace
 
-Message MergeMessageOf(MergeText text, std::initializer_list<std::string_view> values) {
+Message MessageOf(MergeText text, std::initializer_list<std::string_view> values) {
     const auto& row = RowOf(kTexts, text);
     return {FillIn(row.text, values), std::string(row.title), row.icon};
 }

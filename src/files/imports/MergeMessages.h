@@ -16,6 +16,6 @@ enum class MergeText {
     Count
 };
 
-Message MergeMessageOf(MergeText text, std::initializer_list<std::string_view> values = {});
+Message MessageOf(MergeText text, std::initializer_list<std::string_view> values = {});
 
 }  // namespace zoriduvo

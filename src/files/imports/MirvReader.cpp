@@ -86,7 +86,7 @@ std::optional<FileProblem> ReadMirvTexts(std::string_view header, std::string_vi
     ImportTokenizer headerFields(header);
     if (auto problem = ReadHeader(headerFields, read)) return problem;
     if (!DataMatchesHeader(data, read))
-        return FileProblem{FileError::CannotRead, 0, 0, dataName, FileTextOf(FileText::PairTorn)};
+        return FileProblem{FileError::CannotRead, 0, 0, dataName, TextOf(FileText::PairTorn)};
     if (read.groupSizes.empty()) read.groupSizes = {0};
     ReserveValuesOfText(read, data.size());
     // The values are comma-separated; a blank inside one does not end it.

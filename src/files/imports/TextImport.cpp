@@ -29,7 +29,7 @@ std::optional<FileProblem> ReadVariables(ImportTokenizer& in, const TableBody& b
             const auto stored = RoundToInt16(LeadingNumber(*field));
             if (!stored || *stored < 0)
                 return FileProblem{FileError::CountOutOfRange, in.line(), in.field(),
-                                   FileTextOf(FileText::CategoryCountPlace), std::string(*field)};
+                                   TextOf(FileText::CategoryCountPlace), std::string(*field)};
             variable.category = CategoriesOfStoredCount(*stored);
         }
     }
@@ -77,7 +77,7 @@ std::optional<FileProblem> ReadGroups(ImportTokenizer& in, FileImage& image, int
         if (auto problem = ReadCount(in, FileText::GroupSizePlace, kMaxCount, size)) return problem;
         // Each size may be right and their sum still too many cases: the sum is what is refused.
         if (image.caseCount + size > kMaxCount) return FileProblem{FileError::TooLarge, in.line(), in.field(),
-                                                                   FileTextOf(FileText::GroupSizeSumPlace)};
+                                                                   TextOf(FileText::GroupSizeSumPlace)};
         // A group without cases holds nothing, as in a vo-Data file.
         if (size > 0) image.groupSizes.push_back(static_cast<std::int16_t>(size));
         image.caseCount += size;
@@ -120,7 +120,7 @@ std::optional<FileProblem> ReadCount(ImportTokenizer& in, FileText what, int hig
     const auto number = StrictNumber(*field);
     const auto value = number ? RoundToInt32(*number) : std::nullopt;
     if (!value || *value < 0 || *value > high)
-        return FileProblem{FileError::CountOutOfRange, in.line(), in.field(), FileTextOf(what), std::string(*field)};
+        return FileProblem{FileError::CountOutOfRange, in.line(), in.field(), TextOf(what), std::string(*field)};
     count = *value;
     return std::nullopt;
 }

@@ -12,7 +12,7 @@ namespace {
 
 // The question with the page count in it.
 Message WithPages(PrintMessage code, int pages) {
-    Message message = PrintMessageOf(code);
+    Message message = MessageOf(code);
     message.text.replace(message.text.find("%1"), 2, std::to_string(pages));
     return message;
 }
@@ -21,7 +21,7 @@ Message WithPages(PrintMessage code, int pages) {
 
 bool ConfirmPrinting(Ui& ui, int pages) {
     const Message question =
-        pages > kPagesToCount ? WithPages(PrintMessage::StartPages, pages) : PrintMessageOf(PrintMessage::Start);
+        pages > kPagesToCount ? WithPages(PrintMessage::StartPages, pages) : MessageOf(PrintMessage::Start);
     return ui.show(question, MessageButtons::OkCancel) == Answer::Ok;
 }
 
@@ -36,8 +36,8 @@ int PageCount(const Sheet& sheet, const TextMetrics& metrics, TwipSize printable
 
 FileDialogRequest PdfFileRequest(const std::string& caption) {
     FileDialogRequest request;
-    request.title = PrintMessageOf(PrintMessage::PdfTitle).text;
-    request.filter = PrintMessageOf(PrintMessage::PdfFilter).text;
+    request.title = MessageOf(PrintMessage::PdfTitle).text;
+    request.filter = MessageOf(PrintMessage::PdfFilter).text;
     request.defaultExtension = "pdf";
     request.askBeforeOverwrite = true;
     request.initialName = std::string(FileStemOf(caption)) + ".pdf";

@@ -21,6 +21,6 @@ constexpr MessageRow<PrintMessage> kMessages[] = {
 static_assert(CoversEveryCode(kMessages));
 }  // namespace
 
-Message PrintMessageOf(PrintMessage code) { return RowOf(kMessages, code).message(); }
+Message MessageOf(PrintMessage code) { return RowOf(kMessages, code).message(); }
 
 }  // namespace zoriduvo

@@ -18,6 +18,6 @@ enum class PrintMessage {
     Count,
 };
 
-Message PrintMessageOf(PrintMessage code);
+Message MessageOf(PrintMessage code);
 
 }  // namespace zoriduvo

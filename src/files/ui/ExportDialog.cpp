@@ -16,7 +16,7 @@ namespace zoriduvo {
 
 ExportDialog::ExportDialog(App& app, Sheet& sheet, QWidget* parent) : QDialog(parent), app_(app), sheet_(sheet) {
     setObjectName("frmExport");
-    setWindowTitle(ToQString(ExportTextOf(ExportText::Title)));
+    setWindowTitle(ToQString(TextOf(ExportText::Title)));
     setModal(true);
 
     auto* forms = new QVBoxLayout;

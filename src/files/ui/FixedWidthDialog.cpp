@@ -113,7 +113,7 @@ bool FixedWidthDialog::mend(const ColumnCheck& check, QLineEdit* first, QLineEdi
 void FixedWidthDialog::define() {
     const auto adding = list_.add(ToUtf8(txtVName_->text()), ToUtf8(txtVar_[0]->text()), ToUtf8(txtVar_[1]->text()));
     if (adding.refusal) {
-        app_.ui.show(ImportMessageOf(*adding.refusal));
+        app_.ui.show(MessageOf(*adding.refusal));
         return;
     }
     if (!mend(adding.columns, txtVar_[0], txtVar_[1])) return;

@@ -99,7 +99,7 @@ void ImportDialog::execute() {
     if (result.outcome != ImportResult::Imported) return;
     // Yes asks for the label generation, which the frame opens on the new sheet once this closes.
     labelsWanted_ = layout != ImportLayout::Mirv &&
-                    app_.ui.show(ImportMessageOf(ImportMessage::LabelQuestion), MessageButtons::YesNo) == Answer::Yes;
+                    app_.ui.show(MessageOf(ImportMessage::LabelQuestion), MessageButtons::YesNo) == Answer::Yes;
     accept();
 }
 

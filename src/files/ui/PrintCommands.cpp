@@ -45,7 +45,7 @@ private:
 };
 
 void TellFailure(Ui& ui, PrintOutcome outcome) {
-    if (outcome == PrintOutcome::Failed) ui.show(PrintMessageOf(PrintMessage::Failed));
+    if (outcome == PrintOutcome::Failed) ui.show(MessageOf(PrintMessage::Failed));
 }
 
 int PagesOn(const Sheet& sheet, const QtPrinter& printer) {
@@ -58,10 +58,10 @@ int PagesOn(const Sheet& sheet, const QtPrinter& printer) {
 void SavePdf(App& app, const Sheet& sheet, QWidget* parent) {
     const auto path = app.ui.saveFileName(PdfFileRequest(sheet.caption()));
     if (!path) return;
-    QProgressDialog progress(ToQString(PrintMessageOf(PrintMessage::PdfProgress).text),
-                             ToQString(PrintMessageOf(PrintMessage::Cancel).text), 0, 1, parent);
+    QProgressDialog progress(ToQString(MessageOf(PrintMessage::PdfProgress).text),
+                             ToQString(MessageOf(PrintMessage::Cancel).text), 0, 1, parent);
     progress.setObjectName("frmPdfProgress");
-    progress.setWindowTitle(ToQString(PrintMessageOf(PrintMessage::PdfTitle).text));
+    progress.setWindowTitle(ToQString(MessageOf(PrintMessage::PdfTitle).text));
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
@@ -85,7 +85,7 @@ void PrintCommand(App& app, Sheet& sheet, QWidget* parent) {
     if (!ConfirmPrinting(app.ui, pages)) return;
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         // The question has told the count already.
-        if (app.ui.show(PrintMessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes)
+        if (app.ui.show(MessageOf(PrintMessage::NoPrinter), MessageButtons::YesNo) == Answer::Yes)
             SavePdf(app, sheet, parent);
         return;
     }
