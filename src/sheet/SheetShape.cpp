@@ -91,6 +91,8 @@ void RemoveVariables(Sheet& sheet, int at, int count) {
 
 void InsertCases(Sheet& sheet, int at, int count) {
     if (count <= 0 || at < 1 || at > sheet.caseCount() + 1) return;
+    // The rows and every case number after them: one reset, not a header change per case.
+    Grid::BulkChange bulk(sheet.grdVo);
     sheet.grdVo.insertRows(at + 1, count);
     if (at <= sheet.caseCount()) sheet.setEndCell(1, std::to_string(sheet.lastRow() + count));
     NumberCases(sheet, at);
@@ -100,6 +102,7 @@ void RemoveCases(Sheet& sheet, int at, int count) {
     const int n = sheet.caseCount();
     count = std::min(count, n - at + 1);
     if (count <= 0 || at < 1) return;
+    Grid::BulkChange bulk(sheet.grdVo);
     sheet.grdVo.removeRows(at + 1, count);
     sheet.setEndCell(1, std::to_string(sheet.lastRow() - count));
     NumberCases(sheet, at);
