@@ -83,7 +83,9 @@ TEST(Cp932Text, AsciiBetweenRunsAndTheirPlaceInTheWholeText) {
         std::size_t bad = 99;
         const auto utf8 = Cp932ToUtf8(c.cp932, &bad);
         EXPECT_EQ(utf8, c.utf8);
-        if (!c.utf8) EXPECT_EQ(bad, c.bad);
+        if (!c.utf8) {
+            EXPECT_EQ(bad, c.bad);
+        }
     }
 }
 

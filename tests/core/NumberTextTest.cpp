@@ -347,7 +347,9 @@ TEST(ReadFixedGeneralNumber, AgreesWithCanonicalNumberWhateverFollows) {
             }
             // A canonical text without an exponent is taken whole.
             const auto whole = CanonicalNumber(bytes);
-            if (whole && bytes.find('E') == std::string::npos) EXPECT_EQ(taken, bytes.size());
+            if (whole && bytes.find('E') == std::string::npos) {
+                EXPECT_EQ(taken, bytes.size());
+            }
         }
     }
 }
