@@ -129,7 +129,7 @@ for set_name in "${sets[@]}"; do
   measure "$cli" convert "$data/$set_name.csv" "$work/out.vo"; row "convert $set_name.csv out.vo" read+write "$both"
   measure "$cli" stats "$data/$set_name.vo"; row "stats $set_name.vo" read "$floor_read"; stats=$cpu
   # The first two variables by the names the set gives them (line 4 and 5 of a file of one group).
-  read -r first second < <(sed -n '4,5p' "$data/$set_name.vo" | cut -d'"' -f2 | tr '\n' ' ')
+  { read -r first; read -r second; } < <(sed -n '4,5p' "$data/$set_name.vo" | cut -d'"' -f2)
   measure "$cli" sort "$data/$set_name.vo" "$work/out.vo" --key "$first"; row "sort $set_name.vo out.vo --key $first" read+write "$both"
   sorted=$cpu
   measure "$cli" transform "$data/$set_name.vo" "$work/out.vo" -e "Y = RANK($second)"
