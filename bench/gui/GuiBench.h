@@ -12,7 +12,7 @@
 
 namespace zoriduvo::bench {
 
-// bench/data/NAME.vo; the run stops when it is missing (bench/gui.sh generates it).
+// bench/data/NAME.vo (or in $ZORIDUVO_BENCH_DATA); the run stops when it is missing (bench/gui.sh generates it).
 std::string SetPath(const char* name);
 
 // Opens the file into a new sheet as the frame's Open and a drop do; false, with the run marked

@@ -84,7 +84,8 @@ void ReplaceOneByOne(App& app, Sheet& sheet, const SearchStart& start, const Sea
         if (grid.text(cell.row, cell.col) != search.value) continue;
         ShowMatch(grid, search.line, cell);
         if (app.ui.show(MessageOf(EditMessage::ReplaceQuestion), MessageButtons::YesNo) != Answer::Yes) continue;
-        if (!change) change.emplace(sheet, kReplaceStep);
+        // The views follow the last match only: one reset for many cells, each cell for a few.
+        if (!change) change.emplace(sheet, kReplaceStep, DataChange::Notify::OneReset);
         grid.setText(cell.row, cell.col, replacement);
         change->done();
     }
@@ -99,7 +100,8 @@ int ReplaceAll(App& app, Sheet& sheet, const SearchStart& start, const Search& s
     for (int position : SearchVisits(start, search, true)) {
         const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
-        if (!change) change.emplace(sheet, kReplaceStep);
+        // The views follow the last match only: one reset for many cells, each cell for a few.
+        if (!change) change.emplace(sheet, kReplaceStep, DataChange::Notify::OneReset);
         grid.setText(cell.row, cell.col, replacement);
         ShowMatch(grid, search.line, cell);
         ++replaced;

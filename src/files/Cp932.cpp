@@ -35,12 +35,61 @@ Cp932Converter::Cp932Converter(Direction direction) {
 
 Cp932Converter::~Cp932Converter() { iconv_close(static_cast<iconv_t>(descriptor_)); }
 
+namespace {
+bool IsHigh(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+// A lead byte of code page 932, whose character takes the byte after it too.
+bool IsLeadByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+// The end of the run of non-ASCII characters of code page 932 that starts at from: the next
+// character that is ASCII. A lead byte takes its trail byte along, whatever that is.
+std::size_t EndOfCp932Run(std::string_view in, std::size_t from) {
+    std::size_t i = from;
+    while (i < in.size() && IsHigh(in[i])) i += IsLeadByte(in[i]) ? 2 : 1;
+    return std::min(i, in.size());
+}
+}  // namespace
+
 bool Cp932Converter::convert(std::string_view in, std::string& out, std::size_t* badOffset) {
     // ASCII is the same in both codes: most lines of a data file never reach iconv.
     if (IsAscii(in)) {
         out.append(in);
         return true;
     }
+    if (!toUtf8_) return convertRun(in, out, badOffset);
+    // From code page 932 only the runs of other characters go through iconv, which keeps no state
+    // between characters: the output takes what it holds, not twice the input, and ASCII is copied.
+    // A character takes at most three bytes for its one or two, the room a run asks beyond.
+    std::size_t high = 0, longest = 0;
+    for (std::size_t i = 0; i < in.size();) {
+        if (!IsHigh(in[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t end = EndOfCp932Run(in, i);
+        high += end - i;
+        longest = std::max(longest, end - i);
+        i = end;
+    }
+    out.reserve(out.size() + in.size() + 2 * high + 2 * longest + 16);
+    for (std::size_t i = 0; i < in.size();) {
+        std::size_t ascii = i;
+        while (ascii < in.size() && !IsHigh(in[ascii])) ++ascii;
+        out.append(in.substr(i, ascii - i));
+        if (ascii == in.size()) break;
+        const std::size_t end = EndOfCp932Run(in, ascii);
+        std::size_t bad = 0;
+        if (!convertRun(in.substr(ascii, end - ascii), out, &bad)) {
+            if (badOffset) *badOffset = ascii + bad;
+            return false;
+        }
+        i = end;
+    }
+    return true;
+}
+
+bool Cp932Converter::convertRun(std::string_view in, std::string& out, std::size_t* badOffset) {
     auto cd = static_cast<iconv_t>(descriptor_);
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     char* src = const_cast<char*>(in.data());

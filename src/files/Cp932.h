@@ -27,6 +27,9 @@ public:
     bool convert(std::string_view in, std::string& out, std::size_t* badOffset = nullptr);
 
 private:
+    // All of in through iconv, its gaps filled from the table of extra bytes.
+    bool convertRun(std::string_view in, std::string& out, std::size_t* badOffset);
+
     void* descriptor_;
     bool toUtf8_;
 };

@@ -4,10 +4,6 @@
 
 namespace zoriduvo {
 
-namespace {
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-}  // namespace
-
 // CR LF, LF or CR: one line end.
 void FieldReader::skipLineEnd() {
     if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
@@ -38,14 +34,19 @@ std::optional<std::string_view> FieldReader::next() {
         field = Trim(text_.substr(start, pos_ - start));
     }
 
-    if (pos_ < n && text_[pos_] == ',') {
+    endField();
+    return field;
+}
+
+void FieldReader::endField() {
+    fieldPending_ = false;
+    if (pos_ < text_.size() && text_[pos_] == ',') {
         ++pos_;
         ++index_;
         fieldPending_ = true;
-    } else if (pos_ < n) {
+    } else if (pos_ < text_.size()) {
         skipLineEnd();
     }
-    return field;
 }
 
 std::optional<std::string_view> FieldReader::nextLine() {

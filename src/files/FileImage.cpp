@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sheet/LargePages.h"
 #include "text/NumberText.h"
 
 namespace zoriduvo {
@@ -92,7 +93,10 @@ void FileImage::appendCase(std::span<const Cell> values) {
     nextVariable_ = static_cast<int>(values.size());
 }
 
-void FileImage::reserveValues(std::size_t count) { values_.reserve(count); }
+void FileImage::reserveValues(std::size_t count) {
+    values_.reserve(count);
+    AskForLargePages(values_.data(), count * sizeof(Cell));
+}
 
 void ReserveValuesOfText(FileImage& image, std::size_t textSize) {
     const std::size_t cells = static_cast<std::size_t>(std::max(image.caseCount, 0)) *

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "files/FileMessages.h"
+#include "sheet/LargePages.h"
 
 namespace zoriduvo {
 
@@ -32,6 +33,8 @@ private:
 // The rest of a regular file into bytes, in one piece of its size; what its size does not tell (a
 // file of /proc, a file that grew meanwhile) as it comes. errno of a failed read, else 0.
 int ReadAll(int fd, std::size_t size, std::string& bytes) {
+    bytes.reserve(size);
+    AskForLargePages(bytes.data(), size);
     bytes.resize(size);
     std::size_t used = 0;
     char chunk[65536];

@@ -133,6 +133,14 @@ private:
             if (!name) return false;
             image_.caseNames.emplace_back(*name);
             for (int v = 1; v <= image_.variableCount; ++v) {
+                // Most values are numbers in their general text: read as one, in one pass.
+                double number = 0;
+                if (!ended_ && in_.nextTaken([&number](const char* begin, const char* end) {
+                        return ReadFixedGeneralNumber(begin, end, number);
+                    })) {
+                    image_.appendCell(Cell::FromCanonicalNumber(number));
+                    continue;
+                }
                 const auto value = field();
                 if (!value) return false;
                 const std::string_view text = Trim(*value);

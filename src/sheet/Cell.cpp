@@ -15,12 +15,7 @@ std::ostream& operator<<(std::ostream& out, const CellString& text) { return out
 Cell Cell::FromText(std::string_view text) {
     Cell cell;
     if (text.empty()) return cell;
-    if (const auto number = CanonicalNumber(text)) {
-        std::uint64_t raw;
-        std::memcpy(&raw, &*number, sizeof raw);
-        cell.setRaw(raw);
-        return cell;
-    }
+    if (const auto number = CanonicalNumber(text)) return FromCanonicalNumber(*number);
     if (text.size() <= 6) {
         std::uint64_t raw = static_cast<std::uint64_t>(kInlineTag | text.size()) << 48;
         for (std::size_t i = 0; i < text.size(); ++i)

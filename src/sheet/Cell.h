@@ -48,6 +48,14 @@ public:
     Cell() noexcept = default;
     // Exactly this text comes back from text().
     static Cell FromText(std::string_view text);
+    // The cell of a text that CanonicalNumber reads as number, made without the text.
+    static Cell FromCanonicalNumber(double number) noexcept {
+        Cell cell;
+        std::uint64_t raw;
+        std::memcpy(&raw, &number, sizeof raw);
+        cell.setRaw(raw);
+        return cell;
+    }
     Cell(const Cell& other) : bits_(other.bits_) {
         if (other.onHeap()) copyHeapFrom(other);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 namespace zoriduvo {
 
@@ -17,11 +18,27 @@ Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
 }
 
 Grid::BulkChange::~BulkChange() {
-    if (--grid_.muted_ == 0) grid_.tell(ChangeKind::Reset);
+    if (--grid_.muted_ == 0) grid_.tellHeldBack();
 }
 
 void Grid::tell(ChangeKind kind, int row, int col, int count) const {
-    if (bus_ && muted_ == 0) bus_->publish({kind, sheet_, row, col, count});
+    if (!bus_) return;
+    if (muted_ == 0) bus_->publish({kind, sheet_, row, col, count});
+    else hold(kind, row, col);
+}
+
+void Grid::hold(ChangeKind kind, int row, int col) const {
+    if (kind == ChangeKind::Cursor) held_.cursor = true;
+    else if (kind == ChangeKind::Cell && held_.cells.size() < kFewCells) held_.cells.emplace_back(row, col);
+    else held_.reset = true;
+}
+
+void Grid::tellHeldBack() {
+    const HeldBack held = std::exchange(held_, {});
+    // A bulk change that told nothing still ends in a reset, as the views have always been told.
+    if (held.reset || held.cells.empty()) return tell(ChangeKind::Reset);
+    for (const auto& [row, col] : held.cells) tell(ChangeKind::Cell, row, col);
+    if (held.cursor) tell(ChangeKind::Cursor);
 }
 
 void Grid::Rows::release() noexcept {

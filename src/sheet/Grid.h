@@ -86,7 +86,9 @@ public:
     // Changes of contents, shape, sizes and colours are recorded for undo while the journal records.
     void attach(Journal* journal) { journal_ = journal; }
 
-    // While a bulk change lives, single notifications are held back and one reset is told at the end.
+    // While a bulk change lives, notifications are held back. At its end a few changed cells and the
+    // cursor are told one by one, so that the views repaint those cells only; anything more, or any
+    // other change, is told as one reset.
     class BulkChange {
     public:
         explicit BulkChange(Grid& grid) : grid_(grid) { ++grid_.muted_; }
@@ -159,6 +161,15 @@ private:
     Journal* journal_ = nullptr;
     int sheet_ = 0;
     int muted_ = 0;
+    static constexpr std::size_t kFewCells = 64;
+    struct HeldBack {
+        std::vector<std::pair<int, int>> cells;  // row, column
+        bool cursor = false;
+        bool reset = false;
+    };
+    mutable HeldBack held_;
+    void hold(ChangeKind kind, int row, int col) const;
+    void tellHeldBack();
 };
 
 }  // namespace zoriduvo

@@ -105,6 +105,8 @@ void RemoveVariables(Sheet& sheet, int at, int count) {
 
 void InsertCases(Sheet& sheet, int at, int count) {
     if (count <= 0 || at < 1 || at > sheet.caseCount() + 1) return;
+    // The rows and every case number after them: one reset, not a header change per case.
+    Grid::BulkChange bulk(sheet.grdVo);
     sheet.grdVo.insertRows(at + 1, count);
     if (at <= sheet.caseCount()) SetCaseCount(sheet, sheet.caseCount() + count);
     NumberCases(sheet, at);
@@ -114,6 +116,7 @@ void RemoveCases(Sheet& sheet, int at, int count) {
     const int n = sheet.caseCount();
     count = std::min(count, n - at + 1);
     if (count <= 0 || at < 1) return;
+    Grid::BulkChange bulk(sheet.grdVo);
     sheet.grdVo.removeRows(at + 1, count);
     SetCaseCount(sheet, sheet.caseCount() - count);
     NumberCases(sheet, at);

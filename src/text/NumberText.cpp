@@ -452,38 +452,52 @@ std::string GeneralText(double v) {
 
 namespace {
 
-// The fixed form of a general text: an optional minus, "0" or an integer without leading zeros, and
-// decimals without trailing zeros; at most 15 significant digits, and below 1 at most three zeros
-// after the point. Such a text is the general text of the double nearest to it, since 15 digits
-// survive the trip through a double; others are checked the slow way.
-std::optional<double> FixedGeneralNumber(std::string_view text) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
+// The fixed form of a general text from begin on: an optional minus, "0" or an integer without
+// leading zeros, and decimals without trailing zeros; at most 15 significant digits, and below 1 at
+// most three zeros after the point. Such a text is the general text of the double nearest to it,
+// since 15 digits survive the trip through a double; others are checked the slow way. Returns how
+// many bytes the number takes, 0 for none; a text is one when the number takes all of it.
+std::size_t ReadFixedGeneral(const char* const begin, const char* const end, double& out) {
+    const char* p = begin;
     const bool negative = p != end && *p == '-';
     if (negative) ++p;
-    if (p == end || !IsDigit(*p)) return std::nullopt;
+    if (p == end || !IsDigit(*p)) return 0;
     std::uint64_t digits = 0;
     int significant = 0, decimalPlaces = 0;
     if (*p == '0') {
         ++p;
-        if (p == end) return text.size() == 1 ? std::optional<double>(0.0) : std::nullopt;  // "0", not "-0"
-        if (*p != '.') return std::nullopt;
+        if (p == end || *p != '.') {  // "0", not "-0"
+            if (negative) return 0;
+            out = 0.0;
+            return 1;
+        }
         ++p;
         while (p != end && *p == '0') ++decimalPlaces, ++p;
-        if (decimalPlaces > 3 || p == end) return std::nullopt;
+        if (decimalPlaces > 3 || p == end || !IsDigit(*p)) return 0;
     } else {
         for (; p != end && IsDigit(*p) && significant <= 15; ++p, ++significant) digits = digits * 10 + (*p - '0');
-        if (p != end && *p++ != '.') return std::nullopt;
-        if (p == end && p[-1] == '.') return std::nullopt;
+        if (p != end && IsDigit(*p)) return 0;
+        if (p != end && *p == '.') {
+            ++p;
+            if (p == end || !IsDigit(*p)) return 0;
+        }
     }
     const char* const decimals = p;
     for (; p != end && IsDigit(*p) && significant <= 15; ++p, ++significant, ++decimalPlaces)
         digits = digits * 10 + (*p - '0');
-    if (p != end || significant > 15) return std::nullopt;
-    if (decimals != p && p[-1] == '0') return std::nullopt;
+    if (significant > 15 || (p != end && IsDigit(*p))) return 0;
+    if (decimals != p && p[-1] == '0') return 0;
     // Digits and power of ten are exact, so the one division rounds correctly, as from_chars does.
     const double magnitude = static_cast<double>(digits) / kExactTens[decimalPlaces];
-    return negative ? -magnitude : magnitude;
+    out = negative ? -magnitude : magnitude;
+    return static_cast<std::size_t>(p - begin);
+}
+
+std::optional<double> FixedGeneralNumber(std::string_view text) {
+    double value = 0;
+    const std::size_t taken = ReadFixedGeneral(text.data(), text.data() + text.size(), value);
+    if (taken == 0 || taken != text.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -497,6 +511,10 @@ std::optional<double> CanonicalNumber(std::string_view text) {
     const double value = LeadingNumber(text);
     if (GeneralText(value) != text) return std::nullopt;
     return value;
+}
+
+std::size_t ReadFixedGeneralNumber(const char* begin, const char* end, double& value) {
+    return ReadFixedGeneral(begin, end, value);
 }
 
 std::string PrintInteger(long long v) {

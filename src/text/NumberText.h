@@ -53,6 +53,9 @@ bool GeneralTextFits(double v, std::size_t size);
 // The double whose general text is exactly text, if there is one: "12.5" and "1.5E-07" have it,
 // "12.50", "1e-7", "-0", "007" and "abc" have not. LeadingNumber(text) reads the same double.
 std::optional<double> CanonicalNumber(std::string_view text);
+// The same for the fixed forms ("12.5", not "1.5E-07"), read from begin on in one pass: how many
+// bytes the number takes, 0 for none. A text that ends where the number does is its general text.
+std::size_t ReadFixedGeneralNumber(const char* begin, const char* end, double& value);
 
 // Print forms of the system's text files: one space before a non-negative
 // value (the minus sign otherwise), the text, one trailing space. Singles and

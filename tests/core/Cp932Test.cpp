@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "files/Cp932.h"
@@ -57,6 +58,34 @@ TEST(Cp932Text, BytesOutsideTheIconvTableAsTheWindowsCodePage) {
         SCOPED_TRACE(c.utf8);
         EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8);
         EXPECT_EQ(Utf8ToCp932(c.utf8), c.cp932);
+    }
+}
+
+// ASCII between the characters of the code is copied and only the runs between go through the
+// table: a trail byte in the ASCII range stays with its lead, and a bad byte is named where it
+// stands in the whole text.
+TEST(Cp932Text, AsciiBetweenRunsAndTheirPlaceInTheWholeText) {
+    struct Case {
+        std::string cp932;
+        std::optional<std::string> utf8;
+        std::size_t bad = 0;
+    };
+    const Case cases[] = {
+        {"\"\x83\x41\",1.5\r\n\"\x83\x40\x83\x41\",2\r\n", "\"ア\",1.5\r\n\"ァア\",2\r\n"},
+        {"\x83\x5C,\\", "ソ,\\"},  // trail byte 0x5C, the ASCII backslash
+        {"ab\xB1\x83\x41z\xA0", "abｱアz\u00A0"},
+        {"ok,1\r\nok,\x81\r\n", std::nullopt, 9},
+        {"abc\x81\x7F,d", std::nullopt, 3},
+        {"abc,\x83\x41\x81", std::nullopt, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cp932);
+        std::size_t bad = 99;
+        const auto utf8 = Cp932ToUtf8(c.cp932, &bad);
+        EXPECT_EQ(utf8, c.utf8);
+        if (!c.utf8) {
+            EXPECT_EQ(bad, c.bad);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,53 @@ TEST(FieldReaderPositions, LineAndPlaceOfEachField) {
         EXPECT_EQ(in.field(), place[1]);
     }
     EXPECT_FALSE(in.next());
+}
+
+// A taker that reads a run of digits: a field is taken only when it is one, blanks around it
+// aside; otherwise next() reads it as always, from the same place.
+TEST(FieldReaderTaken, AFieldIsTakenWholeOrLeftToNext) {
+    const auto digits = [](const char* begin, const char* end) {
+        std::size_t n = 0;
+        while (begin + n != end && begin[n] >= '0' && begin[n] <= '9') ++n;
+        return n;
+    };
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<std::string> fields;  // "#" marks one taken
+    };
+    const Case cases[] = {
+        {"digits taken", "12,3\r\n45", {"#", "#", "#"}},
+        {"blanks around taken", "  12 ,\t3\t", {"#", "#"}},
+        {"more than the taker reads", "12a,3", {"12a", "#"}},
+        {"blank inside", "1 2,3", {"1 2", "#"}},
+        {"quoted", "\"12\",3", {"12", "#"}},
+        {"empty fields", ",3,", {"", "#", ""}},
+        {"LF and CR ends", "1\n2\r3", {"#", "#", "#"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FieldReader taking(c.text), reading(c.text);
+        std::vector<std::string> fields;
+        for (;;) {
+            const bool taken = taking.nextTaken(digits);
+            const auto field = taken ? std::optional<std::string_view>("#") : taking.next();
+            const auto plain = reading.next();
+            if (!field) {
+                EXPECT_FALSE(plain);
+                break;
+            }
+            ASSERT_TRUE(plain);
+            fields.emplace_back(*field);
+            // The place of each field is the same either way.
+            EXPECT_EQ(taking.line(), reading.line());
+            EXPECT_EQ(taking.field(), reading.field());
+            if (taken) {
+                EXPECT_FALSE(taking.quoted());
+            }
+        }
+        EXPECT_EQ(fields, c.fields);
+    }
 }
 
 TEST(FieldReaderLines, RestOfTheTextLineByLineAfterTheFields) {

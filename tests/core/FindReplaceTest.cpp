@@ -72,6 +72,26 @@ TEST(ReplaceAll, OnlyExactMatchesAndTheSheetIsModifiedWithStatisticsGone) {
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
+// The views are told each replaced cell when there are a few, one reset when there are many; the
+// last match is current either way.
+TEST(ReplaceAll, AFewCellsAreToldOneByOneManyAsOneReset) {
+    for (const int cases : {6, 500}) {
+        SCOPED_TRACE(cases);
+        TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, test::Column(Texts(cases, "3")));
+        sheet.grdVo.setCurrent(2, 2);
+        test::ChangeRecorder recorder(t.app.bus);
+        EXPECT_EQ(ReplaceAll(t.app, sheet, CaptureSearchStart(sheet), {SearchLine::Column, true, "3"}, "4"), cases);
+        const bool few = cases == 6;
+        EXPECT_EQ(recorder.count(ChangeKind::Cell), few ? cases : 0);
+        EXPECT_EQ(recorder.count(ChangeKind::Reset), few ? 0 : 1);
+        EXPECT_EQ(recorder.count(ChangeKind::Cursor), few ? 1 : 0);
+        EXPECT_EQ(sheet.grdVo.row(), cases + 1);
+        EXPECT_EQ(sheet.grdVo.text(cases + 1, 2), "4");
+    }
+}
+
 TEST(ReplaceOneByOne, YesReplacesNoSkipsAndTheEndIsSaid) {
     TestApp t;
     Sheet& sheet = SearchSheet(t);

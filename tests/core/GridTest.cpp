@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "sheet/Grid.h"
 #include "support/Fakes.h"
@@ -91,6 +92,44 @@ TEST(GridNotifications, KindsFollowTheAreaAndBulkChangesTellOneReset) {
     EXPECT_EQ(recorder.changes.back().kind, ChangeKind::RowsInserted);
     EXPECT_EQ(recorder.changes.back().row, 40);
     EXPECT_EQ(recorder.changes.back().count, 10);
+}
+
+TEST(GridNotifications, ABulkChangeOfAFewCellsTellsThoseCellsAndOfManyOneReset) {
+    struct Case {
+        const char* name;
+        int cells;       // changed down column 2 from row 2
+        bool moveCursor;
+        std::vector<ChangeKind> told;
+    };
+    const std::vector<ChangeKind> threeCells(3, ChangeKind::Cell);
+    std::vector<ChangeKind> threeAndCursor = threeCells;
+    threeAndCursor.push_back(ChangeKind::Cursor);
+    const Case cases[] = {
+        {"a few cells", 3, false, threeCells},
+        {"a few cells and the cursor", 3, true, threeAndCursor},
+        {"more cells than a few", 100, true, {ChangeKind::Reset}},
+        {"nothing changed", 0, false, {ChangeKind::Reset}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChangeBus bus;
+        test::ChangeRecorder recorder(bus);
+        Grid grid(120, 5, 2, 2);
+        grid.attach(&bus, 1);
+        {
+            Grid::BulkChange bulk(grid);
+            for (int r = 2; r < 2 + c.cells; ++r) grid.setText(r, 2, "5");
+            if (c.moveCursor) grid.setCurrent(4, 3);
+            EXPECT_TRUE(recorder.changes.empty());  // nothing before the end
+        }
+        std::vector<ChangeKind> told;
+        for (const ModelChange& change : recorder.changes) told.push_back(change.kind);
+        EXPECT_EQ(told, c.told);
+        if (c.told == threeCells) {
+            EXPECT_EQ(recorder.changes[2].row, 4);
+            EXPECT_EQ(recorder.changes[2].column, 2);
+        }
+    }
 }
 
 }  // namespace

@@ -87,6 +87,19 @@ TEST(InsertDelete, RowsMoveAndAreNumberedAnew) {
     }
 }
 
+// The case numbers after the change are written afresh inside it: the views hear of one reset, not
+// of a header change per case.
+TEST(InsertDelete, RowsTellTheViewsOnce) {
+    TestApp t;
+    Sheet& sheet = NumberedSheet(t, 300);
+    test::ChangeRecorder recorder(t.app.bus);
+    ASSERT_TRUE(InsertRows(t.app, sheet, 2, 1));
+    ASSERT_TRUE(DeleteRows(t.app, sheet, 5, 2));
+    EXPECT_EQ(recorder.count(ChangeKind::Names), 0);
+    EXPECT_EQ(recorder.count(ChangeKind::Reset), 2);
+    EXPECT_EQ(sheet.grdVo.text(300, 0), "299");
+}
+
 TEST(InsertDelete, RowsUngroupAGroupedSheetColumnsDoNot) {
     for (const bool rows : {true, false}) {
         SCOPED_TRACE(rows ? "rows" : "columns");

@@ -324,5 +324,50 @@ TEST(NumberTextSweep, DoubleGeneralTextReadsBack) {
     }
 }
 
+// The one-pass reader of fixed forms agrees with CanonicalNumber on every text: a text it takes
+// whole is canonical with the same double, one it leaves (or takes in part) is not a fixed form.
+TEST(ReadFixedGeneralNumber, AgreesWithCanonicalNumberWhateverFollows) {
+    const char* const texts[] = {
+        "0", "-0", "00", "01", "0.5", "-0.5", "0.50", "0.0001", "0.00012", "0.0", "0.", ".5", "-.5",
+        "12", "-12", "12.5", "12.50", "12.", "1.2.3", "123456789012345", "1234567890123456",
+        "1.23456789012345", "1.234567890123456", "0.000123456789012345", "0.0001234567890123456",
+        "2.5E-07", "1E+20", "12a", "-", "", " 1", "1 ", "9007199254740993", "100", "100.25",
+    };
+    for (const char* text : texts) {
+        for (const char* after : {"", ",", "\r\n", " ,", "x", "5"}) {
+            const std::string bytes = std::string(text) + after;
+            SCOPED_TRACE("\"" + bytes + "\"");
+            double value = 0;
+            const std::size_t taken = ReadFixedGeneralNumber(bytes.data(), bytes.data() + bytes.size(), value);
+            ASSERT_LE(taken, bytes.size());
+            const auto canonical = CanonicalNumber(std::string_view(bytes).substr(0, taken));
+            if (taken > 0) {
+                ASSERT_TRUE(canonical);
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(*canonical), std::bit_cast<std::uint64_t>(value));
+            }
+            // A canonical text without an exponent is taken whole.
+            const auto whole = CanonicalNumber(bytes);
+            if (whole && bytes.find('E') == std::string::npos) {
+                EXPECT_EQ(taken, bytes.size());
+            }
+        }
+    }
+}
+
+TEST(ReadFixedGeneralNumber, TakesTheGeneralTextOfRandomDoubles) {
+    std::uint64_t state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        const double x = static_cast<double>(static_cast<std::int64_t>(state >> 20) % 2000000001 - 1000000000) /
+                         std::pow(10.0, static_cast<int>(state % 9));
+        const std::string general = GeneralText(x) + ",";
+        if (general.find('E') != std::string::npos) continue;
+        double value = 0;
+        ASSERT_EQ(ReadFixedGeneralNumber(general.data(), general.data() + general.size(), value), general.size() - 1)
+            << general;
+        EXPECT_EQ(value, *CanonicalNumber(std::string_view(general).substr(0, general.size() - 1))) << general;
+    }
+}
+
 }  // namespace
 }  // namespace zoriduvo
