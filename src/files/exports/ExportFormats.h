@@ -19,6 +19,8 @@ struct ExportInput {
     const FileImage& image;
     std::vector<std::string> paths;
     std::string sheetPath;
+    // What the form changed to hold the sheet (names it cannot hold), for the export's notice.
+    std::vector<std::string>* notices = nullptr;
 };
 
 using ExportEncoder = std::optional<FileProblem> (*)(const ExportInput& input, std::vector<OutputFile>& files);
@@ -48,6 +50,7 @@ const ExportForm* FindExportForm(std::string_view name);
 // The files form writes for the chosen path, encoded from the image. A path the form refuses is
 // told as a problem of that path.
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
-                                        std::vector<OutputFile>& files, const std::string& sheetPath = {});
+                                        std::vector<OutputFile>& files, const std::string& sheetPath = {},
+                                        std::vector<std::string>* notices = nullptr);
 
 }  // namespace zoriduvo

@@ -15,6 +15,7 @@ enum class ExportText {
     WrongExtension,  // a LispStat path with another extension
     TargetOpen,      // a path that is the file of an open sheet
     BlankCodeNote,   // %1 a blank code the Mirv/B import reads as a value
+    NamesChanged,    // %1 how many variables were renamed, %2 "old → new" lines
     Count
 };
 

@@ -9,12 +9,12 @@
 namespace zoriduvo {
 
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written) {
+                                       FileImage& written, std::vector<std::string>* notices) {
     BusyPointer busy(app.ui);
     if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
     GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed);
     std::vector<OutputFile> files;
-    auto problem = EncodeExport(form, written, chosen, files, sheet.information().path);
+    auto problem = EncodeExport(form, written, chosen, files, sheet.information().path, notices);
     written.dropValues();  // they were the sheet's own
     return problem ? problem : SaveFilesSafely(files);
 }
