@@ -70,17 +70,20 @@ readstat_label_set_t* CategoryLabels(readstat_writer_t* writer, const CategoryRa
 }
 
 std::vector<readstat_variable_t*> AddVariables(readstat_writer_t* writer, const FileImage& image,
-                                               const ForeignNames& names, Form form, std::size_t caseWidth) {
+                                               const ForeignNames& names, Form form, std::size_t caseWidth,
+                                               const std::vector<std::size_t>& widths) {
     const FormLimits limits = LimitsOf(form);
     std::vector<readstat_variable_t*> variables;
     variables.push_back(readstat_add_variable(writer, names.caseColumn.c_str(), READSTAT_TYPE_STRING, caseWidth));
     for (int v = 1; v <= image.variableCount; ++v) {
         const ImageVariable& definition = image.variable(v);
         const std::string& name = names.variables[static_cast<std::size_t>(v - 1)];
-        readstat_variable_t* variable = readstat_add_variable(writer, name.c_str(), READSTAT_TYPE_DOUBLE, 0);
+        const std::size_t width = widths[static_cast<std::size_t>(v - 1)];
+        readstat_variable_t* variable =
+            readstat_add_variable(writer, name.c_str(), width > 0 ? READSTAT_TYPE_STRING : READSTAT_TYPE_DOUBLE, width);
         // A changed name is kept where a reader shows it.
         if (name != definition.name) readstat_variable_set_label(variable, Cut(definition.name, limits.labelBytes).c_str());
-        if (form == Form::Spss) {
+        if (form == Form::Spss && width == 0) {
             const bool categorical = definition.categorical() && definition.category.minimum <= definition.category.maximum;
             readstat_variable_set_measure(variable, categorical ? READSTAT_MEASURE_NOMINAL : READSTAT_MEASURE_SCALE);
             if (categorical) readstat_variable_set_label_set(variable, CategoryLabels(writer, definition.category, v));
@@ -91,8 +94,9 @@ std::vector<readstat_variable_t*> AddVariables(readstat_writer_t* writer, const 
 }
 
 readstat_error_t WriteRows(readstat_writer_t* writer, const FileImage& image,
-                           const std::vector<readstat_variable_t*>& variables) {
+                           const std::vector<readstat_variable_t*>& variables, const std::vector<std::size_t>& widths) {
     std::optional<double> number;
+    std::string text;
     for (int c = 1; c <= image.caseCount; ++c) {
         if (auto error = readstat_begin_row(writer)) return error;
         const std::string name(image.caseName(c));
@@ -100,10 +104,16 @@ readstat_error_t WriteRows(readstat_writer_t* writer, const FileImage& image,
         const auto values = image.caseValues(c);
         for (int v = 1; v <= image.variableCount; ++v) {
             const auto k = static_cast<std::size_t>(v - 1);
-            if (k < values.size()) CellNumber(values[k], c, v, number);  // checked before the first byte
-            else number.reset();
-            auto error = number ? readstat_insert_double_value(writer, variables[k + 1], *number)
-                                : readstat_insert_missing_value(writer, variables[k + 1]);
+            readstat_variable_t* variable = variables[k + 1];
+            readstat_error_t error;
+            if (widths[k] > 0) {
+                text.assign(k < values.size() ? values[k].text().view() : std::string_view());
+                error = readstat_insert_string_value(writer, variable, text.c_str());
+            } else {
+                number = k < values.size() ? CellNumber(values[k]) : std::nullopt;
+                error = number ? readstat_insert_double_value(writer, variable, *number)
+                               : readstat_insert_missing_value(writer, variable);
+            }
             if (error) return error;
         }
         if (auto error = readstat_end_row(writer)) return error;
@@ -125,8 +135,11 @@ std::optional<FileProblem> EncodeDataSet(const ExportInput& input, std::vector<O
     const FormLimits limits = LimitsOf(form);
     std::size_t caseWidth = 1;
     if (auto problem = CaseNameWidth(image, limits.stringBytes, caseWidth)) return problem;
-    if (auto problem = CheckNumbers(image)) return problem;
+    std::vector<std::size_t> widths;
+    std::vector<std::string> notices;
+    if (auto problem = StringVariables(image, limits.stringBytes, widths, notices)) return problem;
     const ForeignNames names = NamesForForm(image, &limits.names);
+    notices.insert(notices.begin(), names.changes.begin(), names.changes.end());
 
     Writer writer(readstat_writer_init());
     if (!writer) return FileProblem{FileError::OutOfMemory};
@@ -141,15 +154,15 @@ std::optional<FileProblem> EncodeDataSet(const ExportInput& input, std::vector<O
         readstat_writer_set_file_format_version(writer.get(), 5);
         readstat_writer_set_table_name(writer.get(), "DATA");
     }
-    const auto variables = AddVariables(writer.get(), image, names, form, caseWidth);
+    const auto variables = AddVariables(writer.get(), image, names, form, caseWidth, widths);
 
     std::string bytes;
     if (auto error = BeginWriting(writer.get(), form, bytes, image.caseCount)) return Failed(input, error);
     if (auto error = readstat_validate_metadata(writer.get())) return Failed(input, error);
     for (readstat_variable_t* variable : variables)
         if (auto error = readstat_validate_variable(writer.get(), variable)) return Failed(input, error);
-    if (auto error = WriteRows(writer.get(), image, variables)) return Failed(input, error);
-    if (input.notices) *input.notices = names.changes;
+    if (auto error = WriteRows(writer.get(), image, variables, widths)) return Failed(input, error);
+    if (input.notices) *input.notices = std::move(notices);
     files.clear();
     files.push_back({input.paths.at(0), std::move(bytes)});
     return std::nullopt;

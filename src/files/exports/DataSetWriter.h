@@ -13,8 +13,9 @@ namespace zoriduvo {
 // min..max as value labels; a continuous one scale), blanks as system-missing, the file label and
 // the comment as the form keeps them (SPSS documents, Stata notes). Names the form cannot hold are
 // changed by ForeignNames and told through the input's notices, the old name kept as the
-// variable's label. A numeric variable's cell that holds no number is refused, naming the cell, as
-// is a case name longer than the form's strings; nothing is written then. The file's time is the
+// variable's label. A variable with a value that is no number (a text) is written as a string
+// variable and told in the notices; a text or case name longer than the form's strings is refused,
+// naming its cell; nothing is written then. The file's time is the
 // time the image was gathered, so a fixed clock writes the same bytes.
 std::optional<FileProblem> EncodeSpssFile(const ExportInput& input, std::vector<OutputFile>& files);
 std::optional<FileProblem> EncodeStataFile(const ExportInput& input, std::vector<OutputFile>& files);

@@ -25,7 +25,8 @@ constexpr MessageRow<ExportText> kTexts[] = {
      "欠損値の出力コード「%1」は、読み込むと欠損値ではなく値として読まれます。"
      "欠損値のまま読み戻すには、コードを %M、空欄、NA、. のいずれかにしてください。",
      "", kNone},
-    {Text::NamesChanged, "この形式で使えない変数名を変えて書き出しました（%1 個）:\n%2", "Export", kInfo},
+    {Text::NamesChanged, "この形式に合わせて次のとおり変えて書き出しました（%1 件）:\n%2", "Export", kInfo},
+    {Text::StringVariable, "変数「%1」は文字列の変数（ケース %2 の値「%3」が数値ではありません）", "", kNone},
 };
 
 static_assert(CoversEveryCode(kTexts), "every text needs its row, in the order of the codes");

@@ -103,7 +103,7 @@ ForeignNames NamesForForm(const FileImage& image, const NameRule* rule) {
             continue;
         }
         std::string name = Free(Fitted(original, v, *rule), rule, taken);
-        if (name != original) names.changes.push_back(original + " → " + name);
+        if (name != original) names.changes.push_back("変数名「" + original + "」→「" + name + "」");
         names.variables.push_back(std::move(name));
     }
     names.caseColumn = Free("case", rule, taken);
