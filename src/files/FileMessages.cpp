@@ -16,10 +16,7 @@ constexpr MessageRow<FileText> kTexts[] = {
     {Text::OpenTitle, kOpenTitle, "", kNone},
     {Text::SaveTitle, kSaveTitle, "", kNone},
     {Text::CloseTitle, kCloseTitle, "", kNone},
-    {Text::OpenFilter,
-     "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|CSV ﾌｧｲﾙ(*.csv)|*.csv|すべてのﾌｧｲﾙ(*.*)|*.*|"
-     "SPSS, Stata, SAS transport, Excel ﾌｧｲﾙ(*.sav *.zsav *.dta *.xpt *.xlsx)|*.sav;*.zsav;*.dta;*.xpt;*.xlsx|",
-     "", kNone},
+    {Text::OpenFilter, "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|CSV ﾌｧｲﾙ(*.csv)|*.csv|すべてのﾌｧｲﾙ(*.*)|*.*|", "", kNone},
     {Text::SaveFilter, "vo-Data ﾌｧｲﾙ(*.vo)|*.vo|すべてのﾌｧｲﾙ(*.*)|*.*|", "", kNone},
     {Text::CloseQuestion, "'%1'は保存されていません。\n\r保存しますか？", kCloseTitle, MessageIcon::Question},
     {Text::FormatTagPlace, "形式名", "", kNone},
