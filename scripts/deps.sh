@@ -5,12 +5,14 @@ set -euo pipefail
 # poppler-utils: pdftotext reads the printed PDF back in the tests.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
-          qt6-translations-l10n libqt6svg6 poppler-utils)
+          qt6-translations-l10n libqt6svg6 poppler-utils
+          libreadstat-dev libxlsxwriter-dev libminizip-dev libexpat1-dev)
 # The session test drives the program under a real X server and window manager.
 session=(openbox xdotool xclip x11-utils)
 # R, GNU PSPP and SBCL (a Lisp reader) read the exports back in the tests, xmllint and rsvg-convert
-# the saved plots; their recommended extras are not needed.
-readers=(r-base-core pspp sbcl libxml2-utils librsvg2-bin)
+# the saved plots; their recommended extras are not needed. haven, readxl and openxlsx read and write
+# the SPSS, Stata, SAS transport and Excel files that are exchanged with R.
+readers=(r-base-core pspp sbcl libxml2-utils librsvg2-bin r-cran-haven r-cran-readxl r-cran-openxlsx)
 # The package checks: lintian on the .deb, the desktop entry and the AppStream metainfo validators.
 packaging=(lintian desktop-file-utils appstream dpkg-dev)
 sudo_cmd=""

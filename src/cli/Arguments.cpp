@@ -47,6 +47,7 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
         else if (arg == "--to-blank" && takes(kMissingOptions)) slot = &parsed.toBlank;
         else if (arg == "--from-blank" && takes(kMissingOptions)) slot = &parsed.fromBlank;
         else if (arg == "--blank-code" && takes(kBlankCodeOption)) slot = &parsed.blankCode;
+        else if (arg == "--encoding" && takes(kEncodingOption)) slot = &parsed.encoding;
         else if (arg == "--x" && takes(kPlotOptions)) slot = &parsed.x;
         else if (arg == "--y" && takes(kPlotOptions)) slot = &parsed.y;
         else if (arg == "--title" && takes(kPlotOptions)) slot = &parsed.title;
@@ -126,6 +127,11 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
             return Text(CliMessage::UnknownFormat, {parsed.format});
         if ((row.required & kFormatOption) && !parsed.formatGiven)
             return Text(CliMessage::OptionNeeded, {row.name, "--to"});
+    }
+    if (parsed.encoding) {
+        if (*parsed.encoding != "utf-8" && *parsed.encoding != "cp932")
+            return Text(CliMessage::UnknownValue, {"--encoding", *parsed.encoding});
+        if (parsed.format != "data-csv") return Text(CliMessage::EncodingForm);
     }
     if ((row.required & kMergeOptions) && parsed.mergeCases == parsed.mergeVariables)
         return Text(CliMessage::OptionNeeded, {row.name, "--cases | --variables"});

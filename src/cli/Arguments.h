@@ -23,6 +23,7 @@ struct CliArguments {
     std::optional<std::string> toBlank, fromBlank;  // --to-blank / --from-blank TEXT
     std::vector<std::string> variables;              // --var NAME, repeated
     std::optional<std::string> blankCode;            // --blank-code TEXT
+    std::optional<std::string> encoding;             // export: --encoding utf-8|cp932
     std::optional<std::string> x, y;                 // plot: --x / --y NAME
     std::optional<std::string> title, xTitle, yTitle;  // plot: --title / --x-title / --y-title T
     bool meanDeviation = false;                      // plot box: --mean-sd

@@ -228,7 +228,9 @@ int RunMissing(App& app, Sheet& sheet, const CliArguments& arguments, std::ostre
 
 int RunExport(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     if (arguments.blankCode && !SetBlankCode(app, sheet, *arguments.blankCode)) return kRefused;
-    switch (ExportCommand(app, sheet, *FindExportForm(arguments.format), arguments.files[1])) {
+    const bool cp932 = arguments.encoding == std::optional<std::string>("cp932");
+    const ExportForm& form = *FindExportForm(cp932 ? "data-csv-cp932" : arguments.format);
+    switch (ExportCommand(app, sheet, form, arguments.files[1])) {
     case ExportOutcome::Written: return kDone;
     case ExportOutcome::Failed: return kFileFailed;
     case ExportOutcome::NoPath:

@@ -42,6 +42,7 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OptionTwice, "%1 が二度指定されています", "", kUsage},
     {Code::OptionNotRead, "%1 は --layout %2 では使えません", "", kUsage},
     {Code::RepeatedVariable, "同じ変数が二度指定されています: %1", "カテゴリの結合", kUsage},
+    {Code::EncodingForm, "--encoding は --to data-csv でだけ使えます", "", kUsage},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

@@ -39,6 +39,7 @@ enum class CliMessage {
     OptionTwice,       // %1 the option
     OptionNotRead,     // %1 the option, %2 the layout
     RepeatedVariable,  // %1 the name
+    EncodingForm,      // --encoding with another form than data-csv
     Count
 };
 

@@ -11,7 +11,11 @@ namespace {
 
 constexpr Subcommand kSubcommands[] = {
     // --blank-code is left out of the usage line, which scripts already read as it stands.
-    {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4]", "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します", 2, 2,
+    {"convert", "convert IN OUT [--to vo1|vo2|vo3|vo4]",
+     "IN を vo-Data の指定の版（既定は 3）で OUT に書き出します\n"
+     "    IN は vo-Data、CSV、SPSS (.sav .zsav)、Stata (.dta)、SAS transport (.xpt)、Excel (.xlsx) のファイル\n"
+     "    （形式はファイルの先頭で判断します）",
+     2, 2,
      kFormatOption | kBlankCodeOption, 0, RunConvert, true, 1},
     {"stats", "stats IN [--from A --to B]", "統計量をシートに表示されるとおりに出力します", 1, 1, kRangeOption, 0,
      RunStats},
@@ -23,9 +27,12 @@ constexpr Subcommand kSubcommands[] = {
     {"missing", "missing IN OUT --to-blank TEXT | --from-blank TEXT [--var NAME ...]",
      "指定の値を空白へ、または空白を指定の値に変換して OUT に書き出します（--var がなければ全変数）", 2, 2,
      kMissingOptions, kMissingOptions, RunMissing, true, 1},
-    {"export", "export IN OUT --to vo1|vo2|vo4|values|counts|mirv|sdata|lisp|csv [--blank-code TEXT]",
-     "IN を指定の形式で OUT に書き出します（mirv は OUT にヘッダー、その横にデータファイル）", 2, 2,
-     kFormatOption | kAnyFormOption | kBlankCodeOption, kFormatOption, RunExport, true, 1},
+    {"export",
+     "export IN OUT --to vo1|vo2|vo4|values|counts|mirv|sdata|lisp|csv|sav|dta|xpt|xlsx|data-csv "
+     "[--encoding utf-8|cp932] [--blank-code TEXT]",
+     "IN を指定の形式で OUT に書き出します（mirv は OUT にヘッダー、その横にデータファイル）\n"
+     "    --encoding は data-csv の文字コード（既定は utf-8）",
+     2, 2, kFormatOption | kAnyFormOption | kBlankCodeOption | kEncodingOption, kFormatOption, RunExport, true, 1},
     {"merge", "merge IN FILE OUT --cases | --variables",
      "FILE のケースまたは変数を IN に結合して OUT に書き出します", 3, 3, kMergeOptions, kMergeOptions, RunMerge, true, 2},
     {"recode", "recode IN OUT --codes LO-HI --var NAME [--var NAME ...] [--from A --to B]",

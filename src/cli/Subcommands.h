@@ -31,6 +31,7 @@ enum CliOption : unsigned {
     kNameOption = 16384,    // --name NEW
     kNamesOptions = 32768,  // --generate TARGET | --erase TARGET: exactly one
     kLabelOptions = 65536,  // --file-label TEXT | --comment TEXT: exactly one
+    kEncodingOption = 131072,  // --encoding utf-8|cp932 of the plain data CSV
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

@@ -36,6 +36,7 @@ public:
     std::string formatTag;
     std::string fileLabel;
     std::string date;
+    std::int64_t writtenAt = 0;  // seconds since 1970 of a gathered image: the time forms that keep one write
     std::vector<std::int16_t> groupSizes;  // in order; their sum is the case count
     int caseCount = 0;
     int variableCount = 0;

@@ -69,6 +69,14 @@ constexpr MessageRow<FileText> kTexts[] = {
      "%1 個の名前はシフトJIS（コードページ 932）のファイルにそのまま保存できません: %2\n"
      "シフトJIS にない文字は、保存するときに UTF-8 を選べば残せます。二重引用符（\"）と改行は名前から除いてください。",
      kOpenTitle, MessageIcon::Exclamation},
+    {Text::LabelsNotKept,
+     "シートに持てないため、値ラベル %1 個、変数ラベル %2 個、ユーザー欠損値の定義 %3 個は読み込みませんでした。"
+     "値はそのまま読み込まれています。",
+     kOpenTitle, MessageIcon::Information},
+    {Text::ForeignDamaged, "ファイルの内容が正しくないか、途中で切れています（%1）。", "", kNone},
+    {Text::ChooseWorksheet, "このブックには複数のシートがあります。開くシートを選んでください。", "", kNone},
+    {Text::CaseNamesQuestion, "文字列の変数「%1」の値はすべて異なります。この値をケース名にしますか？", kOpenTitle,
+     MessageIcon::Question},
     {Text::SaveInUtf8Question,
      "文字「%1」（%2）はシフトJIS（コードページ 932）のファイルに保存できません。\n"
      "ファイルを UTF-8 で保存しますか？\n"

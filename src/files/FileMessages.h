@@ -50,6 +50,10 @@ enum class FileText {
     NotNumbers,          // %1 the number of values, %2 the place of the first, %3 its text
     BeyondSingle,        // %1 the number of values, %2 the place of the first, %3 its text
     UnstorableNames,     // %1 the number of names, %2 the first few
+    LabelsNotKept,       // %1 value labels, %2 variable labels, %3 user-missing definitions
+    ForeignDamaged,      // %1 what the reader of the form found
+    ChooseWorksheet,
+    CaseNamesQuestion,   // %1 the variable
     SaveInUtf8Question,  // %1 the character, %2 where it stands
     NotRegularFile,
     FolderNotFile,

@@ -111,7 +111,8 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
     image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxCount);
     image.path = path;
     image.fileName = FileNameOf(path);
-    image.date = WriterDate(app.clock.now());
+    image.writtenAt = app.clock.now();
+    image.date = WriterDate(image.writtenAt);
     const std::string& label = sheet.information().fileLabel;
     // A label made up from the file's name must not refuse the save for a name the user chose freely.
     image.fileLabel =

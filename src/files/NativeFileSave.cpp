@@ -32,7 +32,7 @@ bool AskForUtf8(App& app, const FileProblem& problem) {
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
     bool declined = false;
     FileImage written;
-    const auto problem = WriteExport(app, sheet, *FindExportForm("vo3"), path, written, [&](const FileProblem& unwritable) {
+    const auto problem = WriteExport(app, sheet, *FindExportForm("vo3"), path, written, nullptr, [&](const FileProblem& unwritable) {
         declined = !AskForUtf8(app, unwritable);
         return !declined;
     });

@@ -8,6 +8,7 @@
 #include "files/NativeReader.h"
 #include "files/ReadingNotes.h"
 #include "files/SheetLoader.h"
+#include "files/imports/ForeignData.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
 
@@ -15,15 +16,29 @@ namespace zoriduvo {
 
 namespace {
 
-enum class Reader { Native, Csv, None };
+enum class Reader { Native, Csv, Foreign, None };
 
+// The data sets of other programs by their first bytes, whatever their names end with.
 Reader ChooseReader(const std::string& path, const std::string& bytes) {
+    if (ForeignKindOf(bytes) != ForeignKind::None) return Reader::Foreign;
     if (EndsWithNoCase(path, "vo")) return Reader::Native;
     if (EndsWithNoCase(path, "csv")) return Reader::Csv;
     return HasVoDataTag(bytes) ? Reader::Native : Reader::None;
 }
 
 }  // namespace
+
+ForeignQuestions ForeignQuestionsOf(Ui& ui) {
+    ForeignQuestions questions;
+    questions.chooseSheet = [&ui](const std::vector<std::string>& sheets) {
+        return ui.chooseItem(TextOf(FileText::OpenTitle), TextOf(FileText::ChooseWorksheet), sheets);
+    };
+    questions.takeCaseNames = [&ui](const std::string& variable) {
+        Message question = MessageOf(FileText::CaseNamesQuestion, {variable});
+        return ui.show(question, MessageButtons::YesNo) == Answer::Yes;
+    };
+    return questions;
+}
 
 int SheetHoldingFile(App& app, const std::string& path) {
     for (int n : app.openSheets()) {
@@ -51,7 +66,8 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
     {
         BusyPointer busy(app.ui);
         FileImage image;
-        switch (ChooseReader(path, *bytes)) {
+        const Reader reader = ChooseReader(path, *bytes);
+        switch (reader) {
         case Reader::None: return OpenOutcome::NotOurFormat;
         case Reader::Native:
             problem = ReadNativeOwnedBytes(std::move(*bytes), image);
@@ -61,11 +77,21 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             problem = ReadCsvBytes(*bytes, image);
             if (!problem) image.path = path, image.fileName = FileNameOf(path);
             break;
+        case Reader::Foreign: {
+            bool cancelled = false;
+            problem = ReadForeignBytes(*bytes, ForeignKindOf(*bytes), ForeignQuestionsOf(app.ui), image, cancelled);
+            if (cancelled) return OpenOutcome::Cancelled;
+            if (!problem) image.path = path, image.fileName = FileNameOf(path);
+            break;
+        }
         }
         bytes.reset();  // the image holds all the sheet needs: the file's bytes go before it is filled
         if (!problem) {
             LoadOptions options;
-            options.hasFile = image.formatTag != "CSV";
+            // Only a vo-Data file is saved back where it came from; the others ask for a name.
+            options.hasFile = reader == Reader::Native;
+            // The texts of string variables stay texts.
+            options.exactValues = reader == Reader::Foreign;
             options.into = into;
             if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
             notes = image.notes;
@@ -73,7 +99,8 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
         }
     }
     if (problem) {
-        if (problem->code == FileError::Utf16Text) problem->where = path;
+        if (problem->code == FileError::Utf16Text || (problem->code == FileError::CannotRead && problem->where.empty()))
+            problem->where = path;
         ShowFileProblem(app.ui, *problem);
         return OpenOutcome::Failed;
     }

@@ -4,6 +4,8 @@
 namespace zoriduvo {
 
 class App;
+class Ui;
+struct ForeignQuestions;
 
 enum class OpenOutcome {
     Opened,
@@ -21,6 +23,11 @@ enum class OpenOutcome {
 // When lines of a CSV file held more fields than its variables, the opened sheet is followed by a
 // message that counts them.
 OpenOutcome OpenPath(App& app, const std::string& path, int into = 0);
+
+// What opening a data set of another program asks: the worksheet of a workbook with several (the
+// first, where the user is not asked), and whether the first text variable with all values
+// different names the cases (asked; no by default).
+ForeignQuestions ForeignQuestionsOf(Ui& ui);
 
 // The open sheet whose file is the file at path (by identity, not by name); 0 when none is.
 int SheetHoldingFile(App& app, const std::string& path);

@@ -122,6 +122,10 @@ std::vector<Message> ReadingNoteMessages(const ReadingNotes& notes, std::string_
         if (notes.unstorableNames > static_cast<int>(notes.firstUnstorableNames.size())) names += " など";
         messages.push_back(MessageOf(FileText::UnstorableNames, {std::to_string(notes.unstorableNames), names}));
     }
+    if (notes.valueLabels + notes.variableLabels + notes.missingDefinitions > 0)
+        messages.push_back(MessageOf(FileText::LabelsNotKept, {std::to_string(notes.valueLabels),
+                                                                   std::to_string(notes.variableLabels),
+                                                                   std::to_string(notes.missingDefinitions)}));
     for (Message& message : messages) message.title = std::string(title);
     return messages;
 }

@@ -32,6 +32,8 @@ struct ReadingNotes {
     ValueNote beyondSingle;                   // numbers, infinities too, beyond the single range
     int unstorableNames = 0;                  // names a code page 932 file cannot hold as they are
     std::vector<std::string> firstUnstorableNames;
+    // What a data set of another program defines that a sheet does not keep.
+    int valueLabels = 0, variableLabels = 0, missingDefinitions = 0;
 };
 
 // The names of the image (variables, then cases) that a save in code page 932 cannot write: a

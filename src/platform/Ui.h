@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Message.h"
 
@@ -29,6 +30,13 @@ public:
     virtual void setBusy(bool busy) = 0;
     virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
+    // One of items, from 0, chosen by the user; nullopt when cancelled. Where no one can be asked
+    // (the command line), the first.
+    virtual std::optional<int> chooseItem(const std::string& title, const std::string& text,
+                                          const std::vector<std::string>& items) {
+        (void)title, (void)text;
+        return items.empty() ? std::nullopt : std::optional<int>(0);
+    }
 
     Answer show(const Message& m, MessageButtons buttons = MessageButtons::Ok) {
         return message(m.text, m.title, m.icon, buttons);

@@ -71,6 +71,28 @@ private slots:
         Control<QRadioButton>(&dialog, "optMirv")->click();
         QVERIFY(note->isVisible());
     }
+
+    // The forms of the programs users analyse in follow the nine, and one of them writes its file.
+    void exchangeFormsFollowTheNineAndWrite() {
+        QTemporaryDir folder;
+        test::TestApp t;
+        Sheet& sheet = t.app.sheet(NewSheet(t.app));
+        test::FillSheet(sheet, {{"1", "2"}, {"3", ""}});
+        ExportDialog dialog(t.app, sheet);
+        dialog.show();
+        QStringList order;
+        for (QRadioButton* option : dialog.findChildren<QRadioButton*>()) order << option->objectName();
+        QCOMPARE(order.mid(9), QStringList({"optSav", "optDta", "optXpt", "optXlsx", "optDataCsv", "optDataCsvCp932"}));
+        Control<QRadioButton>(&dialog, "optSav")->click();
+        t.ui.fileNames = {folder.filePath("data.sav").toStdString()};
+        Control<QPushButton>(&dialog, "cmdRef")->click();
+        QCOMPARE(t.ui.fileDialogs.at(0).filterIndex, 8);
+        Control<QPushButton>(&dialog, "cmdExec")->click();
+        QVERIFY(!dialog.isVisible());
+        QFile written(folder.filePath("data.sav"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.read(4) == QByteArray("$FL2"));
+    }
 };
 
 REGISTER_GUI_TEST(ExportDialogTest);

@@ -30,12 +30,12 @@ trap 'kill $pids 2>/dev/null; wait 2>/dev/null' EXIT
 # The server picks a free display itself and writes its number once it takes connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids="$!"
-wait_for 10 test -s "$work/display" || skip "no X server could start: $(cat "$work/xvfb.log")"
+wait_for 30 test -s "$work/display" || skip "no X server could start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(cat "$work/display")"
-wait_for 10 xdpyinfo || skip "the X server takes no connections: $(cat "$work/xvfb.log")"
+wait_for 30 xdpyinfo || skip "the X server takes no connections: $(cat "$work/xvfb.log")"
 openbox >"$work/openbox.log" 2>&1 &
 pids="$! $pids"
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "the window manager did not start"
+wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "the window manager did not start: $(cat "$work/openbox.log")"
 
 cp "$data/start.vo" "$work/data.vo"
 (cd "$work" && QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" XDG_RUNTIME_DIR="$work/run" \

@@ -41,7 +41,8 @@ ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, cons
         }
     }
     FileImage written;
-    if (auto problem = WriteExport(app, sheet, form, paths.at(0), written)) {
+    std::vector<std::string> notices;
+    if (auto problem = WriteExport(app, sheet, form, paths.at(0), written, &notices)) {
         // The export's messages carry its own title, whatever the writer found.
         Message message = MessageOf(*problem);
         message.title = TextOf(ExportText::Title);
@@ -49,6 +50,13 @@ ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, cons
         const bool refused = problem->code == FileError::UnholdableValue ||
                              problem->code == FileError::UnwritableCharacter;
         return refused ? ExportOutcome::Refused : ExportOutcome::Failed;
+    }
+    if (!notices.empty()) {
+        std::string lines;
+        for (const std::string& notice : notices) lines.append(lines.empty() ? "" : "\n").append(notice);
+        Message message = MessageOf(ExportText::NamesChanged);
+        message.text = TextOf(ExportText::NamesChanged, {std::to_string(notices.size()), lines});
+        app.ui.show(message);
     }
     if (form.native()) {
         written.path = AbsolutePath(written.path);  // so that a later Save finds the same file

@@ -2,10 +2,12 @@
 
 #include "files/NativeWriter.h"
 #include "files/exports/CsvTableWriter.h"
+#include "files/exports/DataSetWriter.h"
 #include "files/exports/LispStatWriter.h"
 #include "files/exports/MirvWriter.h"
 #include "files/exports/PlainValuesWriter.h"
 #include "files/exports/SDataWriter.h"
+#include "files/exports/SpreadsheetWriters.h"
 
 namespace zoriduvo {
 
@@ -28,7 +30,9 @@ std::optional<FileProblem> EncodeNative(const ExportInput& input, std::vector<Ou
 
 using Blanks = GatheredBlanks;
 
-// Browse filter pairs: 1 vo-Data, 2 Mirv/B, 3 Lisp, 4 text, 5 CSV.
+// Browse filter pairs: 1 vo-Data, 2 Mirv/B, 3 Lisp, 4 text, 5 CSV, 8 SPSS, 9 Stata, 10 SAS transport,
+// 11 Excel. The forms of the programs users analyse in follow the nine of the dialog; blanks reach
+// them empty, as their own missing value.
 constexpr ExportForm kForms[] = {
     {"vo1", "vo-Data_1", "optVo1", 1, 1, false, Blanks::NativeMark, TheChosenFile, EncodeNative<1>},
     {"vo2", "vo-Data_2", "optVo2", 1, 2, true, Blanks::NativeMark, TheChosenFile, EncodeNative<2>},
@@ -41,6 +45,13 @@ constexpr ExportForm kForms[] = {
     {"sdata", "S_Data", "optSData", 4, 0, false, Blanks::SheetCode, TheChosenFile, EncodeSDataFrame},
     {"lisp", "LispStat_Data", "optLisp", 3, 0, false, Blanks::SheetCode, LispStatPath, EncodeLispStat},
     {"csv", "CSV", "optCSV", 5, 0, true, Blanks::SheetCode, TheChosenFile, EncodeCsvTable},
+    {"sav", "SPSS (*.sav)", "optSav", 8, 0, false, Blanks::Empty, TheChosenFile, EncodeSpssFile},
+    {"dta", "Stata (*.dta)", "optDta", 9, 0, false, Blanks::Empty, TheChosenFile, EncodeStataFile},
+    {"xpt", "SAS transport (*.xpt)", "optXpt", 10, 0, false, Blanks::Empty, TheChosenFile, EncodeTransportFile},
+    {"xlsx", "Excel (*.xlsx)", "optXlsx", 11, 0, false, Blanks::Empty, TheChosenFile, EncodeXlsxFile},
+    {"data-csv", "データ CSV (UTF-8)", "optDataCsv", 5, 0, false, Blanks::Empty, TheChosenFile, EncodeDataCsv},
+    {"data-csv-cp932", "データ CSV (シフトJIS)", "optDataCsvCp932", 5, 0, false, Blanks::Empty, TheChosenFile,
+     EncodeDataCsvCp932},
 };
 
 }  // namespace
@@ -54,8 +65,9 @@ const ExportForm* FindExportForm(std::string_view name) {
 }
 
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
-                                        std::vector<OutputFile>& files, const std::string& sheetPath, TextCode text) {
-    ExportInput input{image, {}, sheetPath, text};
+                                        std::vector<OutputFile>& files, const std::string& sheetPath, TextCode text,
+                                        std::vector<std::string>* notices) {
+    ExportInput input{image, {}, sheetPath, text, notices};
     if (auto refusal = form.outputPaths(chosen, input.paths))
         return FileProblem{FileError::CannotWrite, 0, 0, chosen, TextOf(*refusal)};
     std::vector<OutputFile> encoded;

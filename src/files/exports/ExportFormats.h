@@ -21,6 +21,8 @@ struct ExportInput {
     std::vector<std::string> paths;
     std::string sheetPath;
     TextCode text = TextCode::Cp932;  // of the vo-Data forms; the other forms keep their own
+    // What the form changed to hold the sheet (names it cannot hold), for the export's notice.
+    std::vector<std::string>* notices = nullptr;
 };
 
 using ExportEncoder = std::optional<FileProblem> (*)(const ExportInput& input, std::vector<OutputFile>& files);
@@ -51,6 +53,6 @@ const ExportForm* FindExportForm(std::string_view name);
 // told as a problem of that path.
 std::optional<FileProblem> EncodeExport(const ExportForm& form, const FileImage& image, const std::string& chosen,
                                         std::vector<OutputFile>& files, const std::string& sheetPath = {},
-                                        TextCode text = TextCode::Cp932);
+                                        TextCode text = TextCode::Cp932, std::vector<std::string>* notices = nullptr);
 
 }  // namespace zoriduvo

@@ -15,6 +15,8 @@ enum class ExportText {
     WrongExtension,  // a LispStat path with another extension
     TargetOpen,      // a path that is the file of an open sheet
     BlankCodeNote,   // %1 a blank code the Mirv/B import reads as a value
+    NamesChanged,    // %1 how many changes, %2 one line each
+    StringVariable,  // %1 the variable, %2 the case, %3 its value that is no number
     Count
 };
 

@@ -9,7 +9,8 @@
 namespace zoriduvo {
 
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written, const Utf8Question& writeInUtf8) {
+                                       FileImage& written, std::vector<std::string>* notices,
+                                       const Utf8Question& writeInUtf8) {
     std::vector<OutputFile> files;
     std::optional<FileProblem> problem;
     bool utf8Holds = false;
@@ -18,9 +19,9 @@ std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm&
         if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
         GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed);
         const std::string& sheetPath = sheet.information().path;
-        problem = EncodeExport(form, written, chosen, files, sheetPath);
+        problem = EncodeExport(form, written, chosen, files, sheetPath, TextCode::Cp932, notices);
         if (problem && problem->code == FileError::UnwritableCharacter && form.native() && writeInUtf8)
-            utf8Holds = !EncodeExport(form, written, chosen, files, sheetPath, TextCode::Utf8);
+            utf8Holds = !EncodeExport(form, written, chosen, files, sheetPath, TextCode::Utf8, notices);
         written.dropValues();  // they were the sheet's own
     }
     // Never a silent replacement of the user's names: the question comes without the hourglass.

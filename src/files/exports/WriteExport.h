@@ -2,6 +2,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/FileProblem.h"
 #include "files/exports/ExportFormats.h"
@@ -18,9 +19,11 @@ using Utf8Question = std::function<bool(const FileProblem& problem)>;
 // The one way a sheet is written to files (Save, Save As, Export, the command line): the sheet in
 // the form to the files of the chosen path, all or none (SaveFilesSafely). A form that carries
 // statistics has them brought up to date first; the sheet's file record is left as it was.
-// written receives the image's records as they were gathered, without the values.
+// written receives the image's records as they were gathered, without the values; notices, when
+// given, what the form changed to hold the sheet (names it cannot hold).
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written, const Utf8Question& writeInUtf8 = {});
+                                       FileImage& written, std::vector<std::string>* notices = nullptr,
+                                       const Utf8Question& writeInUtf8 = {});
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen);
 
 }  // namespace zoriduvo

@@ -6,6 +6,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTreeView>
@@ -138,5 +139,15 @@ std::optional<std::string> QtUi::runFileDialog(const FileDialogRequest& request,
 
 std::optional<std::string> QtUi::openFileName(const FileDialogRequest& request) { return runFileDialog(request, false); }
 std::optional<std::string> QtUi::saveFileName(const FileDialogRequest& request) { return runFileDialog(request, true); }
+
+std::optional<int> QtUi::chooseItem(const std::string& title, const std::string& text,
+                                    const std::vector<std::string>& items) {
+    QStringList choices;
+    for (const std::string& item : items) choices << ToQString(item);
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(owner(), ToQString(title), ToQString(text), choices, 0, false, &chosen);
+    if (!chosen) return std::nullopt;
+    return static_cast<int>(choices.indexOf(item));
+}
 
 }  // namespace zoriduvo

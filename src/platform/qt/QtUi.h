@@ -17,6 +17,8 @@ public:
     void setBusy(bool busy) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::optional<int> chooseItem(const std::string& title, const std::string& text,
+                                  const std::vector<std::string>& items) override;
 
 private:
     std::optional<std::string> runFileDialog(const FileDialogRequest& request, bool save);
