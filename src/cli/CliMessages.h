@@ -39,6 +39,8 @@ enum class CliMessage {
     OptionTwice,       // %1 the option
     OptionNotRead,     // %1 the option, %2 the layout
     RepeatedVariable,  // %1 the name
+    BadCellLine,       // %1 the file, %2 the line number
+    GroupSizes,        // %1 the sizes, %2 the case count
     Count
 };
 

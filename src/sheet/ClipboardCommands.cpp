@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
+#include "sheet/CellEdits.h"
 #include "sheet/ClipboardText.h"
 #include "sheet/DataChange.h"
 #include "sheet/EditMessages.h"
@@ -76,6 +77,7 @@ void CutSelection(App& app, Sheet& sheet) {
     app.clipboard.setText(BlockText(grid, block, kCrLf, true));
     DataChange change(sheet, kCutStep);
     EmptyBlock(grid, block);
+    change.record(SetCommand(CellsOfBlock(sheet, block.top, block.left, block.bottom, block.right)));
     grid.setCurrent(block.top, block.left);
     change.done();
 }
@@ -84,7 +86,9 @@ bool EraseSelection(App& app, Sheet& sheet) {
     if (app.ui.show(MessageOf(EditMessage::EraseQuestion), MessageButtons::OkCancel) != Answer::Ok) return false;
     BusyPointer busy(app.ui);
     DataChange change(sheet, kEraseStep);
-    EmptyBlock(sheet.grdVo, SelectedBlock(sheet.grdVo));
+    const CellBlock block = SelectedBlock(sheet.grdVo);
+    EmptyBlock(sheet.grdVo, block);
+    change.record(SetCommand(CellsOfBlock(sheet, block.top, block.left, block.bottom, block.right)));
     change.done();
     return true;
 }
@@ -118,6 +122,7 @@ bool PasteAtCursor(App& app, Sheet& sheet) {
     }
     grid.setCurrent(r, c);
     grid.setSelectionEnd(lastRow, lastCol);
+    change.record(SetCommand(CellsOfBlock(sheet, r, c, lastRow, lastCol)));
     change.done();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
 #include "sheet/DataChange.h"
+#include "sheet/CellEdits.h"
 #include "sheet/EditMessages.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
@@ -86,6 +87,7 @@ void ReplaceOneByOne(App& app, Sheet& sheet, const SearchStart& start, const Sea
         if (app.ui.show(MessageOf(EditMessage::ReplaceQuestion), MessageButtons::YesNo) != Answer::Yes) continue;
         if (!change) change.emplace(sheet, kReplaceStep);
         grid.setText(cell.row, cell.col, replacement);
+        change->record(SetCommand(CellsOfBlock(sheet, cell.row, cell.col, cell.row, cell.col)));
         change->done();
     }
     app.ui.show(MessageOf(EditMessage::ReplaceFinished));
@@ -96,15 +98,20 @@ int ReplaceAll(App& app, Sheet& sheet, const SearchStart& start, const Search& s
     Grid& grid = sheet.grdVo;
     std::optional<DataChange> change;
     int replaced = 0;
+    std::vector<CellEdit> edits;
     for (int position : SearchVisits(start, search, true)) {
         const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
         if (!change) change.emplace(sheet, kReplaceStep);
         grid.setText(cell.row, cell.col, replacement);
+        for (CellEdit& edit : CellsOfBlock(sheet, cell.row, cell.col, cell.row, cell.col)) edits.push_back(std::move(edit));
         ShowMatch(grid, search.line, cell);
         ++replaced;
     }
-    if (change) change->done();
+    if (change) {
+        change->record(SetCommand(edits));
+        change->done();
+    }
     return replaced;
 }
 

@@ -16,6 +16,7 @@
 #include "sheet/SavedSelection.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetShape.h"
+#include "sheet/StepCommand.h"
 
 namespace zoriduvo {
 
@@ -36,6 +37,10 @@ bool BeyondLimit(App& app, int countAfter) {
 // Lines moved under the blocks would stand among the data: every block goes, partial ranges too.
 void RemoveEveryBlock(Sheet& sheet) {
     if (sheet.state().statisticsBlocks > 0) RemoveStatisticsBlocks(sheet);
+}
+
+StepCommand LinesCommand(const char* subcommand, const char* lines, int at, int count) {
+    return {subcommand, {}, {lines, std::to_string(at), std::to_string(count)}, {}};
 }
 
 // Insertion grows the grid by the lines and spares of its own, but never past what the most cases
@@ -94,6 +99,7 @@ bool InsertRows(App& app, Sheet& sheet, int first, int count) {
     ScrollBack(grid);
     cursor.restore(grid);
     if (!within) return true;
+    change.record(LinesCommand("insert", "--cases", at, count));
     AfterCasesMoved(sheet, at, count, 0);
     change.done();
     return true;
@@ -109,7 +115,9 @@ bool InsertColumns(App& app, Sheet& sheet, int first, int count) {
     DataChange change(sheet, kInsertStep);
     RemoveEveryBlock(sheet);
     const int cols = grid.cols();
-    InsertVariables(sheet, std::clamp(first - 1, 1, sheet.variableCount() + 1), count);
+    const int at = std::clamp(first - 1, 1, sheet.variableCount() + 1);
+    InsertVariables(sheet, at, count);
+    change.record(LinesCommand("insert", "--variables", at, count));
     EnsureGridSize(sheet, std::min(cols + count + 7, kMostColumns), 0);
     ScrollBack(grid);
     cursor.restore(grid);
@@ -129,6 +137,7 @@ bool DeleteRows(App& app, Sheet& sheet, int first, int count) {
         const int at = std::max(first, 2) - 1, cases = sheet.caseCount();
         RemoveCases(sheet, at, count);
         EnsureGridSize(sheet, 0, rows);  // the spare rows stay as many as they were
+        change.record(LinesCommand("delete", "--cases", at, count));
         AfterCasesMoved(sheet, at, 0, cases - sheet.caseCount());
     }
     grid.setCurrent(grid.row(), grid.col());
@@ -148,6 +157,7 @@ bool DeleteColumns(App& app, Sheet& sheet, int first, int count) {
     const bool within = first <= sheet.lastColumn();
     if (within) {
         RemoveVariables(sheet, std::max(first, 2) - 1, count);
+        change.record(LinesCommand("delete", "--variables", std::max(first, 2) - 1, count));
         EnsureGridSize(sheet, cols, 0);
     }
     grid.setCurrent(grid.row(), grid.col());

@@ -3,6 +3,7 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
+#include "sheet/StepCommand.h"
 #include "transform/Evaluator.h"
 #include "transform/TransformList.h"
 #include "transform/WorkingCopy.h"
@@ -16,7 +17,11 @@ std::optional<TransformError> RunTransformation(App& app, Sheet& sheet, const Tr
     WorkingCopy copy(sheet, setup);
     for (const StatementRecord& statement : statements)
         if (auto error = RunStatement(copy, statement, setup, app.random)) return error;
-    WriteBack(sheet, copy);
+    // The statements said on the command line do the same to a file.
+    StepCommand command{"transform", {}, {}, {}};
+    AddCaseRange(command, setup.range.first, setup.range.last, sheet.caseCount());
+    for (const StatementRecord& statement : statements) command.options.insert(command.options.end(), {"-e", statement.text});
+    WriteBack(sheet, copy, std::move(command));
     return std::nullopt;
 }
 

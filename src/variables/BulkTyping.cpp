@@ -8,6 +8,8 @@
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
+#include "sheet/DataChange.h"
+#include "variables/DefineVariable.h"
 #include "variables/VariableDefinition.h"
 #include "variables/VariableMessages.h"
 #include "sheet/DataChange.h"
@@ -60,17 +62,19 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
             return Outcome::Refused;
         }
     }
-    DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
     Grid& label = sheet_.grdVoLabel;
     const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);
-    if (label.cols() <= n) label.setCols(n + 1);
     // Every variable that carries a chosen name, duplicates included; names stay as they are.
-    for (int v = 1; v <= n; ++v) {
-        if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;
-        WriteCategoryRange(sheet_, v, typed);
+    std::vector<int> variables;
+    for (int v = 1; v <= n; ++v)
+        if (wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) variables.push_back(v);
+    {
+        DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
+        if (label.cols() <= n) label.setCols(n + 1);
+        TypeVariables(sheet_, variables, typed);
+        change.done();
     }
-    change.done();
     sheet_.grdVo.setCurrent(savedRow_, savedCol_);
     return Outcome::Done;
 }

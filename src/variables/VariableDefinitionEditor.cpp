@@ -11,6 +11,7 @@
 #include "sheet/Limits.h"
 #include "variables/VariableMessages.h"
 #include "sheet/DataChange.h"
+#include "variables/DefineVariable.h"
 
 namespace zoriduvo {
 
@@ -108,13 +109,8 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
             return false;
         }
     }
-    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
-    const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
-    WriteDefinition(*sheet_, variable_, d);
+    DefineVariable(*sheet_, variable_, d, extendAlways);
     buffer_ = d;
-    const bool extended = (extendAlways || !d.name.empty()) && ExtendVariableCount(*sheet_, variable_);
-    // A stored definition is a change to save even when the dialog is left with Cancel.
-    if (changed || extended) change.done();
     return true;
 }
 

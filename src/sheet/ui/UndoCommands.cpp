@@ -3,6 +3,7 @@
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/CommandSets.h"
 #include "sheet/Sheet.h"
+#include "sheet/ui/HistoryWindow.h"
 
 namespace zoriduvo {
 
@@ -23,6 +24,9 @@ void RegisterUndoCommands(CommandRegistry& commands) {
         "mnuERedo", [](Sheet& sheet) { sheet.history().redo(); },
         [](Sheet& sheet) { return sheet.history().canRedo(); },
         [](Sheet& sheet) { return StepCaption("やり直し", sheet.history().redoName(), "(&Y)"); });
+    commands.addOnSheet("mnuEHistory", [&commands](Sheet& sheet) {
+        HistoryWindow::Run(commands.app(), sheet, &commands.frame());
+    });
 }
 
 }  // namespace zoriduvo
