@@ -65,7 +65,7 @@ bool ReadCellsFile(App& app, const std::string& path, std::vector<CellEdit>& edi
         const std::size_t tab1 = text.find('\t'), tab2 = tab1 == std::string::npos ? tab1 : text.find('\t', tab1 + 1);
         const auto c = tab1 == std::string::npos ? std::nullopt : NumberArgument(text.substr(0, tab1));
         const auto v = tab2 == std::string::npos ? std::nullopt : NumberArgument(text.substr(tab1 + 1, tab2 - tab1 - 1));
-        if (!c || !v || *c < 1 || *v < 1) {
+        if (!c || !v) {
             app.ui.show(CliMessageOf(CliMessage::BadCellLine, {path, std::to_string(line)}));
             status = kRefused;
             return false;
@@ -90,8 +90,8 @@ std::optional<std::pair<int, int>> LinesOf(App& app, const CliArguments& argumen
 int RunSet(App& app, Sheet& sheet, const CliArguments& arguments, std::ostream&) {
     std::vector<CellEdit> edits;
     for (const CliArguments::Cell& cell : arguments.cells) {
-        const auto c = Number(app, "--cell", cell.caseNumber, 1);
-        const auto v = c ? Number(app, "--cell", cell.variable, 1) : std::nullopt;
+        const auto c = Number(app, "--cell", cell.caseNumber, 0);
+        const auto v = c ? Number(app, "--cell", cell.variable, 0) : std::nullopt;
         if (!v) return kRefused;
         edits.push_back({*c, *v, cell.text});
     }

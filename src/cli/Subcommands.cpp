@@ -44,7 +44,7 @@ constexpr Subcommand kSubcommands[] = {
      "ファイルラベルまたはデータのコメントを設定して OUT に書き出します", 2, 2, kLabelOptions, kLabelOptions,
      RunLabel, true, 1},
     {"set", "set IN OUT --cell CASE VAR TEXT [--cell ...] | --cells FILE",
-     "セルに値を書き込んで OUT に書き出します（CASE と VAR は番号、FILE は「ケース<TAB>変数<TAB>値」の行、空の値は空白）", 2, 2,
+     "セルに値を書き込んで OUT に書き出します（CASE と VAR は番号、ケース 0 は変数名、変数 0 はケース名、FILE は「ケース<TAB>変数<TAB>値」の行、空の値は空白）", 2, 2,
      kCellOptions, kCellOptions, RunSet, true, 1},
     {"insert", "insert IN OUT --cases AT N | --variables AT N",
      "AT 番目の前に N 個の空のケースまたは変数を挿入して OUT に書き出します", 2, 2, kLinesOptions, kLinesOptions,

@@ -14,7 +14,7 @@ namespace zoriduvo {
 bool SetCells(App& app, Sheet& sheet, const std::vector<CellEdit>& edits) {
     int lastCase = 0, lastVariable = 0;
     for (const CellEdit& edit : edits) {
-        if (edit.caseNumber < 1 || edit.variable < 1 || !WithinCountLimit(edit.caseNumber) ||
+        if (edit.caseNumber < 0 || edit.variable < 0 || !WithinCountLimit(edit.caseNumber) ||
             !WithinCountLimit(edit.variable)) {
             app.ui.show(MessageOf(EditMessage::PasteBeyondLimit));
             return false;
@@ -40,8 +40,8 @@ std::vector<CellEdit> CellsOfBlock(const Sheet& sheet, int top, int left, int bo
     const Grid& grid = sheet.grdVo;
     bottom = std::min(bottom, sheet.lastRow());
     right = std::min(right, sheet.lastColumn());
-    for (int r = std::max(top, 2); r <= bottom; ++r)
-        for (int c = std::max(left, 2); c <= right; ++c) edits.push_back({r - 1, c - 1, std::string(grid.text(r, c))});
+    for (int r = std::max(top, 1); r <= bottom; ++r)
+        for (int c = std::max(left, 1); c <= right; ++c) edits.push_back({r - 1, c - 1, std::string(grid.text(r, c))});
     return edits;
 }
 

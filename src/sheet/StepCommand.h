@@ -17,7 +17,8 @@ struct StepCommand {
     bool operator==(const StepCommand&) const = default;
 };
 
-// One cell written as text: case and variable counted from 1.
+// One cell written as text: case and variable counted from 1; case 0 names the variable, variable 0
+// the case.
 struct CellEdit {
     int caseNumber = 1;
     int variable = 1;

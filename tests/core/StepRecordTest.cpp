@@ -12,6 +12,7 @@
 #include "categories/VariableBinding.h"
 #include "files/HistoryScript.h"
 #include "sheet/CellEdits.h"
+#include "sheet/EditMessages.h"
 #include "sheet/ClipboardCommands.h"
 #include "sheet/FindReplace.h"
 #include "sheet/InsertDelete.h"
@@ -78,6 +79,13 @@ TEST(StepRecord, EachCommandRecordsItsCommandLine) {
              PasteAtCursor(t.app, s);
          },
          "set IN OUT --cells CELLS <4\t3\t1\n4\t4\t2\n5\t3\t3\n5\t4\t'4\n6\t3\t5\n6\t4\t\n>"},
+        {"paste into the names",
+         [](TestApp& t, Sheet& s) {
+             t.clipboard.content = "甲\t乙";
+             s.grdVo.setCurrent(1, 3);
+             PasteAtCursor(t.app, s);
+         },
+         "set IN OUT --cell 0 2 '甲' --cell 0 3 '乙'"},
         {"replace all", [](TestApp& t, Sheet& s) {
              s.grdVo.setCurrent(2, 3);
              ReplaceAll(t.app, s, CaptureSearchStart(s), {SearchLine::Column, true, "2"}, "9");
@@ -127,9 +135,12 @@ TEST(StepRecord, EachCommandRecordsItsCommandLine) {
          [](TestApp& t, Sheet& s) {
              BulkTypeEditor e(t.app, s);
              e.choose({2});
+             e.categorical = true;
+             e.minimum = "1";
+             e.maximum = "3";
              e.execute();
          },
-         "define IN OUT --var 3 --continuous"},
+         "define IN OUT --var 3 --categories 1 3"},
         {"groups", [](TestApp&, Sheet& s) { GroupCases(s, {1, 3}); }, "groups IN OUT --sizes 1,3"},
         {"ungroup", [](TestApp&, Sheet& s) { UngroupCases(s); }, "groups IN OUT --none"},
         {"range", [](TestApp& t, Sheet& s) { RangeSelection(s).execute(t.app, s, "2", "3"); },

@@ -21,7 +21,9 @@
 #include "files/HistoryScript.h"
 #include "files/NativeFileSave.h"
 #include "files/OpenCommand.h"
+#include "files/SaveCommands.h"
 #include "files/imports/Merge.h"
+#include "sheet/CaseGroups.h"
 #include "sheet/CaseRange.h"
 #include "sheet/CellEditing.h"
 #include "sheet/ClipboardCommands.h"
@@ -80,7 +82,7 @@ enum class Kind { Grouped, Ranged, Plain };
 
 // Six cases of four variables with Japanese names, two of them categorical, case names, groups or
 // a range, and a statistics block, saved as the program saves and opened again from that file.
-Sheet& OpenFixture(TestApp& t, const fs::path& folder, Kind kind) {
+Sheet& OpenFixture(TestApp& t, const fs::path& folder, Kind kind, const std::string& name) {
     Sheet& made = t.app.sheet(NewSheet(t.app));
     test::FillSheet(made, {{"170", "1", "60", "3"},
                            {"158", "2", "", "1"},
@@ -97,9 +99,12 @@ Sheet& OpenFixture(TestApp& t, const fs::path& folder, Kind kind) {
     if (kind == Kind::Grouped) ApplyCaseGroups(made, {2, 4});
     if (kind == Kind::Ranged) RangeSelection::Store(made, 2, 5);
     ShowStatisticsBlock(t.app, made);
-    const fs::path path = folder / (kind == Kind::Grouped ? "調査.vo" : "data.vo");
+    const fs::path path = folder / name;
     EXPECT_TRUE(WriteSheetVersion3(t.app, made, path.string()));
-    const int number = made.number();
+    // Open refuses a file that an open sheet holds: this one gives it up, and a blank sheet takes it.
+    made.information().path = kUndefined;
+    made.statisticsAndFile().hasFile = false;
+    const int number = NewSheet(t.app);
     EXPECT_EQ(OpenPath(t.app, path.string(), number), OpenOutcome::Opened);
     Sheet& s = t.app.sheet(number);
     if (kind == Kind::Ranged) RangeSelection::Store(s, 2, 5);  // the file keeps no range
@@ -161,7 +166,9 @@ const struct Command {
          std::string block;
          for (int i = r.d(1, 7); i > 0; --i) block += r.d.value() + (r.d(0, 2) ? "\t" : "\r\n");
          r.t.clipboard.content = block;
-         r.s.grdVo.setCurrent(r.d.row(r.s), r.d.col(r.s));
+         // The row of variable names and the column of case names take pastes too.
+         const int row = r.d(0, 3) ? r.d.row(r.s) : 1, col = r.d(0, 3) || row == 1 ? r.d.col(r.s) : 1;
+         r.s.grdVo.setCurrent(row, col);
          PasteAtCursor(r.t.app, r.s);
      }},
     {"insert rows", [](Turn& r) { InsertRows(r.t.app, r.s, r.d.row(r.s), r.d(1, 2)); }},
@@ -289,10 +296,10 @@ RunFigures ReplayRun(unsigned seed, int commands) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     const fs::path folder = Scratch("seed-" + std::to_string(seed));
     TestApp t;
-    Sheet& more = OpenFixture(t, folder, Kind::Plain);
+    Sheet& more = OpenFixture(t, folder, Kind::Plain, "more.vo");
     const std::string morePath = more.information().path;
     Draw draw{std::mt19937(seed)};
-    Sheet& s = OpenFixture(t, folder, static_cast<Kind>(seed % 3));
+    Sheet& s = OpenFixture(t, folder, static_cast<Kind>(seed % 3), "調査 データ.vo");
     Turn turn{t, s, draw, morePath};
     std::string names;
     for (int i = 0; i < commands; ++i) {
@@ -301,7 +308,8 @@ RunFigures ReplayRun(unsigned seed, int commands) {
         names += std::string(command.name) + ", ";
     }
     const fs::path saved = folder / "保存 先.vo";
-    EXPECT_TRUE(WriteSheetVersion3(t.app, s, saved.string()));
+    t.ui.fileNames = {saved.string()};
+    EXPECT_EQ(SaveAsCommand(t.app, s), SaveOutcome::Saved);
     const HistoryScript script = MakeHistoryScript(s);
     EXPECT_EQ(script.refusal, "");
     Write(folder / "replay.sh", script.text);
@@ -342,13 +350,14 @@ TEST(HistoryReplay, LongRunOutsideCi) {
 TEST(HistoryReplay, AWrongArgumentIsCaught) {
     const fs::path folder = Scratch("mutation");
     TestApp t;
-    Sheet& s = OpenFixture(t, folder, Kind::Plain);
+    Sheet& s = OpenFixture(t, folder, Kind::Plain, "data.vo");
     SortCases(t.app, s, 1, false, false);
     InsertRows(t.app, s, 4, 1);
     s.grdVo.setCurrent(4, 3);
     CommitEditorWithEnter(t.app, s, "7");
     const fs::path saved = folder / "out.vo";
-    ASSERT_TRUE(WriteSheetVersion3(t.app, s, saved.string()));
+    t.ui.fileNames = {saved.string()};
+    ASSERT_EQ(SaveAsCommand(t.app, s), SaveOutcome::Saved);
     const std::string script = MakeHistoryScript(s).text;
     struct Mutation {
         const char* from;
