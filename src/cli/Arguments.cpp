@@ -103,6 +103,10 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             parsed.withinGroups = true;
         } else if (takes(kImportOptions) && IsImportOption(arg)) {
             if (!ReadImportOption(args, i, parsed.import, error)) return false;
+        } else if (arg == "--exact-in") {
+            parsed.exactIn = true;
+        } else if (arg == "--exact-out") {
+            parsed.exactOut = true;
         } else if (arg == "--mean-sd" && takes(kPlotOptions)) {
             parsed.meanDeviation = true;
         } else if (takes(kCellOptions | kLinesOptions | kCategoriesOptions) &&

@@ -12,6 +12,9 @@ struct CliArguments {
     std::vector<std::string> files;  // the operands: files, or the subcommand help is asked about
     std::string format = "vo3";  // the export form OUT is written in: --to with convert and export
     bool formatGiven = false;
+    // --exact-in, --exact-out: IN read and OUT written as the files between a script's steps, values
+    // and empty names as the sheet holds them.
+    bool exactIn = false, exactOut = false;
     bool mergeCases = false;               // --cases
     bool mergeVariables = false;           // --variables
     std::optional<std::string> from, to;  // --from/--to case range

@@ -22,6 +22,8 @@ namespace zoriduvo {
 namespace {
 
 constexpr const char* kTitle = "操作の記録";
+// The files between the steps are the script's own: values and empty names as the sheet held them.
+constexpr const char* kExact = " --exact-in --exact-out\n";
 
 // The bytes as a printf format that writes them back: octal escapes for all but plain ASCII.
 std::string PrintfBytes(std::string_view bytes) {
@@ -115,7 +117,7 @@ HistoryScript MakeHistoryScript(const Sheet& sheet, const std::string& output) {
     s += "name=${out##*/}\n";
     s += "mkdir \"$work/0\"\n";
     if (fromFile) {
-        s += "\"$cli\" convert \"$source\" \"$work/0/$name\"\n";
+        s += "\"$cli\" convert \"$source\" \"$work/0/$name\" --exact-out\n";
     } else {
         s += "# 新しいシート: 空のシートから始めます\n";
         s += "printf '" + PrintfBytes(EmptySheetBytes("empty.vo")) + "' > \"$work/0/$name\"\n";
@@ -132,7 +134,7 @@ HistoryScript MakeHistoryScript(const Sheet& sheet, const std::string& output) {
             s += "mkdir \"" + next + "\"\n\"$cli\"";
             for (const std::string& word : CommandWords(command, "\x01" + in, "\x01" + next + "/$name", "\x01" + cells))
                 s += " " + (word.rfind('\x01', 0) == 0 ? "\"" + word.substr(1) + "\"" : QuoteForShell(word));
-            s += "\n";
+            s += kExact;
         }
     }
     // A label made up at a save stays with the sheet, but outside every step.
@@ -141,9 +143,9 @@ HistoryScript MakeHistoryScript(const Sheet& sheet, const std::string& output) {
         const std::string in = "$work/" + std::to_string(file) + "/$name";
         const std::string next = "$work/" + std::to_string(++file);
         s += "mkdir \"" + next + "\"\n\"$cli\" file-label \"" + in + "\" \"" + next + "/$name\" --file-label " +
-             QuoteForShell(label) + "\n";
+             QuoteForShell(label) + kExact;
     }
-    s += "\"$cli\" convert \"$work/" + std::to_string(file) + "/$name\" \"$out\"\n";
+    s += "\"$cli\" convert \"$work/" + std::to_string(file) + "/$name\" \"$out\" --exact-in\n";
     return {s, {}};
 }
 

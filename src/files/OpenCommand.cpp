@@ -34,7 +34,7 @@ int SheetHoldingFile(App& app, const std::string& path) {
     return 0;
 }
 
-OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
+OpenOutcome OpenPath(App& app, const std::string& chosen, int into, bool exactValues) {
     const std::string path = AbsolutePath(chosen);
     std::optional<std::string> bytes{std::in_place};
     if (auto unread = ReadFileToOpen(path, *bytes)) {
@@ -67,6 +67,7 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             LoadOptions options;
             options.hasFile = image.formatTag != "CSV";
             options.into = into;
+            options.exactValues = exactValues;
             if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
             notes = image.notes;
             NoteUnstorableNames(image, notes);

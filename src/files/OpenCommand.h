@@ -20,7 +20,9 @@ enum class OpenOutcome {
 // loader. into: as LoadOptions::into. A CSV sheet has no file to save to, so Save asks for a name.
 // When lines of a CSV file held more fields than its variables, the opened sheet is followed by a
 // message that counts them.
-OpenOutcome OpenPath(App& app, const std::string& path, int into = 0);
+// exactValues: every value as the file holds it, a text that is no number included (a file a
+// script wrote between its steps), instead of as its number.
+OpenOutcome OpenPath(App& app, const std::string& path, int into = 0, bool exactValues = false);
 
 // The open sheet whose file is the file at path (by identity, not by name); 0 when none is.
 int SheetHoldingFile(App& app, const std::string& path);

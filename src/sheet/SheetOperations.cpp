@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sheet/App.h"
+#include "sheet/StepCommand.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/NumberText.h"
 #include "sheet/StatisticsLayout.h"
@@ -22,16 +23,19 @@ void LoadVariableList(App& app, Sheet& sheet) {
     lists.categoryCounts.assign(count + 1, 0);
     // The default names written stay in the sheet: a step to undo, though nothing new to save.
     UndoStep step(sheet.history(), kDefaultNamesStep);
+    std::vector<CellEdit> named;  // as later steps see them, a script must write them too
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {
             name = DefaultVariableName(v);
             sheet.grdVo.setText(1, v + 1, name);
+            named.push_back({0, v, name});
         }
         lists.names[v] = name;
         const double category = v < sheet.grdVoLabel.cols() ? sheet.grdVoLabel.cell(1, v).leadingNumber() : 0.0;
         lists.categoryCounts[v] = RoundToInt16(category).value_or(0);
     }
+    if (!named.empty()) step.record(SetCommand(named));
 }
 
 bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {

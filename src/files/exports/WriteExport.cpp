@@ -9,19 +9,20 @@
 namespace zoriduvo {
 
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written) {
+                                       FileImage& written, GatheredNames names) {
     BusyPointer busy(app.ui);
     if (form.withStatistics && !sheet.statisticsValid()) ComputeStatisticsForSaving(app, sheet);
-    GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed);
+    GatherSheet(app, sheet, chosen, form.withStatistics, written, form.blanks, GatheredValues::Borrowed, names);
     std::vector<OutputFile> files;
     auto problem = EncodeExport(form, written, chosen, files, sheet.information().path);
     written.dropValues();  // they were the sheet's own
     return problem ? problem : SaveFilesSafely(files);
 }
 
-std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen) {
+std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
+                                       GatheredNames names) {
     FileImage written;
-    return WriteExport(app, sheet, form, chosen, written);
+    return WriteExport(app, sheet, form, chosen, written, names);
 }
 
 }  // namespace zoriduvo

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/FileProblem.h"
+#include "files/GatherSheet.h"
 #include "files/exports/ExportFormats.h"
 
 namespace zoriduvo {
@@ -14,7 +15,8 @@ class Sheet;
 // A form that carries statistics has them brought up to date first; the sheet's file record is
 // left as it was. written receives the image's records as they were gathered, without the values.
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written);
-std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen);
+                                       FileImage& written, GatheredNames names = GatheredNames::Defaults);
+std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
+                                       GatheredNames names = GatheredNames::Defaults);
 
 }  // namespace zoriduvo
