@@ -11,6 +11,12 @@
 
 namespace zoriduvo {
 
+void NameInLabels(Sheet& sheet, int variable, const std::string& name) {
+    Grid& label = sheet.grdVoLabel;
+    if (label.cols() <= variable) label.setCols(variable + 1);
+    label.setText(0, variable, name);
+}
+
 bool SetCells(App& app, Sheet& sheet, const std::vector<CellEdit>& edits) {
     int lastCase = 0, lastVariable = 0;
     for (const CellEdit& edit : edits) {
@@ -29,7 +35,10 @@ bool SetCells(App& app, Sheet& sheet, const std::vector<CellEdit>& edits) {
     EnsureGridSize(sheet, std::max(grid.cols(), lastVariable + 2), std::max(grid.rows(), lastCase + 2));
     ExtendVariables(sheet, lastVariable);
     ExtendCases(sheet, lastCase);
-    for (const CellEdit& edit : edits) grid.setText(edit.caseNumber + 1, edit.variable + 1, edit.text);
+    for (const CellEdit& edit : edits) {
+        grid.setText(edit.caseNumber + 1, edit.variable + 1, edit.text);
+        if (edit.caseNumber == 0 && edit.variable >= 1) NameInLabels(sheet, edit.variable, edit.text);
+    }
     change.record(SetCommand(edits));
     change.done();
     return true;

@@ -118,7 +118,11 @@ bool PasteAtCursor(App& app, Sheet& sheet) {
     for (int i = 0; i < block.rows; ++i) {
         const auto& fields = block.lines[i];
         const int count = std::min(block.columns, static_cast<int>(fields.size()));
-        for (int j = 0; j < count; ++j) grid.setText(r + i, c + j, fields[j]);
+        for (int j = 0; j < count; ++j) {
+            grid.setText(r + i, c + j, fields[j]);
+            // A name pasted over a defined one would otherwise be saved under the old name.
+            if (r + i == 1 && c + j >= 2) NameInLabels(sheet, c + j - 1, fields[j]);
+        }
     }
     grid.setCurrent(r, c);
     grid.setSelectionEnd(lastRow, lastCol);

@@ -56,6 +56,8 @@ void UndoHistory::takeOrigin() {
 }
 
 void UndoHistory::record(StepCommand command) {
+    // Cells outside the data are not the file's: a "set" of none does nothing to it.
+    if (command.subcommand == "set" && command.options.empty() && command.cells.empty()) return;
     if (open_) open_->commands.push_back(std::move(command));
 }
 

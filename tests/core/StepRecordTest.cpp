@@ -10,6 +10,7 @@
 #include "categories/CaseGroupEditor.h"
 #include "categories/CategoryCombination.h"
 #include "categories/VariableBinding.h"
+#include "files/GatherSheet.h"
 #include "files/HistoryScript.h"
 #include "sheet/CellEdits.h"
 #include "sheet/EditMessages.h"
@@ -251,6 +252,24 @@ TEST(HistoryScript, RefusesWhatNoCommandLineReplays) {
         c.run(t, s);
         EXPECT_EQ(MakeHistoryScript(s).refusal.rfind(c.refusal, 0), 0u) << MakeHistoryScript(s).refusal;
     }
+}
+
+}  // namespace
+}  // namespace zoriduvo
+
+namespace zoriduvo {
+namespace {
+
+// A name pasted over a defined variable's name is the name the file keeps, as the sheet shows it.
+TEST(StepRecord, APastedNameIsTheNameSaved) {
+    test::TestApp t;
+    Sheet& s = test::MakeFixture(t);
+    t.clipboard.content = "新";
+    s.grdVo.setCurrent(1, 3);
+    ASSERT_TRUE(PasteAtCursor(t.app, s));
+    FileImage image;
+    GatherSheet(t.app, s, "/tmp/x.vo", false, image, GatheredBlanks::NativeMark);
+    EXPECT_EQ(image.variable(2).name, "新");
 }
 
 }  // namespace
