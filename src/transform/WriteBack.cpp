@@ -49,7 +49,7 @@ void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& r
 
 void WriteBack(Sheet& sheet, WorkingCopy& copy, StepCommand command) {
     DataChange change(sheet, kTransformStep, DataChange::Notify::OneReset);
-    change.record(std::move(command));
+    if (!command.subcommand.empty()) change.record(std::move(command));
     RemoveStatisticsBlocks(sheet);
     InsertNewVariables(sheet, copy);
     const int count = copy.variableCount();

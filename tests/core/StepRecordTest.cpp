@@ -121,6 +121,13 @@ TEST(StepRecord, EachCommandRecordsItsCommandLine) {
              RunTransformation(t.app, s, list.setup(), list.records());
          },
          "transform IN OUT --from 2 --to 3 -e 'T = X1 * 2'"},
+        {"transform with random numbers records nothing",
+         [](TestApp& t, Sheet& s) {
+             TransformList list(ReadTransformSetup(s));
+             ASSERT_FALSE(list.add("T = RND(1)"));
+             RunTransformation(t.app, s, list.setup(), list.records());
+         },
+         ""},
         {"definition",
          [](TestApp& t, Sheet& s) {
              s.grdVo.setCurrent(2, 4);
