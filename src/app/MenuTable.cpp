@@ -35,6 +35,7 @@ constexpr MenuEntry kSheetMenus[] = {
     {0, "mnuEdit", "編集(&E)", "", false},
     {1, "mnuEUndo", "元に戻す(&U)", "Ctrl+Z", false},
     {1, "mnuERedo", "やり直し(&Y)", "Ctrl+Y", false},
+    {1, "mnuEHistory", "操作の記録(&H)...", "", false},
     {1, "mnuECut", "切り取り(&T)", "Ctrl+X", true},
     {1, "mnuECopy", "コピー(&C)", "Ctrl+C", true},
     {1, "mnuEPaste", "貼り付け(&P)", "Ctrl+V", false},

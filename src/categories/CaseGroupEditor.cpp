@@ -221,19 +221,29 @@ void CaseGroupEditor::join() {
     view_.removeShown = false;
 }
 
-bool CaseGroupEditor::apply() {
-    DataChange change(sheet_, kCaseGroupTitle, DataChange::Statistics::Kept);
-    if (!view_.applyEnabled || !ApplyCaseGroups(sheet_, sizes_)) return false;
+bool CaseGroupEditor::apply() { return view_.applyEnabled && GroupCases(sheet_, sizes_); }
+
+bool CaseGroupEditor::remove() {
+    if (!view_.removeShown) return false;
+    UngroupCases(sheet_);
+    return true;
+}
+
+bool GroupCases(Sheet& sheet, const std::vector<int>& sizes) {
+    DataChange change(sheet, kCaseGroupTitle, DataChange::Statistics::Kept);
+    if (!ApplyCaseGroups(sheet, sizes)) return false;
+    std::string list;
+    for (const int size : sizes) list += (list.empty() ? "" : ",") + std::to_string(size);
+    change.record({"groups", {}, {"--sizes", list}, {}});
     change.done();
     return true;
 }
 
-bool CaseGroupEditor::remove() {
-    if (!view_.removeShown) return false;
-    DataChange change(sheet_, kCaseGroupTitle, DataChange::Statistics::Kept);
-    ClearCaseGroups(sheet_);
+void UngroupCases(Sheet& sheet) {
+    DataChange change(sheet, kCaseGroupTitle, DataChange::Statistics::Kept);
+    ClearCaseGroups(sheet);
+    change.record({"groups", {}, {"--none"}, {}});
     change.done();
-    return true;
 }
 
 }  // namespace zoriduvo

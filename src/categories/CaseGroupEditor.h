@@ -12,6 +12,12 @@ inline constexpr const char* kCaseGroupTitle = "ケースグループ";
 // The case-group dialog frmCGroup without its widgets: the working size list, the group being
 // defined and every rule of the dialog's buttons and fields. The dialog shows view() after each
 // operation and passes the user's edits of the end and count fields in as they happen.
+// The groups of these sizes, as one step; sizes below 1 or not adding up to the case count are
+// refused (false, nothing changed). One size removes the grouping.
+bool GroupCases(Sheet& sheet, const std::vector<int>& sizes);
+// No groups any more, as one step.
+void UngroupCases(Sheet& sheet);
+
 class CaseGroupEditor {
 public:
     enum class Mode { Display, Defining, Complete };

@@ -6,6 +6,7 @@
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
 #include "sheet/Sheet.h"
+#include "sheet/StepCommand.h"
 #include "sheet/VariableRecord.h"
 #include "text/NumberText.h"
 
@@ -79,6 +80,10 @@ std::optional<CategoryMessage> CombineCategories(Sheet& sheet, CodeRange codes, 
         }
     if (cases.first == 1 && cases.last == sheet.caseCount() && codes.high > codes.low)
         for (const int v : variables) WriteCategoryRange(sheet, v, *CombinedRange(ReadCategoryRange(sheet, v), codes));
+    StepCommand command{"recode", {}, {"--codes", std::to_string(codes.low) + "-" + std::to_string(codes.high)}, {}};
+    for (const int v : variables) command.options.insert(command.options.end(), {"--var", VariableWord(v)});
+    AddCaseRange(command, cases.first, cases.last, sheet.caseCount());
+    change.record(std::move(command));
     change.done();
     return std::nullopt;
 }

@@ -10,6 +10,7 @@
 #include "sheet/Limits.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetShape.h"
+#include "sheet/StepCommand.h"
 #include "sheet/VariableRecord.h"
 #include "text/NumberText.h"
 #include "text/Trim.h"
@@ -75,6 +76,9 @@ bool BindVariables(App& app, Sheet& sheet, int first, int second, const std::str
     const auto n = static_cast<std::int16_t>(count);
     WriteDefinition(sheet, v + 1, {name, {n, n, 1}});
     sheet.grdVo.setText(1, v + 2, trimmed);
+    StepCommand command{"bind", {}, {"--var", VariableWord(first), "--var", VariableWord(second), "--name", name}, {}};
+    AddCaseRange(command, cases.first, cases.last, sheet.caseCount());
+    change.record(std::move(command));
     change.done();
     return true;
 }

@@ -14,6 +14,29 @@ std::string Text(CliMessage code, std::initializer_list<std::string_view> values
     return MessageOf(code, values).text;
 }
 
+// The values of an option that takes several (--cell CASE VAR TEXT, --cases AT N, --categories MIN
+// MAX), after args[i]; false when they run short or a single option comes twice.
+bool ReadValues(const std::vector<std::string>& args, std::size_t& i, std::size_t count, CliArguments& parsed,
+                std::string& error) {
+    const std::string& arg = args[i];
+    if (i + count >= args.size()) {
+        error = Text(CliMessage::MissingValue, {arg});
+        return false;
+    }
+    const auto at = [&](std::size_t k) { return args[i + k]; };
+    const bool twice = (arg == "--categories" && parsed.categories) ||
+                       ((arg == "--cases" || arg == "--variables") && parsed.lines);
+    if (twice) {
+        error = Text(CliMessage::OptionTwice, {arg});
+        return false;
+    }
+    if (arg == "--cell") parsed.cells.push_back({at(1), at(2), at(3)});
+    else if (arg == "--categories") parsed.categories.emplace(at(1), at(2));
+    else parsed.lines = CliArguments::Lines{arg == "--cases", at(1), at(2)};
+    i += count;
+    return true;
+}
+
 // Takes the options and operands after the subcommand's name; false on the first one refused.
 bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, CliArguments& parsed,
                  std::string& error) {
@@ -81,8 +104,40 @@ bool ReadOptions(const std::vector<std::string>& args, const Subcommand& row, Cl
             parsed.withinGroups = true;
         } else if (takes(kImportOptions) && IsImportOption(arg)) {
             if (!ReadImportOption(args, i, parsed.import, error)) return false;
+        } else if (arg == "--exact-in") {
+            parsed.exactIn = true;
+        } else if (arg == "--exact-out") {
+            parsed.exactOut = true;
         } else if (arg == "--mean-sd" && takes(kPlotOptions)) {
             parsed.meanDeviation = true;
+        } else if (takes(kCellOptions | kLinesOptions | kCategoriesOptions) &&
+                   (arg == "--cell" || arg == "--cases" || arg == "--variables" || arg == "--categories")) {
+            if (!ReadValues(args, i, arg == "--cell" ? 3 : 2, parsed, error)) return false;
+        } else if (arg == "--cells" && takes(kCellOptions)) {
+            if (parsed.cellsFile) {
+                error = Text(CliMessage::OptionTwice, {arg});
+                return false;
+            }
+            parsed.cellsFile = value();
+            if (!parsed.cellsFile) return false;
+        } else if (arg == "--sizes" && takes(kGroupOptions)) {
+            if (parsed.sizes) {
+                error = Text(CliMessage::OptionTwice, {arg});
+                return false;
+            }
+            parsed.sizes = value();
+            if (!parsed.sizes) return false;
+        } else if (arg == "--case" && takes(kCaseOption)) {
+            if (parsed.caseNumber) {
+                error = Text(CliMessage::OptionTwice, {arg});
+                return false;
+            }
+            parsed.caseNumber = value();
+            if (!parsed.caseNumber) return false;
+        } else if (arg == "--none" && takes(kGroupOptions | kNoneOption)) {
+            parsed.none = true;
+        } else if (arg == "--continuous" && takes(kCategoriesOptions)) {
+            parsed.continuous = true;
         } else if (arg == "--cases" && takes(kMergeOptions)) {
             parsed.mergeCases = true;
         } else if (arg == "--variables" && takes(kMergeOptions)) {
@@ -109,6 +164,8 @@ std::string OutputRefusal(const Subcommand& row, const CliArguments& parsed) {
             return Text(CliMessage::OutputIsInput, {out});
     return {};
 }
+
+std::string EditRefusal(const Subcommand& row, const CliArguments& parsed);
 
 // The rules between the options and operands once all are read; empty when they hold.
 std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
@@ -157,6 +214,28 @@ std::string Refusal(const Subcommand& row, const CliArguments& parsed) {
         return Text(CliMessage::OneOfNeeded, {row.name, "--generate | --erase"});
     if ((row.required & kLabelOptions) && parsed.fileLabel.has_value() == parsed.comment.has_value())
         return Text(CliMessage::OneOfNeeded, {row.name, "--file-label TEXT | --comment TEXT"});
+    return EditRefusal(row, parsed);
+}
+
+// The rules of the editing subcommands (set, insert, delete, define, groups, range, casename).
+std::string EditRefusal(const Subcommand& row, const CliArguments& parsed) {
+    if ((row.required & kCellOptions) && parsed.cells.empty() && !parsed.cellsFile)
+        return Text(CliMessage::OptionNeeded, {row.name, "--cell | --cells"});
+    if ((row.required & kLinesOptions) && !parsed.lines)
+        return Text(CliMessage::OneOfNeeded, {row.name, "--cases AT N | --variables AT N"});
+    if ((row.required & kGroupOptions) && parsed.sizes.has_value() == parsed.none)
+        return Text(CliMessage::OneOfNeeded, {row.name, "--sizes N,N,... | --none"});
+    if ((row.required & kNoneOption) && parsed.from.has_value() == parsed.none)
+        return Text(CliMessage::OneOfNeeded, {row.name, "--from A --to B | --none"});
+    if ((row.required & kCaseOption) && !parsed.caseNumber) return Text(CliMessage::OptionNeeded, {row.name, "--case"});
+    if (row.options & kCategoriesOptions) {
+        if (parsed.categories && parsed.continuous)
+            return Text(CliMessage::OneOfNeeded, {row.name, "--categories MIN MAX | --continuous"});
+        if (!parsed.name && !parsed.categories && !parsed.continuous)
+            return Text(CliMessage::OneOfNeeded, {row.name, "--name NAME | --categories MIN MAX | --continuous"});
+        if (parsed.name && parsed.variables.size() != 1) return Text(CliMessage::VariableCount, {row.name, "1"});
+    }
+    return {};
     return {};
 }
 

@@ -12,6 +12,9 @@ struct CliArguments {
     std::vector<std::string> files;  // the operands: files, or the subcommand help is asked about
     std::string format = "vo3";  // the export form OUT is written in: --to with convert and export
     bool formatGiven = false;
+    // --exact-in, --exact-out: IN read and OUT written as the files between a script's steps, values
+    // and empty names as the sheet holds them.
+    bool exactIn = false, exactOut = false;
     bool mergeCases = false;               // --cases
     bool mergeVariables = false;           // --variables
     std::optional<std::string> from, to;  // --from/--to case range
@@ -31,6 +34,21 @@ struct CliArguments {
     std::optional<std::string> name;                 // --name NEW
     std::optional<std::string> generate, erase;      // --generate / --erase variables|cases|both
     std::optional<std::string> fileLabel, comment;   // --file-label / --comment TEXT
+    struct Cell {
+        std::string caseNumber, variable, text;
+    };
+    std::vector<Cell> cells;                          // set: --cell CASE VAR TEXT, repeated
+    std::optional<std::string> cellsFile;             // set: --cells FILE
+    struct Lines {
+        bool cases = true;  // --cases, else --variables
+        std::string at, count;
+    };
+    std::optional<Lines> lines;                       // insert, delete: --cases AT N | --variables AT N
+    std::optional<std::pair<std::string, std::string>> categories;  // define: --categories MIN MAX
+    bool continuous = false;                          // define: --continuous
+    std::optional<std::string> sizes;                 // groups: --sizes N,N,...
+    bool none = false;                                // groups, range: --none
+    std::optional<std::string> caseNumber;            // casename: --case N
     ImportArguments import;
 };
 

@@ -42,6 +42,8 @@ namespace zoriduvo {
 
 namespace {
 constexpr int kSheet = 1;
+// --exact-out of the one subcommand a run does, for every OUT it writes.
+GatheredNames outputNames = GatheredNames::Defaults;
 
 // The first character of a variable name that a vo-Data file cannot hold (a line break, or one
 // outside code page 932); empty when it can hold them all.
@@ -53,9 +55,9 @@ std::string UnsavableCharacter(const std::string& name) {
 
 }  // namespace
 
-bool ReadInput(App& app, const std::string& path) {
+bool ReadInput(App& app, const std::string& path, bool exactValues) {
     app.setActiveSheet(kSheet);
-    const OpenOutcome outcome = OpenPath(app, path, kSheet);
+    const OpenOutcome outcome = OpenPath(app, path, kSheet, exactValues);
     // Open passes over a file of another kind without a word; a script must hear of it.
     if (outcome == OpenOutcome::NotOurFormat) app.ui.show(MessageOf(CliMessage::NotOurFormat, {path}));
     return outcome == OpenOutcome::Opened;
@@ -152,7 +154,7 @@ bool SetCaseRange(App& app, Sheet& sheet, const CliArguments& arguments) {
 }
 
 int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format) {
-    if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path)) {
+    if (auto problem = WriteExport(app, sheet, *FindExportForm(format), path, outputNames)) {
         ShowFileProblem(app.ui, *problem);
         return kFileFailed;
     }
@@ -161,9 +163,11 @@ int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::stri
 
 int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out) {
     const Subcommand& subcommand = *FindSubcommand(arguments.command == "--help" ? "help" : arguments.command);
-    if (subcommand.minFiles > 0 && subcommand.opensInput && !ReadInput(app, arguments.files[0])) return kFileFailed;
+    if (subcommand.minFiles > 0 && subcommand.opensInput && !ReadInput(app, arguments.files[0], arguments.exactIn))
+        return kFileFailed;
     Sheet& sheet = app.sheet(kSheet);
     sheet.history().keepNoSteps();  // nothing is undone here
+    outputNames = arguments.exactOut ? GatheredNames::AsHeld : GatheredNames::Defaults;
     return subcommand.run(app, sheet, arguments, out);
 }
 

@@ -21,7 +21,7 @@ int RunCliCommand(App& app, const CliArguments& arguments, std::ostream& out);
 int WriteOutput(App& app, Sheet& sheet, const std::string& path, const std::string& format);
 
 // IN read as the Open command reads it, into sheet 1; false (and said) when it cannot be.
-bool ReadInput(App& app, const std::string& path);
+bool ReadInput(App& app, const std::string& path, bool exactValues = false);
 // A variable named on the command line: "$n", or the last variable of that name; 0 when none.
 int FindVariable(const Sheet& sheet, const std::string& key);
 // The stored case range of --from/--to, set as "範囲指定" sets it; false when refused.

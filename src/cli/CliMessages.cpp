@@ -43,6 +43,8 @@ constexpr MessageRow<Code> kEntries[] = {
     {Code::OptionNotRead, "%1 は --layout %2 では使えません", "", kUsage},
     {Code::RepeatedVariable, "同じ変数が二度指定されています: %1", "カテゴリの結合", kUsage},
     {Code::EncodingForm, "--encoding は --to data-csv でだけ使えます", "", kUsage},
+    {Code::BadCellLine, "%1 の %2 行目は「ケース<TAB>変数<TAB>値」ではありません", "", kUsage},
+    {Code::GroupSizes, "グループの大きさ %1 の合計がケース数 %2 と一致しません", "ケースグループ", kRefused},
 };
 
 static_assert(CoversEveryCode(kEntries), "every code needs its message, in the order of the codes");

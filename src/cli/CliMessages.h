@@ -40,6 +40,8 @@ enum class CliMessage {
     OptionNotRead,     // %1 the option, %2 the layout
     RepeatedVariable,  // %1 the name
     EncodingForm,      // --encoding with another form than data-csv
+    BadCellLine,       // %1 the file, %2 the line number
+    GroupSizes,        // %1 the sizes, %2 the case count
     Count
 };
 

@@ -1,9 +1,10 @@
 #include "cli/Subcommands.h"
 
 #include "cli/CliCommands.h"
+#include "cli/CliEdits.h"
 #include "cli/CliImport.h"
-#include "cli/CliPrint.h"
 #include "cli/CliPlot.h"
+#include "cli/CliPrint.h"
 
 namespace zoriduvo {
 
@@ -49,6 +50,29 @@ constexpr Subcommand kSubcommands[] = {
     {"label", "label IN OUT --file-label TEXT | --comment TEXT",
      "ファイルラベルまたはデータのコメントを設定して OUT に書き出します", 2, 2, kLabelOptions, kLabelOptions,
      RunLabel, true, 1},
+    {"set", "set IN OUT --cell CASE VAR TEXT [--cell ...] | --cells FILE",
+     "セルに値を書き込んで OUT に書き出します（CASE と VAR は番号、ケース 0 は変数名、変数 0 はケース名、FILE は「ケース<TAB>変数<TAB>値」の行、空の値は空白）", 2, 2,
+     kCellOptions, kCellOptions, RunSet, true, 1},
+    {"insert", "insert IN OUT --cases AT N | --variables AT N",
+     "AT 番目の前に N 個の空のケースまたは変数を挿入して OUT に書き出します", 2, 2, kLinesOptions, kLinesOptions,
+     RunInsert, true, 1},
+    {"delete", "delete IN OUT --cases AT N | --variables AT N",
+     "AT 番目から N 個のケースまたは変数を削除して OUT に書き出します", 2, 2, kLinesOptions, kLinesOptions, RunDelete,
+     true, 1},
+    {"define", "define IN OUT --var N [--var N ...] [--name NAME] [--categories MIN MAX | --continuous]",
+     "変数 N の名前と型を定義して OUT に書き出します（--name がなければ名前はそのまま、--var は何度でも）", 2, 2,
+     kVariableOption | kNameOption | kCategoriesOptions, kVariableOption, RunDefine, true, 1},
+    {"groups", "groups IN OUT --sizes N,N,... | --none",
+     "ケースグループを大きさの並びで設定、または解除して OUT に書き出します", 2, 2, kGroupOptions, kGroupOptions,
+     RunGroups, true, 1},
+    {"range", "range IN OUT --from A --to B | --none", "ケースの範囲指定を設定、または解除して OUT に書き出します",
+     2, 2, kRangeOption | kNoneOption, kNoneOption, RunRange, true, 1},
+    {"casename", "casename IN OUT --case N --name TEXT", "ケース N の名前を設定して OUT に書き出します", 2, 2,
+     kCaseOption | kNameOption, kCaseOption | kNameOption, RunCaseName, true, 1},
+    {"comment", "comment IN OUT --comment TEXT", "データのコメントを設定して OUT に書き出します", 2, 2, kLabelOptions,
+     kLabelOptions, RunComment, true, 1},
+    {"file-label", "file-label IN OUT --file-label TEXT", "ファイルラベルを設定して OUT に書き出します", 2, 2,
+     kLabelOptions, kLabelOptions, RunFileLabel, true, 1},
     {"info", "info IN", "ファイルとシートの情報を「項目<TAB>値」の行で出力します", 1, 1, 0, 0, RunInfo},
     {"import", "import IN OUT --layout values|counts|described|mirv|fixed [...]",
      "テキストファイルを指定のレイアウトで読み込んで OUT に書き出します\n"

@@ -32,6 +32,12 @@ enum CliOption : unsigned {
     kNamesOptions = 32768,  // --generate TARGET | --erase TARGET: exactly one
     kLabelOptions = 65536,  // --file-label TEXT | --comment TEXT: exactly one
     kEncodingOption = 131072,  // --encoding utf-8|cp932 of the plain data CSV
+    kCellOptions = 1u << 18,       // --cell CASE VAR TEXT, repeated, and --cells FILE
+    kLinesOptions = 1u << 19,      // --cases AT N | --variables AT N: exactly one
+    kCategoriesOptions = 1u << 20, // --categories MIN MAX | --continuous
+    kGroupOptions = 1u << 21,      // --sizes N,N,... | --none: exactly one
+    kNoneOption = 1u << 22,        // --none: instead of --from A --to B
+    kCaseOption = 1u << 23,        // --case N
 };
 
 // One subcommand of the command line. A subcommand with files reads the first one into sheet 1

@@ -8,9 +8,11 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
+#include "sheet/CellEdits.h"
 #include "sheet/DataChange.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
+#include "sheet/SheetMessages.h"
 #include "sheet/SheetRegistry.h"
 #include "sheet/SheetShape.h"
 #include "sheet/StatisticsLayout.h"
@@ -76,6 +78,7 @@ void CutSelection(App& app, Sheet& sheet) {
     app.clipboard.setText(BlockText(grid, block, kCrLf, true));
     DataChange change(sheet, kCutStep);
     EmptyBlock(grid, block);
+    change.record(SetCommand(CellsOfBlock(sheet, block.top, block.left, block.bottom, block.right)));
     grid.setCurrent(block.top, block.left);
     change.done();
 }
@@ -84,7 +87,9 @@ bool EraseSelection(App& app, Sheet& sheet) {
     if (app.ui.show(MessageOf(EditMessage::EraseQuestion), MessageButtons::OkCancel) != Answer::Ok) return false;
     BusyPointer busy(app.ui);
     DataChange change(sheet, kEraseStep);
-    EmptyBlock(sheet.grdVo, SelectedBlock(sheet.grdVo));
+    const CellBlock block = SelectedBlock(sheet.grdVo);
+    EmptyBlock(sheet.grdVo, block);
+    change.record(SetCommand(CellsOfBlock(sheet, block.top, block.left, block.bottom, block.right)));
     change.done();
     return true;
 }
@@ -100,7 +105,7 @@ bool PasteAtCursor(App& app, Sheet& sheet) {
     const int r = grid.row(), c = grid.col();
     const int lastRow = r + block.rows - 1, lastCol = c + block.columns - 1;
     if (!WithinCountLimit(lastRow - 1) || !WithinCountLimit(lastCol - 1)) {
-        app.ui.show(MessageOf(EditMessage::PasteBeyondLimit));
+        app.ui.show(MessageOf(SheetMessage::PasteBeyondLimit));
         return false;
     }
     BusyPointer busy(app.ui);
@@ -114,10 +119,15 @@ bool PasteAtCursor(App& app, Sheet& sheet) {
     for (int i = 0; i < block.rows; ++i) {
         const auto& fields = block.lines[i];
         const int count = std::min(block.columns, static_cast<int>(fields.size()));
-        for (int j = 0; j < count; ++j) grid.setText(r + i, c + j, fields[j]);
+        for (int j = 0; j < count; ++j) {
+            grid.setText(r + i, c + j, fields[j]);
+            // A name pasted over a defined one would otherwise be saved under the old name.
+            if (r + i == 1 && c + j >= 2) NameInLabels(sheet, c + j - 1, fields[j]);
+        }
     }
     grid.setCurrent(r, c);
     grid.setSelectionEnd(lastRow, lastCol);
+    change.record(SetCommand(CellsOfBlock(sheet, r, c, lastRow, lastCol)));
     change.done();
     return true;
 }

@@ -7,8 +7,6 @@ using Code = EditMessage;
 using enum MessageIcon;
 constexpr MessageRow<Code> kRows[] = {
     {Code::PasteTooLarge, "データのサイズが大きすぎます。分割して貼り付けて下さい。", "貼り付け", Exclamation},
-    {Code::PasteBeyondLimit, "ケース数と変数の数は 32767 までです。この位置には貼り付けられません。", "貼り付け",
-     Exclamation},
     {Code::PasteLabelsBeyondLimit, "ケース数と変数の数は 32767 までです。このデータは貼り付けられません。",
      "ラベル付き貼り付け", Exclamation},
     {Code::EraseQuestion, "選択されているデータを削除します", "データの消去", Information},

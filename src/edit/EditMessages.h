@@ -7,7 +7,6 @@ namespace zoriduvo {
 
 enum class EditMessage {
     PasteTooLarge,
-    PasteBeyondLimit,
     PasteLabelsBeyondLimit,
     EraseQuestion,
     InsertCountRefused,

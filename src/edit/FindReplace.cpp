@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "sheet/App.h"
 #include "sheet/CellBlock.h"
+#include "sheet/CellEdits.h"
 #include "sheet/DataChange.h"
 #include "sheet/GridScroll.h"
 #include "sheet/Limits.h"
@@ -87,6 +88,7 @@ void ReplaceOneByOne(App& app, Sheet& sheet, const SearchStart& start, const Sea
         // The views follow the last match only: one reset for many cells, each cell for a few.
         if (!change) change.emplace(sheet, kReplaceStep, DataChange::Notify::OneReset);
         grid.setText(cell.row, cell.col, replacement);
+        change->record(SetCommand(CellsOfBlock(sheet, cell.row, cell.col, cell.row, cell.col)));
         change->done();
     }
     app.ui.show(MessageOf(EditMessage::ReplaceFinished));
@@ -97,16 +99,21 @@ int ReplaceAll(App& app, Sheet& sheet, const SearchStart& start, const Search& s
     Grid& grid = sheet.grdVo;
     std::optional<DataChange> change;
     int replaced = 0;
+    std::vector<CellEdit> edits;
     for (int position : SearchVisits(start, search, true)) {
         const GridPosition cell = CellOf(start, search, position);
         if (grid.text(cell.row, cell.col) != search.value) continue;
         // The views follow the last match only: one reset for many cells, each cell for a few.
         if (!change) change.emplace(sheet, kReplaceStep, DataChange::Notify::OneReset);
         grid.setText(cell.row, cell.col, replacement);
+        for (CellEdit& edit : CellsOfBlock(sheet, cell.row, cell.col, cell.row, cell.col)) edits.push_back(std::move(edit));
         ShowMatch(grid, search.line, cell);
         ++replaced;
     }
-    if (change) change->done();
+    if (change) {
+        change->record(SetCommand(edits));
+        change->done();
+    }
     return replaced;
 }
 

@@ -15,6 +15,7 @@
 #include "sheet/SavedSelection.h"
 #include "sheet/SheetOperations.h"
 #include "sheet/SheetShape.h"
+#include "sheet/StepCommand.h"
 #include "text/NumberText.h"
 
 namespace zoriduvo {
@@ -31,6 +32,10 @@ bool BeyondLimit(App& app, int countAfter) {
     if (WithinCountLimit(countAfter)) return false;
     app.ui.show(MessageOf(EditMessage::InsertBeyondLimit));
     return true;
+}
+
+StepCommand LinesCommand(const char* subcommand, const char* lines, int at, int count) {
+    return {subcommand, {}, {lines, std::to_string(at), std::to_string(count)}, {}};
 }
 
 // Insertion grows the grid by the lines and spares of its own, but never past what the most cases
@@ -89,6 +94,7 @@ bool InsertRows(App& app, Sheet& sheet, int first, int count) {
     ScrollBack(grid);
     cursor.restore(grid);
     if (!within) return true;
+    change.record(LinesCommand("insert", "--cases", at, count));
     AfterCasesMoved(sheet, at, count, 0);
     change.done();
     return true;
@@ -104,7 +110,9 @@ bool InsertColumns(App& app, Sheet& sheet, int first, int count) {
     // Lines moved under the blocks would stand among the data: every block goes.
     DataChange change(sheet, kInsertStep, DataChange::Statistics::EveryBlockRemoved);
     const int cols = grid.cols();
-    InsertVariables(sheet, std::clamp(first - 1, 1, sheet.variableCount() + 1), count);
+    const int at = std::clamp(first - 1, 1, sheet.variableCount() + 1);
+    InsertVariables(sheet, at, count);
+    change.record(LinesCommand("insert", "--variables", at, count));
     EnsureGridSize(sheet, std::min(cols + count + 7, kMostColumns), 0);
     ScrollBack(grid);
     cursor.restore(grid);
@@ -124,6 +132,7 @@ bool DeleteRows(App& app, Sheet& sheet, int first, int count) {
         const int at = std::max(first, 2) - 1, cases = sheet.caseCount();
         RemoveCases(sheet, at, count);
         EnsureGridSize(sheet, 0, rows);  // the spare rows stay as many as they were
+        change.record(LinesCommand("delete", "--cases", at, count));
         AfterCasesMoved(sheet, at, 0, cases - sheet.caseCount());
     }
     grid.setCurrent(grid.row(), grid.col());
@@ -143,6 +152,7 @@ bool DeleteColumns(App& app, Sheet& sheet, int first, int count) {
     const bool within = first <= sheet.lastColumn();
     if (within) {
         RemoveVariables(sheet, std::max(first, 2) - 1, count);
+        change.record(LinesCommand("delete", "--variables", std::max(first, 2) - 1, count));
         EnsureGridSize(sheet, cols, 0);
     }
     grid.setCurrent(grid.row(), grid.col());

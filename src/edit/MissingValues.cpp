@@ -10,6 +10,7 @@
 #include "sheet/CellValue.h"
 #include "sheet/DataChange.h"
 #include "sheet/SavedSelection.h"
+#include "sheet/StepCommand.h"
 #include "text/NumberText.h"
 #include "text/Trim.h"
 
@@ -46,6 +47,16 @@ bool ConvertMissing(App& app, Sheet& sheet, MissingConversion conversion, std::s
             if (grid.text(r, v + 1) == from) grid.setText(r, v + 1, to);
     }
     cursor.restore(grid);
+    StepCommand command{"missing", {}, {toBlank ? "--to-blank" : "--from-blank", std::string(value)}, {}};
+    std::vector<std::string> named;
+    bool every = static_cast<int>(variables.size()) == sheet.variableCount();
+    for (int i = 0; i < static_cast<int>(variables.size()); ++i) {
+        const int v = variables[static_cast<std::size_t>(i)];
+        every = every && v == i + 1;
+        if (v >= 1 && v <= sheet.variableCount()) named.insert(named.end(), {"--var", VariableWord(v)});
+    }
+    if (!every) command.options.insert(command.options.end(), named.begin(), named.end());
+    change.record(std::move(command));
     change.done();
     return true;
 }

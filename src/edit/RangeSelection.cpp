@@ -6,6 +6,7 @@
 #include "sheet/DataChange.h"
 #include "sheet/SheetMessages.h"
 #include "sheet/SheetOperations.h"
+#include "sheet/StepCommand.h"
 
 namespace zoriduvo {
 
@@ -43,15 +44,17 @@ RangeSelection::Outcome RangeSelection::execute(App& app, Sheet& sheet, std::str
 void RangeSelection::Store(Sheet& sheet, int first, int last) {
     // Clearing the flag alone would leave blocks over all cases standing for good, with stale
     // figures after the next edit; they go as an edit would take them.
-    const DataChange change(sheet, kRangeStep);  // the range is no data: nothing new to save
+    DataChange change(sheet, kRangeStep);  // the range is no data: nothing new to save
     sheet.state().rangeSelection = true;
     sheet.grdSInfo.setText(1, 0, std::to_string(first));
     sheet.grdSInfo.setText(1, 1, std::to_string(last));
+    change.record({"range", {}, {"--from", std::to_string(first), "--to", std::to_string(last)}, {}});
 }
 
 void RangeSelection::Remove(Sheet& sheet) {
     if (!sheet.state().rangeSelection) return;
-    const DataChange change(sheet, kRangeStep);
+    DataChange change(sheet, kRangeStep);
+    change.record({"range", {}, {"--none"}, {}});
     sheet.state().rangeSelection = false;
     sheet.grdSInfo.setText(1, 0, "1");
     sheet.grdSInfo.setText(1, 1, std::to_string(sheet.caseCount()));

@@ -9,6 +9,7 @@
 #include "sheet/DataChange.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
+#include "sheet/StepCommand.h"
 #include "text/NumberText.h"
 
 namespace zoriduvo {
@@ -79,6 +80,10 @@ bool SortCases(App& app, Sheet& sheet, int variable, bool descending, bool withi
     for (int c = 1; c <= n; ++c) grid.setText(c + 1, 0, std::to_string(place[c - 1] + 1));
     grid.permuteRows(2, order);
     selection.restore(grid);
+    StepCommand command{"sort", {}, {"--key", VariableWord(variable)}, {}};
+    if (descending) command.options.push_back("--descending");
+    if (withinGroups) command.options.push_back("--within-groups");
+    change.record(std::move(command));
     change.done();
     return true;
 }

@@ -33,12 +33,12 @@ std::vector<std::int16_t> GroupSizes(const Sheet& sheet, int cases) {
     return std::vector<std::int16_t>(sizes.begin(), sizes.end());
 }
 
-void GatherVariables(const Sheet& sheet, FileImage& image) {
+void GatherVariables(const Sheet& sheet, FileImage& image, GatheredNames names) {
     for (int v = 1; v <= image.variableCount; ++v) {
         ImageVariable& variable = image.variables.emplace_back();
         variable.name = TextAt(sheet.grdVoLabel, 0, v);
         if (variable.name.empty()) variable.name = TextAt(sheet.grdVo, 1, v + 1);
-        if (variable.name.empty()) variable.name = DefaultVariableName(v);
+        if (variable.name.empty() && names == GatheredNames::Defaults) variable.name = DefaultVariableName(v);
         variable.category.count = Integer(TextAt(sheet.grdVoLabel, 1, v));
         if (variable.category.count != 0) {
             variable.category.maximum = Integer(TextAt(sheet.grdVoLabel, 2, v));
@@ -68,7 +68,8 @@ std::string_view BlankText(const Sheet& sheet, GatheredBlanks blanks) {
     return {};
 }
 
-void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode, GatheredValues values) {
+void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCode, GatheredValues values,
+                 GatheredNames names) {
     image.blankText = std::string(blankCode);
     image.caseNames.reserve(image.caseCount);
     if (values == GatheredValues::Borrowed) image.borrowValues(sheet.grdVo);
@@ -78,7 +79,7 @@ void GatherCases(const Sheet& sheet, FileImage& image, std::string_view blankCod
         const std::span<const Cell> ahead = sheet.grdVo.storedRow(c + 9);
         Prefetch(ahead.first(std::min<std::size_t>(ahead.size(), 2)));
         std::string name = TextAt(sheet.grdVo, c + 1, 1);
-        image.caseNames.push_back(name.empty() ? DefaultCaseName(c) : std::move(name));
+        image.caseNames.push_back(name.empty() && names == GatheredNames::Defaults ? DefaultCaseName(c) : std::move(name));
         if (values == GatheredValues::Borrowed) continue;
         const int stored = StoredValues(sheet, image, c);
         image.appendCase(stored > 0 ? sheet.grdVo.storedRow(c + 1).subspan(2, stored) : std::span<const Cell>());
@@ -105,7 +106,7 @@ void GatherStatistics(const Sheet& sheet, FileImage& image) {
 }  // namespace
 
 void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image,
-                 GatheredBlanks blanks, GatheredValues values) {
+                 GatheredBlanks blanks, GatheredValues values, GatheredNames names) {
     image = FileImage{};
     image.variableCount = std::clamp(sheet.variableCount(), 0, kMaxCount);
     image.caseCount = std::clamp(sheet.caseCount(), 0, kMaxCount);
@@ -119,8 +120,8 @@ void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool wit
         label.empty() || label == kUndefined ? WritableInFile(image.fileName + " : " + image.date) : label;
     image.formatTag = "vo-Data_3";
     image.groupSizes = GroupSizes(sheet, image.caseCount);
-    GatherVariables(sheet, image);
-    GatherCases(sheet, image, BlankText(sheet, blanks), values);
+    GatherVariables(sheet, image, names);
+    GatherCases(sheet, image, BlankText(sheet, blanks), values, names);
     if (withStatistics) GatherStatistics(sheet, image);
     image.comment = sheet.comment();
 }

@@ -24,8 +24,12 @@ enum class GatheredBlanks {
 // Whether the image copies the values or reads them where the sheet holds them: a writer that is
 // done before the sheet can change again (a save on the spot) needs no second copy of a big sheet.
 enum class GatheredValues { Copied, Borrowed };
+// Empty names as defaults, or kept empty (the files between a script's steps, which must give back
+// the sheet as it was).
+enum class GatheredNames { Defaults, AsHeld };
 
 void GatherSheet(App& app, const Sheet& sheet, const std::string& path, bool withStatistics, FileImage& image,
-                 GatheredBlanks blanks = GatheredBlanks::SheetCode, GatheredValues values = GatheredValues::Copied);
+                 GatheredBlanks blanks = GatheredBlanks::SheetCode, GatheredValues values = GatheredValues::Copied,
+                 GatheredNames names = GatheredNames::Defaults);
 
 }  // namespace zoriduvo

@@ -32,10 +32,11 @@ bool AskForUtf8(App& app, const FileProblem& problem) {
 bool WriteSheetVersion3(App& app, Sheet& sheet, const std::string& path) {
     bool declined = false;
     FileImage written;
-    const auto problem = WriteExport(app, sheet, *FindExportForm("vo3"), path, written, nullptr, [&](const FileProblem& unwritable) {
+    const auto writeInUtf8 = [&](const FileProblem& unwritable) {
         declined = !AskForUtf8(app, unwritable);
         return !declined;
-    });
+    };
+    const auto problem = WriteExport(app, sheet, *FindExportForm("vo3"), path, written, {.writeInUtf8 = writeInUtf8});
     if (!problem) TakeWrittenFile(sheet, written, 3);
     else if (!declined) ShowFileProblem(app.ui, *problem);
     return !problem;

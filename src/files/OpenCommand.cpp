@@ -49,7 +49,7 @@ int SheetHoldingFile(App& app, const std::string& path) {
     return 0;
 }
 
-OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
+OpenOutcome OpenPath(App& app, const std::string& chosen, int into, bool exactValues) {
     const std::string path = AbsolutePath(chosen);
     std::optional<std::string> bytes{std::in_place};
     if (auto unread = ReadFileToOpen(path, *bytes)) {
@@ -90,8 +90,8 @@ OpenOutcome OpenPath(App& app, const std::string& chosen, int into) {
             LoadOptions options;
             // Only a vo-Data file is saved back where it came from; the others ask for a name.
             options.hasFile = reader == Reader::Native;
-            // The texts of string variables stay texts.
-            options.exactValues = reader == Reader::Foreign;
+            // The texts of string variables stay texts, as the values of an exact copy do.
+            options.exactValues = exactValues || reader == Reader::Foreign;
             options.into = into;
             if (LoadImageIntoSheet(app, image, options) == 0) return OpenOutcome::Failed;
             notes = image.notes;

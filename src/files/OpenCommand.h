@@ -22,7 +22,9 @@ enum class OpenOutcome {
 // loader. into: as LoadOptions::into. A CSV sheet has no file to save to, so Save asks for a name.
 // When lines of a CSV file held more fields than its variables, the opened sheet is followed by a
 // message that counts them.
-OpenOutcome OpenPath(App& app, const std::string& path, int into = 0);
+// exactValues: every value as the file holds it, a text that is no number included (a file a
+// script wrote between its steps), instead of as its number.
+OpenOutcome OpenPath(App& app, const std::string& path, int into = 0, bool exactValues = false);
 
 // What opening a data set of another program asks: the worksheet of a workbook with several (the
 // first, where the user is not asked), and whether the first text variable with all values

@@ -4,6 +4,7 @@
 
 #include "platform/Ui.h"
 #include "sheet/App.h"
+#include "sheet/CellEdits.h"
 #include "sheet/DataChange.h"
 #include "sheet/Limits.h"
 #include "sheet/SheetMessages.h"
@@ -40,6 +41,7 @@ void CommitEditorWithEnter(App& app, Sheet& sheet, const std::string& text) {
     grid.setText(grid.row(), grid.col(), Typed(text));
     app.cellCommitGuard = true;
     ExtendUsedRange(app, sheet);
+    change.record(SetCommand(CellsOfBlock(sheet, grid.row(), grid.col(), grid.row(), grid.col())));
     change.done();
 }
 
@@ -53,6 +55,8 @@ void CommitEditorOnFocusLoss(App& app, Sheet& sheet, const std::string& text) {
     app.cellCommitGuard = true;
     ExtendUsedRange(app, sheet);
     app.cellCommitGuard = false;
+    change.record(SetCommand(CellsOfBlock(sheet, sheet.editOriginRow, sheet.editOriginColumn, sheet.editOriginRow,
+                                          sheet.editOriginColumn)));
     change.done();
     grid.setCurrent(row, col);
 }

@@ -37,6 +37,8 @@ public:
     bool changed() const;
     // The change went through: the sheet has something to save, if it changed.
     void done();
+    // What does the same to the sheet's file, for the history's script.
+    void record(StepCommand command) { step_.record(std::move(command)); }
 
 private:
     Sheet& sheet_;

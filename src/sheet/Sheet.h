@@ -67,6 +67,7 @@ public:
 
     // The undo steps of this sheet; a sheet that loads afresh starts a new history.
     UndoHistory& history() { return history_; }
+    const UndoHistory& history() const { return history_; }
 
     int editOriginRow = 2;
     int editOriginColumn = 2;

@@ -4,7 +4,7 @@
 
 namespace zoriduvo {
 
-enum class SheetMessage { CountLimit, RangeRefused, TransposeTooLarge, NoSheetLeft, Count };
+enum class SheetMessage { CountLimit, PasteBeyondLimit, RangeRefused, TransposeTooLarge, NoSheetLeft, Count };
 
 Message MessageOf(SheetMessage code);
 

@@ -6,6 +6,7 @@
 #include "sheet/App.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/StatisticsLayout.h"
+#include "sheet/StepCommand.h"
 #include "text/NumberText.h"
 
 namespace zoriduvo {
@@ -21,14 +22,17 @@ void LoadVariableList(App& app, Sheet& sheet) {
     lists.names.assign(count + 1, std::string());
     // The default names written stay in the sheet: a step to undo, though nothing new to save.
     UndoStep step(sheet.history(), kDefaultNamesStep);
+    std::vector<CellEdit> named;  // as later steps see them, a script must write them too
     for (int v = 1; v <= count; ++v) {
         std::string name(sheet.grdVo.text(1, v + 1));
         if (name.empty()) {
             name = DefaultVariableName(v);
             sheet.grdVo.setText(1, v + 1, name);
+            named.push_back({0, v, name});
         }
         lists.names[v] = name;
     }
+    if (!named.empty()) step.record(SetCommand(named));
 }
 
 bool CellHasValue(const Sheet& sheet, int variable, int caseNumber) {

@@ -1,14 +1,27 @@
 #include "sheet/UndoHistory.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
+#include "platform/Clock.h"
 #include "sheet/App.h"
 #include "sheet/Sheet.h"
+#include "text/Sha256.h"
 
 namespace zoriduvo {
 
 namespace {
 const std::string kNoName;
+
+std::string FileSha256(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    Sha256 hash;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) hash.add({buffer, static_cast<std::size_t>(in.gcount())});
+    return in.bad() ? std::string() : hash.hex();
+}
 }  // namespace
 
 void UndoHistory::begin(const std::string& name) {
@@ -16,11 +29,36 @@ void UndoHistory::begin(const std::string& name) {
     // The saved point is a state the sheet was unmodified in: an imported, transposed or restored
     // sheet that no file holds stays modified whatever is undone.
     if (saved_ == position_ && sheet_.modified()) saved_.reset();
+    if (!originTaken_) takeOrigin();
     open_.emplace();
     open_->name = name;
+    open_->time = sheet_.app().clock.now();
     open_->before = take();
     own_ = {0, open_->before};
     recording_.emplace(journal_, open_->entries);
+}
+
+void UndoHistory::markSaved() {
+    saved_ = position_;
+    savedTime_ = sheet_.app().clock.now();
+}
+
+void UndoHistory::takeOrigin() {
+    originTaken_ = true;
+    const std::string& path = sheet_.information().path;
+    // Only an unmodified sheet is what its file holds (a restored one is not); a CSV file is read
+    // without becoming the sheet's file, but the command line reads it the same way.
+    const bool fromFile = sheet_.statisticsAndFile().hasFile || sheet_.information().formatTag == "CSV";
+    if (fromFile && !sheet_.modified() && !path.empty() && path.front() == '/')
+        origin_ = {HistoryOrigin::Kind::File, path, FileSha256(path)};
+    else if (!fromFile && sheet_.lastRow() <= 1 && sheet_.lastColumn() <= 1) origin_ = {HistoryOrigin::Kind::Empty, {}, {}};
+    else origin_ = {HistoryOrigin::Kind::Other, {}, {}};
+}
+
+void UndoHistory::record(StepCommand command) {
+    // Cells outside the data are not the file's: a "set" of none does nothing to it.
+    if (command.subcommand == "set" && command.options.empty() && command.cells.empty()) return;
+    if (open_) open_->commands.push_back(std::move(command));
 }
 
 UndoHistory::Mark UndoHistory::mark() const {
@@ -69,6 +107,7 @@ void UndoHistory::trim() {
         bytes_ -= steps_.front().entries.bytes;
         steps_.pop_front();
         --position_;
+        startLost_ = true;
         if (saved_) saved_ = *saved_ > 0 ? std::optional<std::size_t>(*saved_ - 1) : std::nullopt;
     }
 }
@@ -119,6 +158,8 @@ void UndoHistory::clear() {
     position_ = 0;
     saved_ = 0;
     bytes_ = 0;
+    origin_ = {};
+    originTaken_ = startLost_ = false;
     tell();
 }
 

@@ -6,10 +6,13 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sheet/Journal.h"
 #include "sheet/SheetRecords.h"
+#include "sheet/StepCommand.h"
 
 namespace zoriduvo {
 
@@ -30,6 +33,17 @@ struct UndoStepRecord {
     Journal::Entries entries;  // undo them while the step is done, redo them once undone
     UndoRecords before, after;
     bool changedData = false;
+    std::int64_t time = 0;              // when the command ran, seconds since 1970
+    std::vector<StepCommand> commands;  // what does the same to the sheet's file, in order
+};
+
+// Where a history starts: the file the sheet was opened from, an empty new sheet, or a sheet made
+// some other way (imported, pasted, transposed), which no command line can start from.
+struct HistoryOrigin {
+    enum class Kind { File, Empty, Other };
+    Kind kind = Kind::Other;
+    std::string path;
+    std::string sha256;  // of the file when the first step began; empty when it could not be read
 };
 
 class UndoHistory {
@@ -71,7 +85,9 @@ public:
     void redo();
 
     // The sheet now matches its file: undoing or redoing back to here clears the modified flag.
-    void markSaved() { saved_ = position_; }
+    void markSaved();
+    // When the sheet was last saved (seconds since 1970); nullopt before its first save.
+    std::optional<std::int64_t> savedTime() const { return savedTime_; }
     // A new content (a file loaded into the sheet): no step before it can be taken back. The new
     // content counts as saved only while the sheet is unmodified.
     void clear();
@@ -79,11 +95,21 @@ public:
     std::size_t stepCount() const { return steps_.size(); }
     std::size_t bytes() const { return bytes_; }
 
+    // The open step did this to the sheet's file; nothing when no step is open or none is kept.
+    void record(StepCommand command);
+    // The steps in order; those from position() on are undone.
+    const UndoStepRecord& step(std::size_t index) const { return steps_[index]; }
+    std::size_t position() const { return position_; }
+    // Where the first step kept started from; steps dropped for room lose it (startLost()).
+    const HistoryOrigin& origin() const { return origin_; }
+    bool startLost() const { return startLost_; }
+
 private:
     using Records = UndoRecords;
     using Step = UndoStepRecord;
 
     Records take() const;
+    void takeOrigin();
     void put(const Records& records);
     void travel(Step& step, const Records& to);
     void takeBack(Step& step);
@@ -102,6 +128,10 @@ private:
     std::optional<Step> open_;
     Mark own_;  // where the open step's own work began
     std::optional<Journal::Recording> recording_;
+    HistoryOrigin origin_;
+    std::optional<std::int64_t> savedTime_;
+    bool originTaken_ = false;
+    bool startLost_ = false;
 };
 
 // One command as one step of the sheet's history, for the lifetime of the guard.
@@ -113,6 +143,7 @@ public:
     UndoStep& operator=(const UndoStep&) = delete;
 
     void changedData() { changedData_ = true; }
+    void record(StepCommand command) { history_.record(std::move(command)); }
 
 private:
     UndoHistory& history_;

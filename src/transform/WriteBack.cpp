@@ -47,8 +47,9 @@ void WriteData(Sheet& sheet, const WorkColumn& column, int v, const CaseRange& r
 
 }  // namespace
 
-void WriteBack(Sheet& sheet, WorkingCopy& copy) {
+void WriteBack(Sheet& sheet, WorkingCopy& copy, StepCommand command) {
     DataChange change(sheet, kTransformStep, DataChange::Statistics::EveryBlockRemoved, DataChange::Notify::OneReset);
+    if (!command.subcommand.empty()) change.record(std::move(command));
     InsertNewVariables(sheet, copy);
     const int count = copy.variableCount();
     ExtendVariables(sheet, count);

@@ -1,4 +1,5 @@
 #pragma once
+#include "sheet/StepCommand.h"
 
 namespace zoriduvo {
 
@@ -10,6 +11,7 @@ class WorkingCopy;
 // Puts a finished run into the sheet in one bulk change: statistics blocks removed, columns
 // inserted and added, names, numbers and definitions of new and changed variables, and the
 // display texts of every column the run wrote, over the case range.
-void WriteBack(Sheet& sheet, WorkingCopy& copy);
+// command: what does the same to the sheet's file, for the history.
+void WriteBack(Sheet& sheet, WorkingCopy& copy, StepCommand command);
 
 }  // namespace zoriduvo

@@ -9,6 +9,7 @@
 #include "sheet/DataChange.h"
 #include "sheet/DefaultNames.h"
 #include "sheet/SheetOperations.h"
+#include "variables/DefineVariable.h"
 #include "variables/VariableDefinition.h"
 #include "variables/VariableMessages.h"
 
@@ -60,15 +61,17 @@ BulkTypeEditor::Outcome BulkTypeEditor::execute() {
             return Outcome::Refused;
         }
     }
-    DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
     const std::set<std::string> wanted(chosen_.begin(), chosen_.end());
     const int n = std::min(sheet_.variableCount(), sheet_.grdVo.cols() - 2);
     // Every variable that carries a chosen name, duplicates included; names stay as they are.
-    for (int v = 1; v <= n; ++v) {
-        if (!wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) continue;
-        WriteCategoryRange(sheet_, v, typed);
+    std::vector<int> variables;
+    for (int v = 1; v <= n; ++v)
+        if (wanted.count(std::string(sheet_.grdVo.text(1, v + 1)))) variables.push_back(v);
+    {
+        DataChange change(sheet_, kBulkTypingTitle, DataChange::Statistics::Kept);
+        TypeVariables(sheet_, variables, typed);
+        change.done();
     }
-    change.done();
     sheet_.grdVo.setCurrent(savedRow_, savedCol_);
     return Outcome::Done;
 }

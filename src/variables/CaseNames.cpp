@@ -36,6 +36,7 @@ bool StoreCaseName(App& app, Sheet& sheet, int caseNumber, const std::string& na
     }
     EnsureGridSize(sheet, 0, caseNumber + 2);
     sheet.grdVo.setText(caseNumber + 1, 1, name);
+    change.record({"casename", {}, {"--case", std::to_string(caseNumber), "--name", name}, {}});
     change.done();
     return true;
 }

@@ -8,6 +8,7 @@ namespace zoriduvo {
 void SetComment(Sheet& sheet, const std::string& comment) {
     DataChange change(sheet, kCommentStep, DataChange::Statistics::Kept);
     sheet.setComment(comment);
+    change.record({"comment", {}, {"--comment", comment}, {}});
     change.done();
 }
 

@@ -28,6 +28,7 @@ bool SetFileLabel(App& app, Sheet& sheet, const std::string& label) {
     if (sheet.information().fileLabel == label) return true;
     DataChange change(sheet, kFileLabelStep, DataChange::Statistics::Kept);
     sheet.information().fileLabel = label;
+    change.record({"file-label", {}, {"--file-label", label}, {}});
     change.done();
     return true;
 }

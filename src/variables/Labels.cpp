@@ -12,9 +12,14 @@ namespace {
 bool Names(LabelTarget target, LabelTarget part) { return target == LabelTarget::Both || target == part; }
 
 // Names only: the values stand, and so do their statistics.
+// option: the command line's "--generate" or "--erase", which does the same to a file.
 template <typename VariableName, typename CaseName>
-void WriteLabels(Sheet& sheet, LabelTarget target, const char* step, VariableName variableName, CaseName caseName) {
+void WriteLabels(Sheet& sheet, LabelTarget target, const char* step, const char* option, VariableName variableName,
+                 CaseName caseName) {
     DataChange change(sheet, step, DataChange::Statistics::Kept);
+    const char* const targets[] = {"both", "variables", "cases"};
+    const int which = target == LabelTarget::Both ? 0 : target == LabelTarget::Variables ? 1 : 2;
+    change.record({"names", {}, {option, targets[which]}, {}});
     if (Names(target, LabelTarget::Variables)) {
         for (int v = 1; v <= sheet.variableCount(); ++v) {
             const std::string name = variableName(v);
@@ -29,12 +34,12 @@ void WriteLabels(Sheet& sheet, LabelTarget target, const char* step, VariableNam
 }  // namespace
 
 void GenerateLabels(Sheet& sheet, LabelTarget target) {
-    WriteLabels(sheet, target, "自動生成", DefaultVariableName, DefaultCaseName);
+    WriteLabels(sheet, target, "自動生成", "--generate", DefaultVariableName, DefaultCaseName);
 }
 
 void EraseLabels(Sheet& sheet, LabelTarget target) {
     const auto empty = [](int) { return std::string(); };
-    WriteLabels(sheet, target, "削除", empty, empty);
+    WriteLabels(sheet, target, "削除", "--erase", empty, empty);
 }
 
 }  // namespace zoriduvo

@@ -10,6 +10,7 @@
 #include "sheet/Limits.h"
 #include "sheet/SheetShape.h"
 #include "text/Trim.h"
+#include "variables/DefineVariable.h"
 #include "variables/StatisticsViewTexts.h"
 #include "variables/VariableMessages.h"
 
@@ -108,13 +109,8 @@ bool VariableDefinitionEditor::store(bool extendAlways) {
             return false;
         }
     }
-    DataChange change(*sheet_, kVariableDefinitionTitle, DataChange::Statistics::Kept);
-    const bool changed = ReadDefinition(*sheet_, variable_) != d || sheet_->grdVo.text(1, variable_ + 1) != d.name;
-    WriteDefinition(*sheet_, variable_, d);
+    DefineVariable(*sheet_, variable_, d, extendAlways);
     buffer_ = d;
-    const bool extended = (extendAlways || !d.name.empty()) && ExtendDefinedVariables(*sheet_, variable_);
-    // A stored definition is a change to save even when the dialog is left with Cancel.
-    if (changed || extended) change.done();
     return true;
 }
 

@@ -7,7 +7,7 @@ complete_words() {  # the words offered after "zoriduvo-cli $1" for the word $2
              [ -z "$1" ] && COMP_WORDS=(zoriduvo-cli "$2") && COMP_CWORD=1
              _zoriduvo_cli; printf "%s\n" "${COMPREPLY[@]}"' "$completion" "$1" "$2"
 }
-subcommands=$("$cli" --help | sed -n 's/^  zoriduvo-cli \([a-z][a-z]*\).*/\1/p')
+subcommands=$("$cli" --help | sed -n 's/^  zoriduvo-cli \([a-z][a-z-]*\).*/\1/p')
 offered=$(complete_words "" "")
 status=0
 for s in $subcommands help; do

@@ -42,7 +42,7 @@ ExportOutcome ExportCommand(App& app, Sheet& sheet, const ExportForm& form, cons
     }
     FileImage written;
     std::vector<std::string> notices;
-    if (auto problem = WriteExport(app, sheet, form, paths.at(0), written, &notices)) {
+    if (auto problem = WriteExport(app, sheet, form, paths.at(0), written, {.notices = &notices})) {
         // The export's messages carry its own title, whatever the writer found.
         Message message = MessageOf(*problem);
         message.title = TextOf(ExportText::Title);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/FileProblem.h"
+#include "files/GatherSheet.h"
 #include "files/exports/ExportFormats.h"
 
 namespace zoriduvo {
@@ -16,14 +17,19 @@ class Sheet;
 // to write the file in UTF-8; false keeps the problem and writes nothing.
 using Utf8Question = std::function<bool(const FileProblem& problem)>;
 
+struct ExportOptions {
+    std::vector<std::string>* notices = nullptr;  // what the form changed to hold the sheet
+    Utf8Question writeInUtf8{};
+    GatheredNames names = GatheredNames::Defaults;
+};
+
 // The one way a sheet is written to files (Save, Save As, Export, the command line): the sheet in
 // the form to the files of the chosen path, all or none (SaveFilesSafely). A form that carries
 // statistics has them brought up to date first; the sheet's file record is left as it was.
-// written receives the image's records as they were gathered, without the values; notices, when
-// given, what the form changed to hold the sheet (names it cannot hold).
+// written receives the image's records as they were gathered, without the values.
 std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
-                                       FileImage& written, std::vector<std::string>* notices = nullptr,
-                                       const Utf8Question& writeInUtf8 = {});
-std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen);
+                                       FileImage& written, const ExportOptions& options = {});
+std::optional<FileProblem> WriteExport(App& app, Sheet& sheet, const ExportForm& form, const std::string& chosen,
+                                       GatheredNames names = GatheredNames::Defaults);
 
 }  // namespace zoriduvo

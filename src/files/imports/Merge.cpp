@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/FilePaths.h"
 #include "files/NativeReader.h"
 #include "platform/Ui.h"
 #include "sheet/App.h"
@@ -107,6 +108,9 @@ MergeOutcome MergeFile(App& app, Sheet& sheet, const std::string& path, MergeDir
     std::optional<Message> refusal;
     {
         BusyPointer busy(app.ui);
+        const bool cases = direction == MergeDirection::Cases;
+        UndoStep step(sheet.history(), cases ? "ケースの結合" : "変数の結合");
+        step.record({"merge", {AbsolutePath(path)}, {cases ? "--cases" : "--variables"}, {}});
         refusal = direction == MergeDirection::Cases ? AppendImageCases(sheet, image) : AppendImageVariables(sheet, image);
     }
     if (!refusal) return MergeOutcome::Merged;

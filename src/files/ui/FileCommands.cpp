@@ -7,6 +7,7 @@
 #include "files/SaveCommands.h"
 #include "files/imports/Merge.h"
 #include "files/ui/ExportDialog.h"
+#include "files/ui/HistoryWindow.h"
 #include "files/ui/ImportDialog.h"
 #include "files/ui/PrintCommands.h"
 #include "platform/qt/FrameContext.h"
@@ -50,6 +51,8 @@ void RegisterFileCommands(CommandTable& commands, FrameContext& context) {
     commands.addOnSheet(ToolCommand("filePrint"), print);
     commands.addOnSheet("mnuFPrintPreview", [&app, &frame](Sheet& sheet) { PrintPreviewCommand(app, sheet, &frame); });
     commands.addOnSheet("mnuFPrintPdf", [&app, &frame](Sheet& sheet) { SavePdfCommand(app, sheet, &frame); });
+    // The steps of the sheet and the script that replays them.
+    commands.addOnSheet("mnuEHistory", [&app, &frame](Sheet& sheet) { HistoryWindow::Run(app, sheet, &frame); });
     commands.addOnSheet("mnuFMergeCases", [&app](Sheet& sheet) { MergeCasesCommand(app, sheet); });
     commands.addOnSheet("mnuFMergeVariables", [&app](Sheet& sheet) { MergeVariablesCommand(app, sheet); });
     commands.add("mnuFClose", [&app, &windows] {

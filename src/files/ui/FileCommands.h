@@ -1,4 +1,4 @@
-// The File menu and the toolbar's new, open, save and print.
+// The File menu, the history of a sheet, and the toolbar's new, open, save and print.
 #pragma once
 
 namespace zoriduvo {
