@@ -326,7 +326,8 @@ TEST(HistoryReplay, SeededRunsReplayToTheSavedBytes) {
     for (const unsigned seed : {1u, 2u, 3u, 40u, 2026u}) ReplayRun(seed, 50 + static_cast<int>(seed % 3) * 25);
 }
 
-// Outside CI: ZORIDUVO_REPLAY_RUNS=N runs N seeds of 50 to 200 commands and prints the figures.
+// Outside CI, by hand: ZORIDUVO_REPLAY_RUNS=N replay_tests runs N seeds of 50 to 200 commands and
+// prints the figures (CTest leaves this one out).
 TEST(HistoryReplay, LongRunOutsideCi) {
     const char* runs = std::getenv("ZORIDUVO_REPLAY_RUNS");
     if (!runs) GTEST_SKIP() << "set ZORIDUVO_REPLAY_RUNS to run";
